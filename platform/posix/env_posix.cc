@@ -1,0 +1,79 @@
+#include <dirent.h>
+#include <fnmatch.h>
+#include <time.h>
+
+#include <cstdio>
+
+#include "platform/posix/posix_env.h"
+
+namespace platform {
+namespace {
+
+class StdioFile : public WritableFile {
+ public:
+  explicit StdioFile(std::FILE* file) : file_(file) {}
+  ~StdioFile() override { close(); }
+
+  bool write(const char* data, std::size_t size) override {
+    if (!file_) return false;
+    bool written = std::fwrite(data, 1, size, file_) == size && std::fflush(file_) == 0;
+    failed_ = failed_ || !written;
+    return written;
+  }
+
+  bool close() override {
+    if (!file_) return !failed_;
+    failed_ = (std::fclose(file_) != 0) || failed_;
+    file_ = nullptr;
+    return !failed_;
+  }
+
+ private:
+  std::FILE* file_;
+  bool failed_ = false;
+};
+
+}  // namespace
+
+Env& Env::current() {
+  static PosixEnv* env = new PosixEnv();  // never destroyed: outlives the global objects
+  return *env;
+}
+
+std::string nativePath(const char* path) {
+  std::string native(path ? path : "");
+  for (char& c : native) {
+    if (c == '\\') c = '/';
+  }
+  return native;
+}
+
+int PosixEnv::showMessageBox(const char* text, const char* caption, unsigned, MessageOwner) {
+  std::fprintf(stderr, "%s: %s\n", caption ? caption : "Error", text ? text : "");
+  return 1;
+}
+
+std::vector<CString> PosixEnv::findFiles(const char* pattern) {
+  std::vector<CString> names;
+  DIR* directory = opendir(".");
+  if (!directory) return names;
+  while (const dirent* entry = readdir(directory)) {
+    if (fnmatch(pattern, entry->d_name, FNM_CASEFOLD | FNM_PERIOD) == 0) {
+      names.emplace_back(entry->d_name);
+    }
+  }
+  closedir(directory);
+  return names;
+}
+
+std::int64_t PosixEnv::nowUtcSeconds() { return static_cast<std::int64_t>(::time(nullptr)); }
+
+std::unique_ptr<WritableFile> PosixEnv::openForWriting(const char* path, WriteMode mode) {
+  std::string native = nativePath(path);
+  if (native.empty()) return nullptr;
+  std::FILE* file = std::fopen(native.c_str(), mode == WriteMode::kAppend ? "ab" : "wb");
+  if (!file) return nullptr;
+  return std::make_unique<StdioFile>(file);
+}
+
+}  // namespace platform
