@@ -84,7 +84,7 @@ int ScanModel::check(const CallQuery& query, char* exchOut, platform::Env& env) 
 
 CString ScanModel::result(const ContestHeading& heading) {
   ScoreTally tally;
-  tally.totalQsos = size();
+  tally.totalQsos = static_cast<std::int32_t>(log_.size());
   sortWorkedBands(workedBands_);
   for (const CString& band : workedBands_) {
     tally.rows.push_back(countBand(band));

@@ -34,7 +34,7 @@ class ScanModel {
   // As GetResult0's summary text; sorts the worked bands.
   CString result(const ContestHeading& heading);
 
-  int size() const { return static_cast<int>(log_.size()); }
+  const std::vector<CInfo>& records() const { return log_; }
 
  private:
   void noteWorkedBand(const CString& band);
