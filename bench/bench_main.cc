@@ -12,25 +12,28 @@
 
 namespace {
 
+// A fresh temporary directory that is the current one while it lives.
 class ScratchDirectory {
  public:
   ScratchDirectory() : previous_(std::filesystem::current_path()) {
     std::string pattern = (std::filesystem::temp_directory_path() / "zvk-bench-XXXXXX").string();
-    if (!mkdtemp(&pattern[0]))
-      throw std::filesystem::filesystem_error("mkdtemp",
-                                              std::error_code(errno, std::generic_category()));
+    if (!mkdtemp(&pattern[0])) return;
     path_ = pattern;
-    std::filesystem::current_path(path_);
+    std::error_code failed;
+    std::filesystem::current_path(path_, failed);
+    entered_ = !failed;
   }
   ~ScratchDirectory() {
     std::error_code ignored;
     std::filesystem::current_path(previous_, ignored);
-    std::filesystem::remove_all(path_, ignored);
+    if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
   }
+  bool entered() const { return entered_; }
 
  private:
   std::filesystem::path previous_;
   std::filesystem::path path_;
+  bool entered_ = false;
 };
 
 }  // namespace
@@ -39,6 +42,10 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   ScratchDirectory scratch;
+  if (!scratch.entered()) {
+    std::cerr << "zvk-bench: cannot create a scratch directory\n";
+    return 1;
+  }
   // The Cabrillo header dialog of a reset is accepted as shown, never asked.
   setenv("STATS_DIALOG", "ok", 1);
   ComparisonReporter reporter;
