@@ -15,7 +15,10 @@ class AdifScanner {
  public:
   AdifScanner(std::string_view buffer, const std::string& fileName,
               const AdifRecordHandler& handler)
-      : buffer_(buffer), fileName_(fileName), handler_(handler) {}
+      : buffer_(buffer),
+        fileName_(fileName),
+        handler_(handler),
+        inHeader_(startsWithHeader(buffer)) {}
 
   void run() {
     for (std::size_t open = buffer_.find('<'); open != std::string_view::npos;
@@ -49,13 +52,20 @@ class AdifScanner {
     readField(name, tag.substr(colon + 1));
   }
 
+  // A file whose first character is not '<' starts with a header.
+  static bool startsWithHeader(std::string_view buffer) {
+    std::size_t first = buffer.find_first_not_of(" \t\r\n\xEF\xBB\xBF");
+    return first != std::string_view::npos && buffer[first] != '<';
+  }
+
   void readMarker(const std::string& name) {
     if (name == "EOH") {
       record_.fields.clear();
+      inHeader_ = false;
     } else if (name == "EOR") {
       if (!record_.fields.empty()) handler_(record_);
       record_.fields.clear();
-    } else {
+    } else if (!inHeader_) {  // the header's free text may hold "<...>"
       throw InputError(fileName_, line_, name, "field without a length (<" + name + ":length>)");
     }
   }
@@ -84,6 +94,7 @@ class AdifScanner {
   std::size_t position_ = 0;
   std::size_t counted_ = 0;
   int line_ = 1;
+  bool inHeader_;
 };
 
 }  // namespace
