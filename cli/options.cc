@@ -41,7 +41,10 @@ class ArgumentReader {
  private:
   std::string value(const std::string& name, const std::string& inlineValue, bool hasInline) {
     if (hasInline) return inlineValue;
-    if (next_ >= arguments_.size()) throw UsageError(name + " needs a value");
+    // A following option is a forgotten value, not the value itself.
+    if (next_ >= arguments_.size() || arguments_[next_].compare(0, 2, "--") == 0) {
+      throw UsageError(name + " needs a value");
+    }
     return arguments_[next_++];
   }
 
@@ -54,17 +57,16 @@ class ArgumentReader {
       if (hasInline) throw UsageError(name + " takes no value");
       return;
     }
-    std::string text = value(name, inlineValue, hasInline);
-    if (name == "--call") {
-      options->call = text;
+    std::string* target = name == "--call"     ? &options->call
+                          : name == "--out"    ? &options->outDir
+                          : name == "--plugin" ? &options->pluginPath
+                                               : nullptr;
+    if (target) {
+      *target = value(name, inlineValue, hasInline);
     } else if (name == "--from") {
-      options->from = readDate(name, text);
+      options->from = readDate(name, value(name, inlineValue, hasInline));
     } else if (name == "--to") {
-      options->to = readDate(name, text);
-    } else if (name == "--out") {
-      options->outDir = text;
-    } else if (name == "--plugin") {
-      options->pluginPath = text;
+      options->to = readDate(name, value(name, inlineValue, hasInline));
     } else {
       throw UsageError("unknown option " + name);
     }
