@@ -6,6 +6,9 @@
 #include <vector>
 
 #include "tests/cabrillo/program_files_env.h"
+#include "tests/support/fake_env.h"
+#include "tests/support/pe_builder.h"
+#include "tests/support/temp_dir.h"
 
 namespace {
 
@@ -62,6 +65,31 @@ TEST(HostVersionTest, UnreadableVersionGivesNoVersionWithoutTryingOtherFiles) {
   env.versions["Vylo.exe"] = {kV2_19, kV0_0};
   EXPECT_EQ(cabrillo::FindHostVersion(env).str(), "");
   EXPECT_EQ(env.versionReads, std::vector<std::string>{"Vylo-old.exe"});
+}
+
+class HostVersionFileTest : public testing_support::TempDirTest {
+ protected:
+  testing_support::FakeEnv env_;
+};
+
+TEST_F(HostVersionFileTest, ReadsTheVersionOfTheProgramFileInTheCurrentDirectory) {
+  using testing_support::buildPeWithVersion;
+  testing_support::writeFile("Vylo.exec", buildPeWithVersion(3, 1, 5, 7));
+  testing_support::writeFile("notes.txt", "Vylo");
+  testing_support::writeFile("Vylo.exe", buildPeWithVersion(2, 19, 0, 0));
+  EXPECT_EQ(cabrillo::FindHostVersion(env_).str(), "2.19");
+}
+
+TEST_F(HostVersionFileTest, UpperCaseExtensionCountsAndOtherMajorsShowThreeNumbers) {
+  testing_support::writeFile("Vylo3.EXE", testing_support::buildPeWithVersion(3, 1, 5, 7));
+  EXPECT_EQ(cabrillo::FindHostVersion(env_).str(), "3.1.5");
+}
+
+TEST_F(HostVersionFileTest, ProgramWithoutVersionResourceGivesNoVersion) {
+  testing_support::writeFile("Vylo.exe", testing_support::buildPeWithoutVersion());
+  EXPECT_EQ(cabrillo::FindHostVersion(env_).str(), "");
+  testing_support::writeFile("Vylo.exe", "not a program");
+  EXPECT_EQ(cabrillo::FindHostVersion(env_).str(), "");
 }
 
 }  // namespace
