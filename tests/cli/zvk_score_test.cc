@@ -44,6 +44,30 @@ TEST_F(ZvkScoreTest, SampleInBothFormatsGivesTheSameSummaryAndFiles) {
   EXPECT_EQ(adif.err, "");
 }
 
+std::string dupeLinesOnly(const std::string& ubnFile) {
+  std::string kept;
+  for (std::size_t start = 0; start < ubnFile.size();) {
+    std::size_t next = ubnFile.find("\r\n", start) + 2;
+    std::string line = ubnFile.substr(start, next - start);
+    if (start == 0 || line.find("   DUPE !!!\r\n") != std::string::npos) kept += line;
+    start = next;
+  }
+  return kept;
+}
+
+TEST_F(ZvkScoreTest, CabrilloLogWrittenRescoresToTheSameSummary) {
+  testing_support::ProgramRun run =
+      runZvkScore({kSampleAdif, "--cabrillo", "--yes", "--out", "first"});
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.out, golden("zvk-sample-summary.txt") + filesWritten("first") +
+                         "  first/Q1ZVK.cbr  (Cabrillo log)\n");
+  EXPECT_EQ(run.err, "Output: File produced: Q1ZVK.cbr\n");
+  testing_support::ProgramRun again = runZvkScore({"first/Q1ZVK.cbr", "--out", "again"});
+  EXPECT_EQ(again.out, golden("zvk-sample-summary.txt") + filesWritten("again"));
+  // Only stored QSOs reach the Cabrillo log: of the UBN lines the dupes remain.
+  EXPECT_EQ(readFile("again/" + kUbnName), dupeLinesOnly(golden("zvk-sample-ubn.txt")));
+}
+
 std::string summaryFromJson(const JsonValue& json) {
   std::string text = json["contest"].string + "  " + json["period"]["from"].string + "-" +
                      json["period"]["to"].string +
