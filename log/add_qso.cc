@@ -1,0 +1,74 @@
+#include "log/add_qso.h"
+
+#include "log/dupe_window.h"
+#include "log/ubn_file.h"
+#include "platform/text.h"
+
+namespace {
+
+constexpr char kUbnDateFormat[] = "%Y-%m-%d %H%M";
+
+// The reason a QSO is no contest QSO, or nullptr when it is one.
+const char* rejectionReason(const QsoFields& qso, const CContestRules& bands,
+                            const CContestRules& modes) {
+  if (!bands.contains(qso.band)) return ubn_file::kNoContestBand;
+  if (!modes.contains(qso.mode)) return ubn_file::kNoContestMode;
+  if (qso.exchRcvd.IsEmpty() || qso.exchSent.IsEmpty()) return ubn_file::kNoExchange;
+  return nullptr;
+}
+
+void noteWorkedBand(const CString& band, CStringArray& workedBands) {
+  for (const CString& worked : workedBands) {
+    if (platform::equalExact(worked, band)) return;
+  }
+  workedBands.Add(band);
+}
+
+CInfo recordOf(const QsoFields& qso) {
+  CInfo record;
+  record.call = qso.call;
+  record.band = qso.band;
+  record.mode = qso.mode;
+  record.hostTextB = qso.hostTextB;
+  record.hostTextA = qso.hostTextA;
+  record.rstRcvd = qso.rstRcvd;
+  record.rstSent = qso.rstSent;
+  record.exchRcvd = qso.exchRcvd;
+  record.exchSent = qso.exchSent;
+  record.frequencyKHz = static_cast<std::int32_t>(qso.frequency / 1000);
+  record.time = qso.time;
+  return record;
+}
+
+bool isSameContact(const CInfo& stored, const CInfo& record) {
+  return platform::equalExact(stored.call, record.call) &&
+         platform::equalExact(stored.band, record.band) &&
+         platform::equalExact(stored.mode, record.mode);
+}
+
+void writeDupeLines(const CInfo& record, const QsoFields& qso, const CQsoLog& log,
+                    std::int64_t referenceHour, ubn_file::Appender& ubn, const CString& dateText) {
+  for (const CInfo& stored : log) {
+    if (isSameContact(stored, record) && dupe_window::isInside(referenceHour, stored.time)) {
+      ubn.append(ubn_file::qsoLine(qso, dateText, ubn_file::kDupe));
+    }
+  }
+}
+
+}  // namespace
+
+int addQso(const QsoFields& qso, const CContestRules& bands, const CContestRules& modes,
+           LogTarget target, platform::Env& env) {
+  const std::int64_t referenceHour = dupe_window::hourOfNewQso(qso.time, env.nowUtcSeconds());
+  ubn_file::Appender ubn(target.ubnPath, env);
+  const CString dateText = qso.time.Format(kUbnDateFormat);
+  if (const char* reason = rejectionReason(qso, bands, modes)) {
+    ubn.append(ubn_file::qsoLine(qso, dateText, reason));
+    return 0;
+  }
+  noteWorkedBand(qso.band, target.workedBands);
+  CInfo record = recordOf(qso);
+  writeDupeLines(record, qso, target.log, referenceHour, ubn, dateText);
+  target.log.SetAtGrow(target.log.GetSize(), record);
+  return 1;
+}

@@ -1,0 +1,23 @@
+#ifndef ZVK_LOG_ADD_QSO_H_
+#define ZVK_LOG_ADD_QSO_H_
+
+#include "log/contest_rules.h"
+#include "log/qso_fields.h"
+#include "log/qso_log.h"
+#include "platform/env.h"
+
+// The log a QSO is added to: the stored QSOs, the bands worked so far and the
+// statistics file that takes rejected and duplicate QSOs.
+struct LogTarget {
+  CQsoLog& log;
+  CStringArray& workedBands;
+  const CString& ubnPath;
+};
+
+// Offers a QSO to the contest. Returns 1 when stored (a dupe included, with a
+// DUPE line per earlier match), 0 when rejected for its band, mode or a
+// missing exchange (one statistics line with the reason).
+int addQso(const QsoFields& qso, const CContestRules& bands, const CContestRules& modes,
+           LogTarget target, platform::Env& env);
+
+#endif  // ZVK_LOG_ADD_QSO_H_

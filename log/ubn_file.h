@@ -1,0 +1,40 @@
+#ifndef ZVK_LOG_UBN_FILE_H_
+#define ZVK_LOG_UBN_FILE_H_
+
+#include <memory>
+
+#include "log/qso_fields.h"
+#include "platform/env.h"
+
+// The statistics ("UBN") file: rejected and duplicate QSOs, one line each.
+namespace ubn_file {
+
+constexpr char kNoContestBand[] = "   NO CONTEST BAND !!!";
+constexpr char kNoContestMode[] = "   NO CONTEST MODE !!!";
+constexpr char kNoExchange[] = "   NO RX/TX NUMBER !!!";
+constexpr char kDupe[] = "   DUPE !!!";
+
+// "StatsZVK_<date>.txt" for the contest end's date text ("%d_%m_%Y").
+CString fileName(const CString& fileDate);
+// Creates or truncates the file and writes its header line. Failures are silent.
+void start(const CString& path, platform::Env& env);
+// The line for a QSO: its fields separated by two blanks, the reason, CR LF.
+CString qsoLine(const QsoFields& qso, const CString& dateText, const char* reason);
+
+// Appends QSO lines to the file for the span of one AddData0 call. The file
+// is opened with the first line, so calls that write nothing touch no file.
+class Appender {
+ public:
+  Appender(const CString& path, platform::Env& env) : path_(path), env_(env) {}
+  void append(const CString& line);
+
+ private:
+  const CString& path_;
+  platform::Env& env_;
+  std::unique_ptr<platform::WritableFile> file_;
+  bool opened_ = false;
+};
+
+}  // namespace ubn_file
+
+#endif  // ZVK_LOG_UBN_FILE_H_

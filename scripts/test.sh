@@ -1,0 +1,13 @@
+#!/bin/sh
+# Sets up a fresh Debian 12 machine and runs every test suite.
+set -eu
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+
+echo "== format"
+git ls-files '*.cc' '*.h' | xargs clang-format --dry-run -Werror
+
+echo "== native build and tests"
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j2
+(cd build && ctest --output-on-failure -j2)

@@ -1,0 +1,215 @@
+// Loads the built plug-in as a host does and drives it only through its exports.
+#include <dlfcn.h>
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <ctime>
+#include <string>
+
+#include "plugin/stats_exports.h"
+#include "tests/support/qso_builder.h"
+#include "tests/support/temp_dir.h"
+
+namespace {
+
+using testing_support::oleDate;
+using testing_support::readFile;
+
+struct Exports {
+  decltype(&::GetNumberOfSets) getNumberOfSets;
+  decltype(&::GetSetName) getSetName;
+  decltype(&::SetupSet0) setupSet;
+  decltype(&::GetExchgCount0) getExchgCount;
+  decltype(&::AddData0) addData;
+  decltype(&::RemoveData0) removeData;
+  decltype(&::ResetStats0) resetStats;
+  decltype(&::CheckCall0) checkCall;
+  decltype(&::IsValidExchg0) isValidExchg;
+  decltype(&::GetResult0) getResult;
+};
+
+template <class Function>
+void resolve(void* library, const char* name, Function* function) {
+  *function = reinterpret_cast<Function>(dlsym(library, name));
+  ASSERT_NE(*function, nullptr) << name;
+}
+
+const char* const kPlainNames[] = {
+    "GetNumberOfSets", "GetSetName",  "SetupSet0",  "GetExchgCount0", "AddData0",
+    "RemoveData0",     "ResetStats0", "CheckCall0", "IsValidExchg0",  "GetResult0"};
+const char* const kDecoratedNames[] = {
+    "_ZN5Stats15GetNumberOfSetsEv",
+    "_ZN5Stats10GetSetNameEi",
+    "_ZN5Stats9SetupSet0Ev",
+    "_ZN5Stats19StatsGetExchgCount0EPKcS1_S1_",
+    "_ZN5Stats8AddData0EPKcS1_PK12COleDateTimeS4_S4_S4_jjS1_S1_S1_S1_S1_S1_S1_S1_S1_S1_S1_S1_S1_"
+    "S1_S1_iiiddS1_S1_S1_S1_S1_",
+    "_ZN5Stats11RemoveData0EPKcS1_PK12COleDateTimeS4_S4_S4_jjS1_S1_S1_S1_S1_S1_S1_S1_S1_S1_S1_"
+    "S1_S1_S1_S1_iiiddS1_S1_S1_S1_S1_",
+    "_ZN5Stats11ResetStats0EPKciS1_PK12COleDateTimeS4_S1_S1_S1_S1_S1_S1_S1_S1_S1_S1_iiiddS1_S1_"
+    "S1_",
+    "_ZN5Stats14CheckCallFunc0EPKcjjS1_S1_S1_S1_S1_S1_S1_S1_S1_S1_S1_iiiddS1_S1_S1_S1_S1_S1_S1_"
+    "PcS2_",
+    "_ZN5Stats18StatsIsValidExchg0EPKcS1_S1_S1_iii",
+    "_ZN5Stats10GetResult0EPi",
+};
+
+Exports load(void* library, const char* const* names) {
+  Exports e{};
+  resolve(library, names[0], &e.getNumberOfSets);
+  resolve(library, names[1], &e.getSetName);
+  resolve(library, names[2], &e.setupSet);
+  resolve(library, names[3], &e.getExchgCount);
+  resolve(library, names[4], &e.addData);
+  resolve(library, names[5], &e.removeData);
+  resolve(library, names[6], &e.resetStats);
+  resolve(library, names[7], &e.checkCall);
+  resolve(library, names[8], &e.isValidExchg);
+  resolve(library, names[9], &e.getResult);
+  return e;
+}
+
+// A host QSO: the named arguments, the rest filled as a host might.
+struct HostQso {
+  const char* call;
+  const char* band;
+  const char* exchRcvd;
+  double when;
+  const char* mode = "CW";
+  const char* exchSent = "001";
+};
+
+class HostTest : public testing_support::TempDirTest,
+                 public ::testing::WithParamInterface<const char* const*> {
+ protected:
+  void SetUp() override {
+    TempDirTest::SetUp();
+    library_ = dlopen(ZVK_STATS_LIBRARY, RTLD_NOW | RTLD_LOCAL);
+    ASSERT_NE(library_, nullptr) << dlerror();
+    x = load(library_, GetParam());
+  }
+  void TearDown() override {
+    if (library_) dlclose(library_);
+    TempDirTest::TearDown();
+  }
+
+  int reset(const char* contestant, int makeCabrillo = 0) {
+    COleDateTime start(oleDate(2016, 6, 12, 12, 0), COleDateTime::valid);
+    COleDateTime end(oleDate(2016, 6, 13, 12, 0), COleDateTime::valid);
+    const char* t = "x";
+    return x.resetStats(t, makeCabrillo, contestant, &start, &end, t, t, t, t, t, t, t, t, t, t, 7,
+                        7, 7, 1.5, 1.5, t, t, t);
+  }
+  int qso(decltype(&::AddData0) function, const HostQso& q) {
+    COleDateTime time(q.when, COleDateTime::valid), other(1.0, COleDateTime::valid);
+    const char* t = "x";
+    return function("Q1QQQ", q.call, &time, &other, &other, &other, 9, 14025500, q.mode, "599",
+                    "599", q.exchSent, q.exchRcvd, t, t, t, t, t, t, t, t, t, "A", 1, 2, 3, 0.5,
+                    0.5, t, "B", t, q.band, t);
+  }
+  int check(const char* call, const char* band, char* exchOut) {
+    const char* t = "x";
+    return x.checkCall(call, 1, 2, "CW", t, t, t, t, t, t, t, t, t, t, 1, 2, 3, 0.5, 0.5, t, t, t,
+                       t, t, band, band, exchOut, nullptr);
+  }
+
+  Exports x{};
+
+ private:
+  void* library_ = nullptr;
+};
+
+TEST_P(HostTest, SetQueriesAnswerWithoutAnyReset) {
+  EXPECT_EQ(x.getNumberOfSets(), 1);
+  EXPECT_STREQ(x.getSetName(0), "ZVK-CW-CONTEST (C)");
+  EXPECT_STREQ(x.getSetName(1), "");
+  EXPECT_STREQ(x.getSetName(-1), "");
+  EXPECT_EQ(x.getExchgCount(nullptr, "a", nullptr), 1);
+  EXPECT_EQ(x.isValidExchg("0599", "", "", "", 0, 0, 0), 1);
+  EXPECT_EQ(x.isValidExchg("599", "", "", "", 0, 0, 0), 0);
+  EXPECT_EQ(x.isValidExchg(nullptr, nullptr, nullptr, nullptr, 0, 0, 0), 0);
+  testing::internal::CaptureStderr();
+  x.setupSet();
+  EXPECT_EQ(testing::internal::GetCapturedStderr(),
+            "Error: No additional setup for this contest\n");
+}
+
+TEST_P(HostTest, WholeEvaluationGivesSummaryAndStatisticsFile) {
+  EXPECT_EQ(reset("Q1QQQ"), 1);
+  double day = oleDate(2016, 6, 12);
+  EXPECT_EQ(qso(x.addData, {"Q2QQ", "20m", "NM", day + 0.5}), 1);
+  EXPECT_EQ(qso(x.addData, {"Q3QQ", "20m", "123", day + 0.51}), 1);
+  EXPECT_EQ(qso(x.addData, {"Q2QQ", "20m", "NM", day + 0.52}), 1);  // dupe, still scores
+  EXPECT_EQ(qso(x.addData, {"Q4QQ", "80m", "456", day + 0.6}), 1);
+  EXPECT_EQ(qso(x.addData, {"Q5QQ", "160m", "789", day + 0.7}), 0);
+  EXPECT_EQ(qso(x.addData, {"Q6QQ", "40m", "789", day + 0.7, "SSB"}), 0);
+  EXPECT_EQ(qso(x.addData, {"Q7QQ", "40m", "", day + 0.7}), 0);
+  EXPECT_EQ(qso(x.addData, {"Q8QQ", "15m", "321", day + 0.8}), 1);
+  EXPECT_EQ(qso(x.removeData, {"Q8QQ", "15m", "321", day + 0.8}), 1);
+  int out = 55;
+  std::string summary = x.getResult(&out);
+  EXPECT_EQ(out, 55);
+  EXPECT_EQ(summary.substr(0, summary.rfind("\r\n") + 2),
+            "ZVK-CW-CONTEST  12.06-13.06.2016 \r\n"
+            "\tContestant: Q1QQQ\r\n"
+            "\tQSOs\tPoints\t ZVK\r\n"
+            "80m\t 1\t 5\t  1\r\n"
+            "20m\t 3\t 7\t  1\r\n"
+            "15m\t 0\t 0\t  0\r\n"
+            "Total\t 4\t 12\t  2\r\n"
+            "\r\n"
+            "Score:   12 \r\n"
+            "\r\n");
+  EXPECT_EQ(std::string(x.getResult(&out)), summary);
+  EXPECT_EQ(readFile("StatsZVK_13_06_2016.txt"),
+            "ZVK-CW-CONTEST  UBN file \r\n"
+            "QSO:  14025  CW  2016-06-12 1228  Q1QQQ  599  001  Q2QQ  599  NM   DUPE !!!\r\n"
+            "QSO:  14025  CW  2016-06-12 1648  Q1QQQ  599  001  Q5QQ  599  789   NO CONTEST BAND "
+            "!!!\r\n"
+            "QSO:  14025  SSB  2016-06-12 1648  Q1QQQ  599  001  Q6QQ  599  789   NO CONTEST MODE "
+            "!!!\r\n"
+            "QSO:  14025  CW  2016-06-12 1648  Q1QQQ  599  001  Q7QQ  599     NO RX/TX NUMBER "
+            "!!!\r\n");
+}
+
+TEST_P(HostTest, CallCheckSeesTheLogAsTheOperatorTypes) {
+  reset("Q1QQQ");
+  const double now = 25569.0 + static_cast<double>(std::time(nullptr)) / 86400.0;
+  qso(x.addData, {"Q2QQ", "20m", "1234", now - 1.0 / 24});
+  qso(x.addData, {"Q3QQ", "20m", "2345", now - 10.0 / 24});
+  qso(x.addData, {"Q3QQ", "40m", "NM", now - 12.0 / 24});
+  char exchOut[50];
+  EXPECT_EQ(check("Q2QQ", "20m", exchOut), 0);
+  EXPECT_STREQ(exchOut, "1234");
+  EXPECT_EQ(check("Q3QQ", "20m", exchOut), 1);
+  EXPECT_STREQ(exchOut, "NM");
+  EXPECT_EQ(check("Q9QQ", "20m", exchOut), 1);
+  EXPECT_STREQ(exchOut, "");
+  EXPECT_EQ(check("Q2QQ", "6m", exchOut), 4);
+}
+
+TEST_P(HostTest, NullArgumentsNeverCrash) {
+  const char* t = "x";
+  EXPECT_EQ(x.resetStats(nullptr, 0, nullptr, nullptr, nullptr, t, t, t, t, t, t, t, t, t, t, 0, 0,
+                         0, 0, 0, t, t, t),
+            1);
+  EXPECT_EQ(readFile("StatsZVK_.txt"), "ZVK-CW-CONTEST  UBN file \r\n");
+  EXPECT_EQ(x.addData(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, nullptr, nullptr,
+                      nullptr, nullptr, nullptr, t, t, t, t, t, t, t, t, t, nullptr, 0, 0, 0, 0, 0,
+                      t, nullptr, t, nullptr, t),
+            0);
+  EXPECT_EQ(x.removeData(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, nullptr,
+                         nullptr, nullptr, nullptr, nullptr, t, t, t, t, t, t, t, t, t, nullptr, 0,
+                         0, 0, 0, 0, t, nullptr, t, nullptr, t),
+            0);
+  EXPECT_EQ(x.checkCall(nullptr, 0, 0, nullptr, t, t, t, t, t, t, t, t, t, t, 0, 0, 0, 0, 0, t, t,
+                        t, t, t, nullptr, nullptr, nullptr, nullptr),
+            4);
+  EXPECT_EQ(check(nullptr, "20m", nullptr), 1);
+  EXPECT_NE(x.getResult(nullptr), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(BothExportNames, HostTest,
+                         ::testing::Values(kPlainNames, kDecoratedNames));
+
+}  // namespace
