@@ -20,7 +20,9 @@ std::string formatText(const char* format, va_list args) {
   return text;
 }
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
+bool isBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
 
 }  // namespace
 
@@ -90,7 +92,9 @@ CString& CString::TrimRight() {
 
 CString& CString::Trim() { return TrimRight().TrimLeft(); }
 
-int CString::Compare(const char* other) const { return platform::compareExact(text_.c_str(), other); }
+int CString::Compare(const char* other) const {
+  return platform::compareExact(text_.c_str(), other);
+}
 
 int CString::CompareNoCase(const char* other) const {
   return platform::compareNoCase(text_.c_str(), other);

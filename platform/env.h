@@ -37,8 +37,8 @@ class Env {
   // Value of `key` in `section` of the profile file `path`, read whole.
   // Section and key match without regard to case. Returns `defaultValue` when
   // the file, the section or the key is missing.
-  virtual CString readProfileString(const char* section, const char* key,
-                                    const char* defaultValue, const char* path) = 0;
+  virtual CString readProfileString(const char* section, const char* key, const char* defaultValue,
+                                    const char* path) = 0;
   // Sets `key`=`value` in `section`, creating the file, section or key as
   // needed and keeping every other line. `path` may use "\" as separator.
   // Returns false when the file could not be written; it then keeps its

@@ -47,7 +47,8 @@ std::size_t prefixLengthAtCharBoundary(const char* text, std::size_t maxBytes) {
   text = orEmpty(text);
   std::size_t length = 0;
   while (text[length] != '\0') {
-    std::size_t unit = (isLeadByte(static_cast<unsigned char>(text[length])) && text[length + 1] != '\0') ? 2 : 1;
+    std::size_t unit =
+        (isLeadByte(static_cast<unsigned char>(text[length])) && text[length + 1] != '\0') ? 2 : 1;
     if (length + unit > maxBytes) break;
     length += unit;
   }

@@ -30,35 +30,35 @@ using Text = const char*;
 using Date = const COleDateTime*;
 
 // The QSO argument list of AddData0 and RemoveData0 (33 arguments).
-#define ZVK_QSO_PARAMS                                                                        \
-  Text myCall, Text call, Date qsoTime, Date, Date, Date, unsigned, unsigned frequency,       \
-      Text mode, Text rstSent, Text rstRcvd, Text exchSent, Text exchRcvd, Text, Text, Text,  \
-      Text, Text, Text, Text, Text, Text, Text hostTextA, int, int, int, double, double, Text, \
-      Text hostTextB, Text, Text band, Text
+#define ZVK_QSO_PARAMS                                                                             \
+  Text myCall, Text call, Date qsoTime, Date, Date, Date, unsigned, unsigned frequency, Text mode, \
+      Text rstSent, Text rstRcvd, Text exchSent, Text exchRcvd, Text, Text, Text, Text, Text,      \
+      Text, Text, Text, Text, Text hostTextA, int, int, int, double, double, Text, Text hostTextB, \
+      Text, Text band, Text
 
 // ResetStats0's 23 arguments.
-#define ZVK_RESET_PARAMS                                                                     \
+#define ZVK_RESET_PARAMS                                                                       \
   Text, int makeCabrillo, Text contestant, Date periodStart, Date periodEnd, Text, Text, Text, \
       Text, Text, Text, Text, Text, Text, Text, int, int, int, double, double, Text, Text, Text
 
 // CheckCall0's 28 arguments.
-#define ZVK_CHECK_CALL_PARAMS                                                                 \
-  Text call, unsigned, unsigned, Text mode, Text, Text, Text, Text, Text, Text, Text, Text,   \
-      Text, Text, int, int, int, double, double, Text, Text, Text, Text, Text, Text band,      \
-      Text otherBand, char* exchOut, char*
+#define ZVK_CHECK_CALL_PARAMS                                                                     \
+  Text call, unsigned, unsigned, Text mode, Text, Text, Text, Text, Text, Text, Text, Text, Text, \
+      Text, int, int, int, double, double, Text, Text, Text, Text, Text, Text band,               \
+      Text otherBand, char *exchOut, char *
 
 #define ZVK_EXCHANGE_PARAMS Text exch, Text, Text, Text, int, int, int
 
-#define ZVK_DECLARE_EXPORTS(GetExchgCount, CheckCall, IsValidExchg)            \
-  ZVK_EXPORT int ZVK_CDECL GetNumberOfSets();                                  \
-  ZVK_EXPORT const char* ZVK_CDECL GetSetName(int index);                      \
-  ZVK_EXPORT void ZVK_CDECL SetupSet0();                                       \
-  ZVK_EXPORT int ZVK_CDECL GetExchgCount(Text, Text, Text);                    \
-  ZVK_EXPORT int ZVK_CDECL AddData0(ZVK_QSO_PARAMS);                           \
-  ZVK_EXPORT int ZVK_CDECL RemoveData0(ZVK_QSO_PARAMS);                        \
-  ZVK_EXPORT int ZVK_CDECL ResetStats0(ZVK_RESET_PARAMS);                      \
-  ZVK_EXPORT int ZVK_CDECL CheckCall(ZVK_CHECK_CALL_PARAMS);                   \
-  ZVK_EXPORT int ZVK_CDECL IsValidExchg(ZVK_EXCHANGE_PARAMS);                  \
+#define ZVK_DECLARE_EXPORTS(GetExchgCount, CheckCall, IsValidExchg) \
+  ZVK_EXPORT int ZVK_CDECL GetNumberOfSets();                       \
+  ZVK_EXPORT const char* ZVK_CDECL GetSetName(int index);           \
+  ZVK_EXPORT void ZVK_CDECL SetupSet0();                            \
+  ZVK_EXPORT int ZVK_CDECL GetExchgCount(Text, Text, Text);         \
+  ZVK_EXPORT int ZVK_CDECL AddData0(ZVK_QSO_PARAMS);                \
+  ZVK_EXPORT int ZVK_CDECL RemoveData0(ZVK_QSO_PARAMS);             \
+  ZVK_EXPORT int ZVK_CDECL ResetStats0(ZVK_RESET_PARAMS);           \
+  ZVK_EXPORT int ZVK_CDECL CheckCall(ZVK_CHECK_CALL_PARAMS);        \
+  ZVK_EXPORT int ZVK_CDECL IsValidExchg(ZVK_EXCHANGE_PARAMS);       \
   ZVK_EXPORT const char* ZVK_CDECL GetResult0(int* out);
 
 extern "C" {

@@ -5,7 +5,7 @@
 namespace platform {
 namespace {
 
-constexpr double kFirstDay = -657434.0;     // 0100-01-01
+constexpr double kFirstDay = -657434.0;      // 0100-01-01
 constexpr double kDayAfterLast = 2958466.0;  // 10000-01-01
 constexpr long kSecondsPerDay = 86400;
 
@@ -14,7 +14,8 @@ void civilFromDays(long long days, SystemTime* out) {
   days += 719468;
   const long long era = (days >= 0 ? days : days - 146096) / 146097;
   const unsigned dayOfEra = static_cast<unsigned>(days - era * 146097);
-  const unsigned yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+  const unsigned yearOfEra =
+      (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
   const unsigned dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
   const unsigned monthIndex = (5 * dayOfYear + 2) / 153;
   out->day = static_cast<int>(dayOfYear - (153 * monthIndex + 2) / 5 + 1);
