@@ -119,6 +119,29 @@ TEST_F(Win32Files, OpeningInAMissingFolderFails) {
   EXPECT_EQ(Env::current().openForWriting("", platform::WriteMode::kTruncate), nullptr);
 }
 
+TEST_F(Win32Files, ReadsTheFixedFileVersionOfAProgram) {
+  struct Case {
+    const char* program;
+    std::uint32_t versionMs, versionLs;
+  };
+  for (const Case& c :
+       {Case{ZVK_VYLO_2_19, 0x00020013, 0}, Case{ZVK_VYLO_3_1_5_7, 0x00030001, 0x00050007}}) {
+    std::uint32_t ms = 0, ls = 0;
+    ASSERT_TRUE(Env::current().readFileVersion(c.program, &ms, &ls)) << c.program;
+    EXPECT_EQ(ms, c.versionMs);
+    EXPECT_EQ(ls, c.versionLs);
+  }
+}
+
+TEST_F(Win32Files, FilesWithoutVersionResourceHaveNoVersion) {
+  writeFile("Vylo.exe", "MZ not really a program");
+  std::uint32_t ms = 7, ls = 7;
+  EXPECT_FALSE(Env::current().readFileVersion("Vylo.exe", &ms, &ls));
+  EXPECT_FALSE(Env::current().readFileVersion("Missing.exe", &ms, &ls));
+  EXPECT_EQ(ms, 7u);
+  EXPECT_EQ(ls, 7u);
+}
+
 TEST(Win32Clock, CountsSecondsFromTheUnixEpoch) {
   std::int64_t before = static_cast<std::int64_t>(std::time(nullptr));
   std::int64_t now = Env::current().nowUtcSeconds();
