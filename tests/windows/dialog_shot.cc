@@ -21,9 +21,17 @@ constexpr char kReadyFlag[] = "ready.flag";  // holds the dialog's screen rectan
 constexpr char kDoneFlag[] = "shot.done";
 constexpr int kShotTimeoutMs = 30000;
 
+constexpr int kSettleMs = 500;  // for the X server to show what Wine drew
+
 void waitForShot(windows_ui::Window dialog) {
+  HWND window = static_cast<HWND>(dialog.handle);
+  // Shown is not yet painted: paint every control now, on the dialog's own thread.
+  RedrawWindow(window, /*lprcUpdate=*/nullptr, /*hrgnUpdate=*/nullptr,
+               RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  SendMessageA(window, WM_NULL, 0, 0);
+  Sleep(kSettleMs);
   RECT rect;
-  GetWindowRect(static_cast<HWND>(dialog.handle), &rect);
+  GetWindowRect(window, &rect);
   std::ofstream(kReadyFlag) << rect.right - rect.left << "x" << rect.bottom - rect.top << "+"
                             << rect.left << "+" << rect.top << "\n";
   for (int waited = 0; waited < kShotTimeoutMs && !std::filesystem::exists(kDoneFlag);
