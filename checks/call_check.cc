@@ -9,15 +9,16 @@ namespace {
 
 constexpr std::size_t kExchOutBytes = 50;
 
-// Looks through the station's QSOs; `source` receives the one whose exchange
-// the host gets (read only at the end, so the walk touches few fields).
+// Looks through the station's QSOs; `found` receives the exchange the host
+// gets. The walk reads the call's index only, never the records themselves.
 int checkStationQsos(const CallQuery& query, const CQsoLog& log, std::int64_t nowHour,
-                     const CInfo** source) {
-  for (CQsoLog::Position stored : log.recordsOfCall(query.call)) {
-    if (!platform::equalExact(stored->band, query.band)) {
-      *source = &*stored;
-    } else if (dupe_window::isInside(nowHour, stored->time)) {
-      *source = &*stored;
+                     const CString** found) {
+  const std::uint32_t bandId = log.findBandId(query.band);
+  for (const CQsoLog::CallRecord& stored : log.recordsOfCall(query.call)) {
+    if (stored.bandId != bandId) {
+      *found = &stored.exchRcvd;
+    } else if (dupe_window::isInsideHours(nowHour, stored.hour)) {
+      *found = &stored.exchRcvd;
       return kCallIsDupe;
     }
   }
@@ -45,8 +46,8 @@ int checkCall(const CallQuery& query, const CContestRules& bands, const CContest
               const CQsoLog& log, char* exchOut, platform::Env& env) {
   if (!isContestQso(query, bands, modes)) return kNoContestQso;
   const std::int64_t nowHour = dupe_window::hourOfClock(env.nowUtcSeconds());
-  const CInfo* source = nullptr;
-  int answer = checkStationQsos(query, log, nowHour, &source);
-  if (exchOut) copyExchange(source ? source->exchRcvd : CString(), exchOut);
+  const CString* found = nullptr;
+  int answer = checkStationQsos(query, log, nowHour, &found);
+  if (exchOut) copyExchange(found ? *found : CString(), exchOut);
   return answer;
 }

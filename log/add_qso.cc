@@ -20,9 +20,9 @@ bool isOnSameBandAndMode(const CInfo& stored, const CInfo& record) {
 
 void writeDupeLines(const CInfo& record, const QsoFields& qso, const CQsoLog& log,
                     std::int64_t referenceHour, ubn_file::Appender& ubn, const CString& dateText) {
-  for (CQsoLog::Position stored : log.recordsOfCall(record.call)) {
-    if (isOnSameBandAndMode(*stored, record) &&
-        dupe_window::isInside(referenceHour, stored->time)) {
+  for (const CQsoLog::CallRecord& stored : log.recordsOfCall(record.call)) {
+    if (isOnSameBandAndMode(*stored.record, record) &&
+        dupe_window::isInsideHours(referenceHour, stored.hour)) {
       ubn.append(ubn_file::qsoLine(qso, dateText, ubn_file::kDupe));
     }
   }

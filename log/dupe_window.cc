@@ -23,10 +23,17 @@ std::int64_t hourOfNewQso(const COleDateTime& qsoTime, std::int64_t secondsSince
   return hourOfDate(qsoTime, &hour) ? hour : hourOfClock(secondsSince1970);
 }
 
+std::int64_t hourOfStoredQso(const COleDateTime& storedTime) {
+  std::int64_t hour;
+  return hourOfDate(storedTime, &hour) ? hour : kNoHour;
+}
+
+bool isInsideHours(std::int64_t referenceHour, std::int64_t storedHour) {
+  return storedHour == kNoHour || referenceHour - storedHour < kWindowHours;
+}
+
 bool isInside(std::int64_t referenceHour, const COleDateTime& storedTime) {
-  std::int64_t storedHour;
-  if (!hourOfDate(storedTime, &storedHour)) return true;
-  return referenceHour - storedHour < kWindowHours;
+  return isInsideHours(referenceHour, hourOfStoredQso(storedTime));
 }
 
 }  // namespace dupe_window

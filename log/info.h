@@ -12,7 +12,7 @@ class CInfo : public CObject {
  public:
   CInfo() = default;
   CInfo(const CInfo& other) : CObject() { *this = other; }
-  // Copies every field but `reserved21`, as the framework record did.
+  // Copies every field but `reserved21`, which stays with the record it was set in.
   CInfo& operator=(const CInfo& other);
 
   CString call;
@@ -24,8 +24,6 @@ class CInfo : public CObject {
   CString rstSent;
   CString exchRcvd;
   CString exchSent;
-  CString reservedText1;
-  CString reservedText2;
   std::int32_t reserved12 = 0;
   std::int32_t reserved13 = 0;
   std::int32_t frequencyKHz = 0;

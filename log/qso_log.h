@@ -1,6 +1,8 @@
 #ifndef ZVK_LOG_QSO_LOG_H_
 #define ZVK_LOG_QSO_LOG_H_
 
+#include <climits>
+#include <cstdint>
 #include <list>
 #include <string>
 #include <unordered_map>
@@ -15,6 +17,14 @@
 class CQsoLog {
  public:
   using Position = std::list<CInfo>::const_iterator;
+  // A record of one call, with what the call check needs most kept beside
+  // it, so that a check reads the records themselves only where it must.
+  struct CallRecord {
+    Position record;
+    std::uint32_t bandId;  // equal exactly when the band texts are equal
+    std::int64_t hour;     // dupe_window::hourOfStoredQso(record->time)
+    CString exchRcvd;      // record->exchRcvd, the exchange the call check hands out
+  };
 
   CQsoLog() = default;
   CQsoLog(const CQsoLog&) = delete;
@@ -26,7 +36,7 @@ class CQsoLog {
   Position end() const { return records_.end(); }
   // The records whose call equals `call` byte for byte (null counts as
   // empty), in log order. Valid until the log next changes.
-  const std::vector<Position>& recordsOfCall(const char* call) const;
+  const std::vector<CallRecord>& recordsOfCall(const char* call) const;
 
   // Appends a copy of `record` at the end of the log.
   void Add(const CInfo& record);
@@ -35,9 +45,16 @@ class CQsoLog {
   // Removes every record and frees the storage.
   void RemoveAll();
 
+  // Id of a band text stored in the log, or kNoBand when no record has it.
+  static constexpr std::uint32_t kNoBand = UINT32_MAX;
+  std::uint32_t findBandId(const char* band) const;
+
  private:
   std::list<CInfo> records_;
-  std::unordered_map<std::string, std::vector<Position>> positionsByCall_;
+  std::uint32_t bandIdOf(const CString& band);
+
+  std::unordered_map<std::string, std::vector<CallRecord>> positionsByCall_;
+  std::unordered_map<std::string, std::uint32_t> bandIds_;
 };
 
 #endif  // ZVK_LOG_QSO_LOG_H_

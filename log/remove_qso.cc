@@ -19,10 +19,10 @@ bool matchesDetails(const CInfo& stored, const QsoFields& qso) {
 // such a record, the first of them goes.
 CQsoLog::Position recordToRemove(const QsoFields& qso, const CQsoLog& log) {
   CQsoLog::Position firstContact = log.end();
-  for (CQsoLog::Position stored : log.recordsOfCall(qso.call)) {
-    if (!matchesModeAndBand(*stored, qso)) continue;
-    if (matchesDetails(*stored, qso)) return stored;
-    if (firstContact == log.end()) firstContact = stored;
+  for (const CQsoLog::CallRecord& stored : log.recordsOfCall(qso.call)) {
+    if (!matchesModeAndBand(*stored.record, qso)) continue;
+    if (matchesDetails(*stored.record, qso)) return stored.record;
+    if (firstContact == log.end()) firstContact = stored.record;
   }
   return firstContact;
 }

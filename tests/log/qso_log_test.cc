@@ -24,7 +24,9 @@ std::vector<std::string> logOrder(const CQsoLog& log) {
 
 std::vector<std::string> ofCall(const CQsoLog& log, const char* call) {
   std::vector<std::string> order;
-  for (CQsoLog::Position position : log.recordsOfCall(call)) order.push_back(describe(*position));
+  for (const CQsoLog::CallRecord& entry : log.recordsOfCall(call)) {
+    order.push_back(describe(*entry.record));
+  }
   return order;
 }
 
@@ -41,7 +43,7 @@ void fill(CQsoLog& log) {
 }
 
 CQsoLog::Position nthOfCall(const CQsoLog& log, const char* call, int n) {
-  return log.recordsOfCall(call)[static_cast<std::size_t>(n)];
+  return log.recordsOfCall(call)[static_cast<std::size_t>(n)].record;
 }
 
 class QsoLogTest : public ::testing::Test {
