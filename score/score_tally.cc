@@ -1,7 +1,9 @@
 #include "score/score_tally.h"
 
 #include <string>
+#include <unordered_map>
 #include <utility>
+#include <vector>
 
 #include "platform/text.h"
 
@@ -20,21 +22,34 @@ std::string sortKey(const CString& band) {
   return std::string(kSortKeyWidth - text.size(), kSortPad) + text;
 }
 
-BandRow countBand(const CString& band, const CQsoLog& log) {
-  BandRow row;
-  row.band = band;
-  std::int32_t nonMembers = 0;
-  for (const CInfo& record : log) {
-    if (record.call.IsEmpty() || !platform::equalExact(record.band, band)) continue;
-    ++row.qsos;
-    if (platform::equalExact(record.exchRcvd, kNonMemberExchange)) {
-      ++nonMembers;
-    } else {
-      ++row.members;
-    }
+// Counts a record into its row: "NM" received is a non-member QSO.
+void countRecord(const CInfo& record, BandRow& row, std::int32_t& nonMembers) {
+  ++row.qsos;
+  if (platform::equalExact(record.exchRcvd, kNonMemberExchange)) {
+    ++nonMembers;
+  } else {
+    ++row.members;
   }
-  row.points = nonMembers * kNonMemberPoints + row.members * kMemberPoints;
-  return row;
+}
+
+// One walk through the log for all rows: a row per worked band, in order.
+std::vector<BandRow> countBands(const CStringArray& workedBands, const CQsoLog& log) {
+  std::vector<BandRow> rows(static_cast<std::size_t>(workedBands.GetSize()));
+  std::vector<std::int32_t> nonMembers(rows.size());
+  std::unordered_map<std::string, std::size_t> rowOfBand;
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    rows[i].band = workedBands[static_cast<int>(i)];
+    rowOfBand.emplace(rows[i].band.str(), i);
+  }
+  for (const CInfo& record : log) {
+    auto row = rowOfBand.find(record.band.str());
+    if (record.call.IsEmpty() || row == rowOfBand.end()) continue;
+    countRecord(record, rows[row->second], nonMembers[row->second]);
+  }
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    rows[i].points = nonMembers[i] * kNonMemberPoints + rows[i].members * kMemberPoints;
+  }
+  return rows;
 }
 
 }  // namespace
@@ -55,10 +70,10 @@ ScoreTally tallyScore(const CQsoLog& log, CStringArray& workedBands) {
   ScoreTally tally;
   tally.totalQsos = log.GetSize();
   sortWorkedBands(workedBands);
-  for (const CString& band : workedBands) {
-    tally.rows.push_back(countBand(band, log));
-    tally.totalPoints += tally.rows.back().points;
-    tally.totalMembers += tally.rows.back().members;
+  tally.rows = countBands(workedBands, log);
+  for (const BandRow& row : tally.rows) {
+    tally.totalPoints += row.points;
+    tally.totalMembers += row.members;
   }
   tally.claimedScore = tally.totalPoints;
   return tally;
