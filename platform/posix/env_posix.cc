@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "platform/no_destructor.h"
 #include "platform/posix/posix_env.h"
 
 namespace platform {
@@ -36,8 +37,8 @@ class StdioFile : public WritableFile {
 }  // namespace
 
 Env& Env::current() {
-  static PosixEnv* env = new PosixEnv();  // never destroyed: outlives the global objects
-  return *env;
+  static NoDestructor<PosixEnv> env;
+  return env.get();
 }
 
 std::string nativePath(const char* path) {
