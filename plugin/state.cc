@@ -11,6 +11,7 @@ const char* const kBands[] = {"80m", "80m", "40m", "20m", "15m", "10m"};
 CTestApp theApp;
 CContestRules g_modes(kModes, 1);
 CContestRules g_bands(kBands, 6);
+CStationData g_station;
 CQsoLog g_log;
 CStringArray g_workedBands;
 CString g_ubnPath;

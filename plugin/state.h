@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "cabrillo/station_data.h"
 #include "log/contest_rules.h"
 #include "log/qso_log.h"
 #include "plugin/test_app.h"
@@ -12,6 +13,7 @@
 extern CTestApp theApp;
 extern CContestRules g_modes;
 extern CContestRules g_bands;
+extern CStationData g_station;
 extern CQsoLog g_log;
 extern CStringArray g_workedBands;
 extern CString g_ubnPath;

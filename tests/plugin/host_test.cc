@@ -2,11 +2,14 @@
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <filesystem>
 #include <string>
 
 #include "plugin/stats_exports.h"
+#include "tests/support/pe_builder.h"
 #include "tests/support/qso_builder.h"
 #include "tests/support/temp_dir.h"
 
@@ -207,6 +210,66 @@ TEST_P(HostTest, NullArgumentsNeverCrash) {
             4);
   EXPECT_EQ(check(nullptr, "20m", nullptr), 1);
   EXPECT_NE(x.getResult(nullptr), nullptr);
+}
+
+TEST_P(HostTest, CabrilloEvaluationWritesSettingsStatisticsAndCabrilloFiles) {
+  std::filesystem::create_directory("Plugins");
+  testing_support::writeFile("Plugins/ZVK-CW.ini",
+                             "[Settings]\r\nName=Jan Q\r\nSoapBox=first<CR><LF>second\r\n");
+  testing_support::writeFile("Vylo.exe", testing_support::buildPeWithVersion(2, 19, 0, 0));
+  setenv("STATS_DIALOG", "ok", 1);
+  reset("Q1/QQ1QQ/P", 1);
+  unsetenv("STATS_DIALOG");
+  double day = oleDate(2016, 6, 12);
+  qso(x.addData, {"Q2QQ", "20m", "NM", day + 0.5});
+  qso(x.addData, {"Q3QQ", "80m", "123", day + 0.6});
+  int out = 55;
+  testing::internal::CaptureStderr();
+  x.getResult(&out);
+  x.getResult(&out);
+  EXPECT_EQ(testing::internal::GetCapturedStderr(),
+            "Output: File produced: Q1_QQ1QQ_P.cbr\n"
+            "Output: File produced: Q1_QQ1QQ_P.cbr\n");
+  EXPECT_EQ(out, -1);
+  EXPECT_EQ(readFile("Q1_QQ1QQ_P.cbr"),
+            "START-OF-LOG: 3.0\r\n"
+            "CONTEST: ZVK CW Contest\r\n"
+            "CALLSIGN: Q1/QQ1QQ/P\r\n"
+            "CATEGORY-OPERATOR: SINGLE-OP\r\n"
+            "CATEGORY-BAND: ALL\r\n"
+            "CATEGORY-POWER: HIGH\r\n"
+            "CLAIMED-SCORE: 6\r\n"
+            "CLUB: \r\n"
+            "CREATED-BY: Vylo 2.19\r\n"
+            "NAME: Jan Q\r\n"
+            "ADDRESS: \r\n"
+            "ADDRESS-CITY: \r\n"
+            "ADDRESS-POSTALCODE: \r\n"
+            "ADDRESS-COUNTRY: \r\n"
+            "EMAIL: \r\n"
+            "OPERATORS: Q1/QQ1QQ/P\r\n"
+            "SOAPBOX: first\r\n"
+            "SOAPBOX: second\r\n"
+            "QSO: 14025 CW 2016-06-12 1200 Q1/QQ1QQ/P    599 001    Q2QQ          599 NM\r\n"
+            "QSO: 14025 CW 2016-06-12 1424 Q1/QQ1QQ/P    599 001    Q3QQ          599 123\r\n"
+            "END-OF-LOG:\r\n");
+  EXPECT_EQ(readFile("Plugins/ZVK-CW.ini"),
+            "[Settings]\r\n"
+            "Name=Jan Q\r\n"
+            "SoapBox=first<CR><LF>second\r\n"
+            "Operators=Q1/QQ1QQ/P\r\n"
+            "Address=\r\n"
+            "Address-City=\r\n"
+            "Address-PostalCode=\r\n"
+            "Address-Country=\r\n"
+            "Category=SINGLE-OP\r\n"
+            "Location=\r\n"
+            "Power=HIGH\r\n"
+            "Contest=ZVK CW Contest\r\n"
+            "Email=\r\n"
+            "Club=\r\n"
+            "Claimed=6\r\n");
+  EXPECT_EQ(readFile("StatsZVK_13_06_2016.txt"), "ZVK-CW-CONTEST  UBN file \r\n");
 }
 
 INSTANTIATE_TEST_SUITE_P(BothExportNames, HostTest,

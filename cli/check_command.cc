@@ -1,0 +1,46 @@
+#include "cli/check_command.h"
+
+#include "cli/json_text.h"
+
+namespace cli {
+namespace {
+
+std::string answerKey(CallCheck answer) {
+  switch (answer) {
+    case CallCheck::kCounts:
+      return "counts";
+    case CallCheck::kDupe:
+      return "dupe";
+    case CallCheck::kNoContestQso:
+      return "no-contest-qso";
+  }
+  return "answer " + std::to_string(static_cast<int>(answer));
+}
+
+std::string answerText(CallCheck answer) {
+  switch (answer) {
+    case CallCheck::kCounts:
+      return "would count";
+    case CallCheck::kDupe:
+      return "is a dupe";
+    case CallCheck::kNoContestQso:
+      return "is not a contest QSO";
+  }
+  return "got the unknown answer " + std::to_string(static_cast<int>(answer));
+}
+
+}  // namespace
+
+std::string checkReport(const std::string& call, const std::string& band, const std::string& mode,
+                        CallCheck answer, const std::string& exchange, bool json) {
+  if (json) {
+    return "{\"call\": " + jsonString(call) + ", \"band\": " + jsonString(band) +
+           ", \"mode\": " + jsonString(mode) + ", \"answer\": " + jsonString(answerKey(answer)) +
+           ", \"exchange\": " + jsonString(exchange) + "}\n";
+  }
+  std::string text = call + " on " + band + " " + mode + " " + answerText(answer) + "\n";
+  if (!exchange.empty()) text += "Exchange sent before: " + exchange + "\n";
+  return text;
+}
+
+}  // namespace cli

@@ -1,0 +1,105 @@
+// zvk-score: scores ADIF and Cabrillo logs through the contest plug-in,
+// loaded as its host loads it.
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "cli/check_command.h"
+#include "cli/evaluation.h"
+#include "cli/input_error.h"
+#include "cli/log_import.h"
+#include "cli/options.h"
+#include "cli/output_files.h"
+#include "cli/result_report.h"
+
+namespace {
+
+enum ExitCode { kOk = 0, kBadInput = 1, kBadUsage = 2, kCannotRun = 3 };
+
+int fail(ExitCode code, const std::string& message) {
+  std::cerr << "zvk-score: " << message << "\n";
+  if (code == kBadUsage) std::cerr << cli::kUsage;
+  return code;
+}
+
+std::string readText(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// The plug-in writes its files into the working folder, the settings below Plugins/.
+void enterOutputFolder(const std::string& outDir) {
+  std::filesystem::create_directories(std::filesystem::path(outDir) / "Plugins");
+  std::filesystem::current_path(outDir);
+}
+
+int score(cli::PluginLibrary& plugin, const cli::Options& options,
+          const std::vector<cli::ImportedLog>& logs, const cli::ContestSetup& setup) {
+  cli::Evaluation evaluation = cli::evaluate(plugin, setup, logs);
+  if (!options.json) {
+    std::cout << cli::textReport(evaluation.summary, evaluation.ubnFile, evaluation.filesWritten,
+                                 options.outDir);
+    return kOk;
+  }
+  std::optional<cli::Summary> summary = cli::parseSummary(evaluation.summary);
+  if (!summary) return fail(kCannotRun, "the plug-in's result text has an unexpected layout");
+  std::cout << cli::jsonReport(*summary, evaluation.ubnFile,
+                               cli::groupUbnLines(readText(evaluation.ubnFile)),
+                               evaluation.filesWritten, options.outDir);
+  return kOk;
+}
+
+int check(cli::PluginLibrary& plugin, const cli::Options& options,
+          const std::vector<cli::ImportedLog>& logs, const cli::ContestSetup& setup) {
+  cli::ContestSetup withoutCabrillo = setup;
+  withoutCabrillo.cabrillo = false;  // a question about one call needs no Cabrillo log
+  cli::loadLogs(plugin, withoutCabrillo, logs);
+  std::string exchange;
+  cli::CallCheck answer =
+      plugin.checkCall(options.checkCall, options.checkMode, options.checkBand, &exchange);
+  std::cout << cli::checkReport(options.checkCall, options.checkBand, options.checkMode, answer,
+                                exchange, options.json);
+  return kOk;
+}
+
+int run(const cli::Options& options) {
+  std::vector<cli::ImportedLog> logs;
+  try {
+    for (const std::string& path : options.logs) logs.push_back(cli::readLogFile(path));
+  } catch (const cli::InputError& error) {
+    return fail(kBadInput, error.what());
+  }
+  cli::ContestSetup setup = cli::contestSetup(options, logs);
+  if (options.yes) setenv("STATS_DIALOG", "ok", 1);
+  std::unique_ptr<cli::PluginLibrary> plugin;
+  try {
+    plugin = std::make_unique<cli::PluginLibrary>(
+        options.pluginPath.empty() ? cli::defaultPluginPath() : options.pluginPath);
+    enterOutputFolder(options.outDir);
+  } catch (const std::exception& error) {
+    return fail(kCannotRun, error.what());
+  }
+  return options.check ? check(*plugin, options, logs, setup)
+                       : score(*plugin, options, logs, setup);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  try {
+    cli::Options options = cli::parseOptions(std::vector<std::string>(argv + 1, argv + argc));
+    if (options.help) {
+      std::cout << cli::kUsage;
+      return kOk;
+    }
+    return run(options);
+  } catch (const cli::UsageError& error) {
+    return fail(kBadUsage, error.what());
+  }
+}

@@ -1,0 +1,30 @@
+#ifndef ZVK_CLI_PROGRESS_H_
+#define ZVK_CLI_PROGRESS_H_
+
+#include <cstddef>
+
+namespace cli {
+
+// A progress bar on standard error, shown only when standard error is a
+// terminal and the log is large enough to make the operator wait.
+class Progress {
+ public:
+  explicit Progress(std::size_t total);
+  ~Progress();
+  Progress(const Progress&) = delete;
+  Progress& operator=(const Progress&) = delete;
+
+  void advance();
+
+ private:
+  void draw() const;
+
+  std::size_t total_;
+  std::size_t done_ = 0;
+  int shownPercent_ = -1;
+  bool visible_;
+};
+
+}  // namespace cli
+
+#endif  // ZVK_CLI_PROGRESS_H_
