@@ -1,23 +1,12 @@
 #include "log/ubn_file.h"
 
-#include <string>
-#include <utility>
+#include "platform/text.h"
 
 namespace ubn_file {
 namespace {
 
 constexpr char kHeader[] = "ZVK-CW-CONTEST  UBN file \r\n";
 constexpr char kSeparator[] = "  ";
-
-// A host text with a line break would split the QSO line and leave a line
-// without its reason: each CR and LF inside a field is written as a blank.
-CString onOneLine(const CString& field) {
-  std::string text = field.str();
-  for (char& c : text) {
-    if (c == '\r' || c == '\n') c = ' ';
-  }
-  return CString(std::move(text));
-}
 
 }  // namespace
 
@@ -39,7 +28,7 @@ CString qsoLine(const QsoFields& qso, const CString& dateText, const char* reaso
   for (const CString* piece : {&qso.mode, &dateText, &qso.myCall, &qso.rstSent, &qso.exchSent,
                                &qso.call, &qso.rstRcvd, &qso.exchRcvd}) {
     line += kSeparator;
-    line += onOneLine(*piece);
+    line += platform::onOneLine(*piece).c_str();
   }
   line += reason;
   line += "\r\n";
