@@ -11,3 +11,9 @@ echo "== native build and tests"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j2
 (cd build && ctest --output-on-failure -j2)
+
+echo "== sanitizer build and tests"
+scripts/test-sanitizers.sh
+
+echo "== bounded fuzz runs"
+scripts/fuzz.sh 60
