@@ -1,5 +1,6 @@
 #include <dirent.h>
 #include <fnmatch.h>
+#include <sys/stat.h>
 #include <time.h>
 
 #include <cstdio>
@@ -33,6 +34,13 @@ class StdioFile : public WritableFile {
   std::FILE* file_;
   bool failed_ = false;
 };
+
+// A file without any write permission is read-only, as on Windows, even for
+// root: the operator protected it, and truncating it would lose it.
+bool isReadOnlyFile(const std::string& path) {
+  struct stat info;
+  return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && (info.st_mode & 0222) == 0;
+}
 
 }  // namespace
 
@@ -71,7 +79,7 @@ std::int64_t PosixEnv::nowUtcSeconds() { return static_cast<std::int64_t>(::time
 
 std::unique_ptr<WritableFile> PosixEnv::openForWriting(const char* path, WriteMode mode) {
   std::string native = nativePath(path);
-  if (native.empty()) return nullptr;
+  if (native.empty() || isReadOnlyFile(native)) return nullptr;
   std::FILE* file = std::fopen(native.c_str(), mode == WriteMode::kAppend ? "ab" : "wb");
   if (!file) return nullptr;
   return std::make_unique<StdioFile>(file);
