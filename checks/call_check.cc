@@ -9,25 +9,28 @@ namespace {
 
 constexpr std::size_t kExchOutBytes = 50;
 
+// Looks through the station's QSOs; `source` receives the one whose exchange
+// the host gets (read only at the end, so the walk touches few fields).
+int checkStationQsos(const CallQuery& query, const CQsoLog& log, std::int64_t nowHour,
+                     const CInfo** source) {
+  for (CQsoLog::Position stored : log.recordsOfCall(query.call)) {
+    if (!platform::equalExact(stored->band, query.band)) {
+      *source = &*stored;
+    } else if (dupe_window::isInside(nowHour, stored->time)) {
+      *source = &*stored;
+      return kCallIsDupe;
+    }
+  }
+  return kCallCounts;
+}
+
+}  // namespace
+
 bool isContestQso(const CallQuery& query, const CContestRules& bands, const CContestRules& modes) {
   if (query.band && query.otherBand && !platform::equalNoCase(query.band, query.otherBand)) {
     return false;
   }
   return bands.contains(query.band) && modes.contains(query.mode);
-}
-
-// Scans the log for the station; `found` receives the exchange it sent last.
-int scanLog(const CallQuery& query, const CQsoLog& log, std::int64_t nowHour, CString* found) {
-  for (const CInfo& stored : log) {
-    if (!platform::equalExact(stored.call, query.call)) continue;
-    if (!platform::equalExact(stored.band, query.band)) {
-      *found = stored.exchRcvd;
-    } else if (dupe_window::isInside(nowHour, stored.time)) {
-      *found = stored.exchRcvd;
-      return kCallIsDupe;
-    }
-  }
-  return kCallCounts;
 }
 
 // The host's buffer holds 50 bytes: longer exchanges are cut at a character
@@ -38,14 +41,12 @@ void copyExchange(const CString& exchange, char* exchOut) {
   exchOut[length] = '\0';
 }
 
-}  // namespace
-
 int checkCall(const CallQuery& query, const CContestRules& bands, const CContestRules& modes,
               const CQsoLog& log, char* exchOut, platform::Env& env) {
   if (!isContestQso(query, bands, modes)) return kNoContestQso;
   const std::int64_t nowHour = dupe_window::hourOfClock(env.nowUtcSeconds());
-  CString found;
-  int answer = scanLog(query, log, nowHour, &found);
-  if (exchOut) copyExchange(found, exchOut);
+  const CInfo* source = nullptr;
+  int answer = checkStationQsos(query, log, nowHour, &source);
+  if (exchOut) copyExchange(source ? source->exchRcvd : CString(), exchOut);
   return answer;
 }

@@ -17,6 +17,12 @@ struct CallQuery {
   const char* otherBand;
 };
 
+// False when the band or the mode is not the contest's, or the two band
+// texts differ (ignoring letter case).
+bool isContestQso(const CallQuery& query, const CContestRules& bands, const CContestRules& modes);
+// Copies a found exchange into the host's 50-byte buffer `exchOut`.
+void copyExchange(const CString& exchange, char* exchOut);
+
 // Whether a QSO with `query.call` would count now. Unless the answer is
 // kNoContestQso, copies the exchange that station sent before into `exchOut`
 // (50 bytes; at most 49 and the zero byte) when it is not null.

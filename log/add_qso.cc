@@ -6,9 +6,30 @@
 
 namespace {
 
-constexpr char kUbnDateFormat[] = "%Y-%m-%d %H%M";
+void noteWorkedBand(const CString& band, CStringArray& workedBands) {
+  for (const CString& worked : workedBands) {
+    if (platform::equalExact(worked, band)) return;
+  }
+  workedBands.Add(band);
+}
 
-// The reason a QSO is no contest QSO, or nullptr when it is one.
+bool isOnSameBandAndMode(const CInfo& stored, const CInfo& record) {
+  return platform::equalExact(stored.band, record.band) &&
+         platform::equalExact(stored.mode, record.mode);
+}
+
+void writeDupeLines(const CInfo& record, const QsoFields& qso, const CQsoLog& log,
+                    std::int64_t referenceHour, ubn_file::Appender& ubn, const CString& dateText) {
+  for (CQsoLog::Position stored : log.recordsOfCall(record.call)) {
+    if (isOnSameBandAndMode(*stored, record) &&
+        dupe_window::isInside(referenceHour, stored->time)) {
+      ubn.append(ubn_file::qsoLine(qso, dateText, ubn_file::kDupe));
+    }
+  }
+}
+
+}  // namespace
+
 const char* rejectionReason(const QsoFields& qso, const CContestRules& bands,
                             const CContestRules& modes) {
   if (!bands.contains(qso.band)) return ubn_file::kNoContestBand;
@@ -17,14 +38,7 @@ const char* rejectionReason(const QsoFields& qso, const CContestRules& bands,
   return nullptr;
 }
 
-void noteWorkedBand(const CString& band, CStringArray& workedBands) {
-  for (const CString& worked : workedBands) {
-    if (platform::equalExact(worked, band)) return;
-  }
-  workedBands.Add(band);
-}
-
-CInfo recordOf(const QsoFields& qso) {
+CInfo storedRecord(const QsoFields& qso) {
   CInfo record;
   record.call = qso.call;
   record.band = qso.band;
@@ -40,35 +54,18 @@ CInfo recordOf(const QsoFields& qso) {
   return record;
 }
 
-bool isSameContact(const CInfo& stored, const CInfo& record) {
-  return platform::equalExact(stored.call, record.call) &&
-         platform::equalExact(stored.band, record.band) &&
-         platform::equalExact(stored.mode, record.mode);
-}
-
-void writeDupeLines(const CInfo& record, const QsoFields& qso, const CQsoLog& log,
-                    std::int64_t referenceHour, ubn_file::Appender& ubn, const CString& dateText) {
-  for (const CInfo& stored : log) {
-    if (isSameContact(stored, record) && dupe_window::isInside(referenceHour, stored.time)) {
-      ubn.append(ubn_file::qsoLine(qso, dateText, ubn_file::kDupe));
-    }
-  }
-}
-
-}  // namespace
-
 int addQso(const QsoFields& qso, const CContestRules& bands, const CContestRules& modes,
            LogTarget target, platform::Env& env) {
   const std::int64_t referenceHour = dupe_window::hourOfNewQso(qso.time, env.nowUtcSeconds());
   ubn_file::Appender ubn(target.ubnPath, env);
-  const CString dateText = qso.time.Format(kUbnDateFormat);
+  const CString dateText = qso.time.Format(ubn_file::kDateFormat);
   if (const char* reason = rejectionReason(qso, bands, modes)) {
     ubn.append(ubn_file::qsoLine(qso, dateText, reason));
     return 0;
   }
   noteWorkedBand(qso.band, target.workedBands);
-  CInfo record = recordOf(qso);
+  CInfo record = storedRecord(qso);
   writeDupeLines(record, qso, target.log, referenceHour, ubn, dateText);
-  target.log.SetAtGrow(target.log.GetSize(), record);
+  target.log.Add(record);
   return 1;
 }

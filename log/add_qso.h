@@ -14,6 +14,13 @@ struct LogTarget {
   const CString& ubnPath;
 };
 
+// The reason (a statistics-file reason text) why `qso` is no contest QSO:
+// its band, its mode or a missing exchange; nullptr when it is one.
+const char* rejectionReason(const QsoFields& qso, const CContestRules& bands,
+                            const CContestRules& modes);
+// The record an accepted QSO is stored as.
+CInfo storedRecord(const QsoFields& qso);
+
 // Offers a QSO to the contest. Returns 1 when stored (a dupe included, with a
 // DUPE line per earlier match), 0 when rejected for its band, mode or a
 // missing exchange (one statistics line with the reason).

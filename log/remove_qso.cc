@@ -4,9 +4,8 @@
 
 namespace {
 
-bool matchesContact(const CInfo& stored, const QsoFields& qso) {
-  return platform::equalExact(stored.call, qso.call) &&
-         platform::equalExact(stored.mode, qso.mode) && platform::equalExact(stored.band, qso.band);
+bool matchesModeAndBand(const CInfo& stored, const QsoFields& qso) {
+  return platform::equalExact(stored.mode, qso.mode) && platform::equalExact(stored.band, qso.band);
 }
 
 bool matchesDetails(const CInfo& stored, const QsoFields& qso) {
@@ -18,13 +17,12 @@ bool matchesDetails(const CInfo& stored, const QsoFields& qso) {
 // Among records of the same call, mode and band (dupes are stored too), the
 // one with the same time and exchanges is the QSO the host deleted; without
 // such a record, the first of them goes.
-int indexToRemove(const QsoFields& qso, const CQsoLog& log) {
-  int firstContact = -1;
-  for (int i = 0; i < log.GetSize(); ++i) {
-    const CInfo& stored = log[i];
-    if (!matchesContact(stored, qso)) continue;
-    if (matchesDetails(stored, qso)) return i;
-    if (firstContact < 0) firstContact = i;
+CQsoLog::Position recordToRemove(const QsoFields& qso, const CQsoLog& log) {
+  CQsoLog::Position firstContact = log.end();
+  for (CQsoLog::Position stored : log.recordsOfCall(qso.call)) {
+    if (!matchesModeAndBand(*stored, qso)) continue;
+    if (matchesDetails(*stored, qso)) return stored;
+    if (firstContact == log.end()) firstContact = stored;
   }
   return firstContact;
 }
@@ -33,7 +31,7 @@ int indexToRemove(const QsoFields& qso, const CQsoLog& log) {
 
 int removeQso(const QsoFields& qso, const CContestRules& modes, CQsoLog& log) {
   if (!modes.contains(qso.mode) || qso.exchRcvd.IsEmpty() || qso.exchSent.IsEmpty()) return 0;
-  int index = indexToRemove(qso, log);
-  if (index >= 0) log.RemoveAt(index);
+  CQsoLog::Position record = recordToRemove(qso, log);
+  if (record != log.end()) log.RemoveAt(record);
   return 1;
 }

@@ -2,6 +2,7 @@
 #define ZVK_LOG_STATISTICS_RESET_H_
 
 #include "log/qso_log.h"
+#include "platform/collections.h"
 #include "platform/env.h"
 
 // The pieces of a statistics reset; the plug-in runs the station settings

@@ -13,6 +13,8 @@ constexpr char kNoContestBand[] = "   NO CONTEST BAND !!!";
 constexpr char kNoContestMode[] = "   NO CONTEST MODE !!!";
 constexpr char kNoExchange[] = "   NO RX/TX NUMBER !!!";
 constexpr char kDupe[] = "   DUPE !!!";
+// Pattern of the QSO time in a line, for example 2016-11-27 1405.
+constexpr char kDateFormat[] = "%Y-%m-%d %H%M";
 
 // "StatsZVK_<date>.txt" for the contest end's date text ("%d_%m_%Y").
 CString fileName(const CString& fileDate);

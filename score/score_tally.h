@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "log/qso_log.h"
+#include "platform/collections.h"
 #include "platform/env.h"
 
 // One row of the result: a worked band with its counted QSOs.

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <string>
 
 #include "log/ubn_file.h"
@@ -45,9 +46,9 @@ class AddQsoTest : public testing_support::TempDirTest {
 TEST_F(AddQsoTest, ContestQsoIsStoredWithoutAnyLine) {
   EXPECT_EQ(add(contestQso()), 1);
   ASSERT_EQ(log.GetSize(), 1);
-  EXPECT_EQ(log[0].call, "Q2QQ");
-  EXPECT_EQ(log[0].frequencyKHz, 14025);
-  EXPECT_EQ(log[0].exchRcvd, "1234");
+  EXPECT_EQ(log.begin()->call, "Q2QQ");
+  EXPECT_EQ(log.begin()->frequencyKHz, 14025);
+  EXPECT_EQ(log.begin()->exchRcvd, "1234");
   EXPECT_EQ(ubn(), kHeader);
 }
 
@@ -196,8 +197,8 @@ TEST_F(AddQsoTest, FrequencyIsKeptInWholeKilohertz) {
   add(qso);
   qso.frequency = 4294967295u;
   add(qso);
-  EXPECT_EQ(log[0].frequencyKHz, 0);
-  EXPECT_EQ(log[1].frequencyKHz, 4294967);
+  EXPECT_EQ(log.begin()->frequencyKHz, 0);
+  EXPECT_EQ(std::next(log.begin())->frequencyKHz, 4294967);
 }
 
 }  // namespace

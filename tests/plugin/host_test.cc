@@ -9,68 +9,18 @@
 #include <string>
 
 #include "plugin/stats_exports.h"
+#include "tests/support/host_evaluation.h"
 #include "tests/support/pe_builder.h"
 #include "tests/support/qso_builder.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
 
+using testing_support::Exports;
 using testing_support::oleDate;
 using testing_support::readFile;
 
-struct Exports {
-  decltype(&::GetNumberOfSets) getNumberOfSets;
-  decltype(&::GetSetName) getSetName;
-  decltype(&::SetupSet0) setupSet;
-  decltype(&::GetExchgCount0) getExchgCount;
-  decltype(&::AddData0) addData;
-  decltype(&::RemoveData0) removeData;
-  decltype(&::ResetStats0) resetStats;
-  decltype(&::CheckCall0) checkCall;
-  decltype(&::IsValidExchg0) isValidExchg;
-  decltype(&::GetResult0) getResult;
-};
-
-template <class Function>
-void resolve(void* library, const char* name, Function* function) {
-  *function = reinterpret_cast<Function>(dlsym(library, name));
-  ASSERT_NE(*function, nullptr) << name;
-}
-
-const char* const kPlainNames[] = {
-    "GetNumberOfSets", "GetSetName",  "SetupSet0",  "GetExchgCount0", "AddData0",
-    "RemoveData0",     "ResetStats0", "CheckCall0", "IsValidExchg0",  "GetResult0"};
-const char* const kDecoratedNames[] = {
-    "_ZN5Stats15GetNumberOfSetsEv",
-    "_ZN5Stats10GetSetNameEi",
-    "_ZN5Stats9SetupSet0Ev",
-    "_ZN5Stats19StatsGetExchgCount0EPKcS1_S1_",
-    "_ZN5Stats8AddData0EPKcS1_PK12COleDateTimeS4_S4_S4_jjS1_S1_S1_S1_S1_S1_S1_S1_S1_S1_S1_S1_S1_"
-    "S1_S1_iiiddS1_S1_S1_S1_S1_",
-    "_ZN5Stats11RemoveData0EPKcS1_PK12COleDateTimeS4_S4_S4_jjS1_S1_S1_S1_S1_S1_S1_S1_S1_S1_S1_"
-    "S1_S1_S1_S1_iiiddS1_S1_S1_S1_S1_",
-    "_ZN5Stats11ResetStats0EPKciS1_PK12COleDateTimeS4_S1_S1_S1_S1_S1_S1_S1_S1_S1_S1_iiiddS1_S1_"
-    "S1_",
-    "_ZN5Stats14CheckCallFunc0EPKcjjS1_S1_S1_S1_S1_S1_S1_S1_S1_S1_S1_iiiddS1_S1_S1_S1_S1_S1_S1_"
-    "PcS2_",
-    "_ZN5Stats18StatsIsValidExchg0EPKcS1_S1_S1_iii",
-    "_ZN5Stats10GetResult0EPi",
-};
-
-Exports load(void* library, const char* const* names) {
-  Exports e{};
-  resolve(library, names[0], &e.getNumberOfSets);
-  resolve(library, names[1], &e.getSetName);
-  resolve(library, names[2], &e.setupSet);
-  resolve(library, names[3], &e.getExchgCount);
-  resolve(library, names[4], &e.addData);
-  resolve(library, names[5], &e.removeData);
-  resolve(library, names[6], &e.resetStats);
-  resolve(library, names[7], &e.checkCall);
-  resolve(library, names[8], &e.isValidExchg);
-  resolve(library, names[9], &e.getResult);
-  return e;
-}
+std::string expected(const char* name) { return readFile(std::string(ZVK_HOST_DATA) + name); }
 
 // A host QSO: the named arguments, the rest filled as a host might.
 struct HostQso {
@@ -89,7 +39,9 @@ class HostTest : public testing_support::TempDirTest,
     TempDirTest::SetUp();
     library_ = dlopen(ZVK_STATS_LIBRARY, RTLD_NOW | RTLD_LOCAL);
     ASSERT_NE(library_, nullptr) << dlerror();
-    x = load(library_, GetParam());
+    std::string missing;
+    auto lookup = [this](const char* name) { return dlsym(library_, name); };
+    ASSERT_TRUE(testing_support::resolveExports(lookup, GetParam(), &x, &missing)) << missing;
   }
   void TearDown() override {
     if (library_) dlclose(library_);
@@ -135,44 +87,6 @@ TEST_P(HostTest, SetQueriesAnswerWithoutAnyReset) {
   x.setupSet();
   EXPECT_EQ(testing::internal::GetCapturedStderr(),
             "Error: No additional setup for this contest\n");
-}
-
-TEST_P(HostTest, WholeEvaluationGivesSummaryAndStatisticsFile) {
-  EXPECT_EQ(reset("Q1QQQ"), 1);
-  double day = oleDate(2016, 6, 12);
-  EXPECT_EQ(qso(x.addData, {"Q2QQ", "20m", "NM", day + 0.5}), 1);
-  EXPECT_EQ(qso(x.addData, {"Q3QQ", "20m", "123", day + 0.51}), 1);
-  EXPECT_EQ(qso(x.addData, {"Q2QQ", "20m", "NM", day + 0.52}), 1);  // dupe, still scores
-  EXPECT_EQ(qso(x.addData, {"Q4QQ", "80m", "456", day + 0.6}), 1);
-  EXPECT_EQ(qso(x.addData, {"Q5QQ", "160m", "789", day + 0.7}), 0);
-  EXPECT_EQ(qso(x.addData, {"Q6QQ", "40m", "789", day + 0.7, "SSB"}), 0);
-  EXPECT_EQ(qso(x.addData, {"Q7QQ", "40m", "", day + 0.7}), 0);
-  EXPECT_EQ(qso(x.addData, {"Q8QQ", "15m", "321", day + 0.8}), 1);
-  EXPECT_EQ(qso(x.removeData, {"Q8QQ", "15m", "321", day + 0.8}), 1);
-  int out = 55;
-  std::string summary = x.getResult(&out);
-  EXPECT_EQ(out, 55);
-  EXPECT_EQ(summary.substr(0, summary.rfind("\r\n") + 2),
-            "ZVK-CW-CONTEST  12.06-13.06.2016 \r\n"
-            "\tContestant: Q1QQQ\r\n"
-            "\tQSOs\tPoints\t ZVK\r\n"
-            "80m\t 1\t 5\t  1\r\n"
-            "20m\t 3\t 7\t  1\r\n"
-            "15m\t 0\t 0\t  0\r\n"
-            "Total\t 4\t 12\t  2\r\n"
-            "\r\n"
-            "Score:   12 \r\n"
-            "\r\n");
-  EXPECT_EQ(std::string(x.getResult(&out)), summary);
-  EXPECT_EQ(readFile("StatsZVK_13_06_2016.txt"),
-            "ZVK-CW-CONTEST  UBN file \r\n"
-            "QSO:  14025  CW  2016-06-12 1228  Q1QQQ  599  001  Q2QQ  599  NM   DUPE !!!\r\n"
-            "QSO:  14025  CW  2016-06-12 1648  Q1QQQ  599  001  Q5QQ  599  789   NO CONTEST BAND "
-            "!!!\r\n"
-            "QSO:  14025  SSB  2016-06-12 1648  Q1QQQ  599  001  Q6QQ  599  789   NO CONTEST MODE "
-            "!!!\r\n"
-            "QSO:  14025  CW  2016-06-12 1648  Q1QQQ  599  001  Q7QQ  599     NO RX/TX NUMBER "
-            "!!!\r\n");
 }
 
 TEST_P(HostTest, CallCheckSeesTheLogAsTheOperatorTypes) {
@@ -272,7 +186,30 @@ TEST_P(HostTest, CabrilloEvaluationWritesSettingsStatisticsAndCabrilloFiles) {
   EXPECT_EQ(readFile("StatsZVK_13_06_2016.txt"), "ZVK-CW-CONTEST  UBN file \r\n");
 }
 
+// The same calls as the Windows host test; both builds must write these files.
+TEST_P(HostTest, EvaluationWritesTheSharedExpectedFiles) {
+  EXPECT_EQ(testing_support::runEvaluation(x, "Q1/QQ1QQ/P", 0), expected("summary.txt"));
+  EXPECT_EQ(readFile("StatsZVK_13_06_2016.txt"), expected("StatsZVK_13_06_2016.txt"));
+  EXPECT_FALSE(testing_support::fileExists("Q1_QQ1QQ_P.cbr"));
+}
+
+TEST_P(HostTest, CabrilloEvaluationWritesTheSharedExpectedFiles) {
+  std::filesystem::create_directory("Plugins");
+  testing_support::writeFile("Plugins/ZVK-CW.ini", expected("ZVK-CW.ini.before"));
+  testing_support::writeFile("Vylo.exe", testing_support::buildPeWithVersion(2, 19, 0, 0));
+  setenv("STATS_DIALOG", "ok", 1);
+  testing::internal::CaptureStderr();
+  std::string summary = testing_support::runEvaluation(x, "Q1/QQ1QQ/P", 1);
+  testing::internal::GetCapturedStderr();
+  unsetenv("STATS_DIALOG");
+  EXPECT_EQ(summary, expected("summary.txt"));
+  EXPECT_EQ(readFile("StatsZVK_13_06_2016.txt"), expected("StatsZVK_13_06_2016.txt"));
+  EXPECT_EQ(readFile("Q1_QQ1QQ_P.cbr"), expected("Q1_QQ1QQ_P.cbr"));
+  EXPECT_EQ(readFile("Plugins/ZVK-CW.ini"), expected("ZVK-CW.ini"));
+}
+
 INSTANTIATE_TEST_SUITE_P(BothExportNames, HostTest,
-                         ::testing::Values(kPlainNames, kDecoratedNames));
+                         ::testing::Values(testing_support::kPlainNames,
+                                           testing_support::kDecoratedNames));
 
 }  // namespace

@@ -1,19 +1,29 @@
 #include "tests/support/temp_dir.h"
 
-#include <unistd.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 
 namespace testing_support {
+namespace {
+
+// A new, empty folder in the system's temporary folder (mkdtemp is POSIX only).
+std::string makeUniqueDir() {
+  std::random_device random;
+  for (;;) {
+    std::filesystem::path candidate =
+        std::filesystem::temp_directory_path() / ("zvk-test-" + std::to_string(random()));
+    if (std::filesystem::create_directory(candidate)) return candidate.string();
+  }
+}
+
+}  // namespace
 
 void TempDirTest::SetUp() {
   previous_ = std::filesystem::current_path().string();
-  std::string pattern = (std::filesystem::temp_directory_path() / "zvk-test-XXXXXX").string();
-  ASSERT_NE(mkdtemp(&pattern[0]), nullptr);
-  dir_ = pattern;
+  dir_ = makeUniqueDir();
   std::filesystem::current_path(dir_);
 }
 

@@ -1,0 +1,39 @@
+#ifndef ZVK_TESTS_SUPPORT_STATS_LIBRARY_H_
+#define ZVK_TESTS_SUPPORT_STATS_LIBRARY_H_
+
+#include <functional>
+#include <string>
+
+#include "plugin/stats_exports.h"
+
+namespace testing_support {
+
+// The ten exports of a loaded plug-in, reached through one set of names.
+struct Exports {
+  decltype(&::GetNumberOfSets) getNumberOfSets;
+  decltype(&::GetSetName) getSetName;
+  decltype(&::SetupSet0) setupSet;
+  decltype(&::GetExchgCount0) getExchgCount;
+  decltype(&::AddData0) addData;
+  decltype(&::RemoveData0) removeData;
+  decltype(&::ResetStats0) resetStats;
+  decltype(&::CheckCall0) checkCall;
+  decltype(&::IsValidExchg0) isValidExchg;
+  decltype(&::GetResult0) getResult;
+};
+
+constexpr int kExportCount = 10;
+// In the order of the Exports members.
+extern const char* const kPlainNames[kExportCount];
+extern const char* const kDecoratedNames[kExportCount];
+
+// Address of an exported name in the loaded library (dlsym, GetProcAddress); nullptr if missing.
+using SymbolLookup = std::function<void*(const char* name)>;
+
+// Resolves every export under `names`; false, with the first missing name, when one is absent.
+bool resolveExports(const SymbolLookup& lookup, const char* const* names, Exports* exports,
+                    std::string* missing);
+
+}  // namespace testing_support
+
+#endif  // ZVK_TESTS_SUPPORT_STATS_LIBRARY_H_

@@ -1,0 +1,29 @@
+#!/bin/sh
+# Takes a picture of the open header dialog on the X display (Xvfb in the test run).
+# Usage: dialog_screenshot.sh WINE_RUN PREFIX dialog_shot.exe OUT.png
+set -eu
+wine_run="$1"
+prefix="$2"
+program="$3"
+out="$4"
+if [ -z "${DISPLAY:-}" ]; then
+  echo "no X display: run the Windows suite under Xvfb (scripts/test-windows.sh)" >&2
+  exit 1
+fi
+folder=$(mktemp -d)
+trap 'rm -rf "$folder"' EXIT
+"$wine_run" "$prefix" "$program" "Z:$folder" &
+shot=$!
+waited=0
+while [ ! -s "$folder/ready.flag" ]; do
+  if ! kill -0 "$shot" 2>/dev/null || [ "$waited" -ge 300 ]; then
+    echo "the dialog did not open" >&2
+    wait "$shot" || true
+    exit 1
+  fi
+  sleep 0.1
+  waited=$((waited + 1))
+done
+import -window root -crop "$(cat "$folder/ready.flag")" +repage "$out"
+touch "$folder/shot.done"
+wait "$shot"
