@@ -57,8 +57,8 @@ void ContestModel::followRemoval(const Qso& asked, const CQsoLog& log) {
   if (static_cast<std::size_t>(log.GetSize()) == qsos_.size()) return requireSameAs(log);
   require(static_cast<std::size_t>(log.GetSize()) + 1 == qsos_.size(), "removal took several");
   std::size_t gone = 0;
-  while (gone < static_cast<std::size_t>(log.GetSize()) &&
-         sameRecord(qsos_[gone], log[static_cast<int>(gone)])) {
+  for (CQsoLog::Position record = log.begin();
+       record != log.end() && sameRecord(qsos_[gone], *record); ++record) {
     ++gone;
   }
   const Qso& removed = qsos_[gone];
@@ -68,10 +68,20 @@ void ContestModel::followRemoval(const Qso& asked, const CQsoLog& log) {
   requireSameAs(log);
 }
 
+// Also the log's index by call: each record's call leads to exactly the
+// records of that call.
 void ContestModel::requireSameAs(const CQsoLog& log) const {
   require(static_cast<std::size_t>(log.GetSize()) == qsos_.size(), "log size differs");
-  for (std::size_t i = 0; i < qsos_.size(); ++i) {
-    require(sameRecord(qsos_[i], log[static_cast<int>(i)]), "stored record differs");
+  std::size_t index = 0;
+  for (const CInfo& record : log) {
+    require(sameRecord(qsos_[index++], record), "stored record differs");
+    const std::vector<CQsoLog::Position>& ofCall = log.recordsOfCall(record.call);
+    const auto sameCall = std::count_if(
+        qsos_.begin(), qsos_.end(), [&](const Qso& qso) { return qso.call == record.call.str(); });
+    require(static_cast<std::ptrdiff_t>(ofCall.size()) == sameCall &&
+                std::all_of(ofCall.begin(), ofCall.end(),
+                            [&](CQsoLog::Position p) { return p->call == record.call; }),
+            "the index by call differs from the log");
   }
 }
 
