@@ -1,3 +1,4 @@
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -5,6 +6,7 @@
 #include "cabrillo/cabrillo_texts.h"
 #include "cabrillo/host_version.h"
 #include "cabrillo/station_data.h"
+#include "platform/text.h"
 
 namespace {
 
@@ -14,6 +16,9 @@ struct HeaderLine {
 };
 
 constexpr char kLineEnd[] = "\r\n";
+// Only the soapbox spans lines (each further one with its own tag); a line
+// break typed into any other field is written as a blank.
+constexpr char kSoapboxTag[] = "SOAPBOX: ";
 constexpr char kEndOfLog[] = "END-OF-LOG:\r\n";
 
 std::vector<HeaderLine> headerLines(const CStationData& station, int claimedScore,
@@ -37,7 +42,7 @@ std::vector<HeaderLine> headerLines(const CStationData& station, int claimedScor
       {"ADDRESS-COUNTRY: ", station.addressCountry},
       {"EMAIL: ", station.email},
       {"OPERATORS: ", station.operators},
-      {"SOAPBOX: ", station.soapbox},
+      {kSoapboxTag, station.soapbox},
   };
 }
 
@@ -46,7 +51,8 @@ std::string cabrilloText(const CStationData& station, int claimedScore,
   std::string text;
   for (const HeaderLine& line : headerLines(station, claimedScore, hostVersion)) {
     text += line.tag;
-    text += line.value.GetString();
+    const bool soapbox = std::strcmp(line.tag, kSoapboxTag) == 0;
+    text += soapbox ? line.value.str() : platform::onOneLine(line.value);
     text += kLineEnd;
   }
   for (const CString& qsoLine : station.cabrilloLines) text += qsoLine.GetString();

@@ -18,9 +18,10 @@ struct Binding {
   std::vector<const char*> choices;
 };
 
-// In data-exchange order, which is also the members' declaration order.
+// In data-exchange order, which is also the members' declaration order. A
+// plain static: unloading the library frees it.
 const std::vector<Binding>& bindings() {
-  static const auto* table = new std::vector<Binding>{
+  static const std::vector<Binding> table{
       {&Cabrillo::callsign, IDC_CALLSIGN, "CALLSIGN", ControlKind::kEdit, {}},
       {&Cabrillo::claimed, IDC_CLAIMED, "CLAIMED", ControlKind::kEdit, {}},
       {&Cabrillo::club, IDC_CLUB, "CLUB", ControlKind::kEdit, {}},
@@ -53,7 +54,7 @@ const std::vector<Binding>& bindings() {
        ControlKind::kComboBox,
        {"HIGH", "QRP"}},
   };
-  return *table;
+  return table;
 }
 
 // The form edits a copy, so the members change only when the dialog ends

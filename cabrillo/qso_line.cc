@@ -1,6 +1,7 @@
 #include <string>
 
 #include "cabrillo/station_data.h"
+#include "platform/text.h"
 
 namespace {
 
@@ -26,7 +27,7 @@ constexpr char kQsoTimePattern[] = "%Y-%m-%d %H%M";
 constexpr char kLineEnd[] = "\r\n";
 
 void appendColumn(std::string& line, const Column& column, const char* value) {
-  const std::string text(value);
+  const std::string text = platform::onOneLine(value);
   const std::size_t padding = text.size() < column.width ? column.width - text.size() : 0;
   line += column.lead;
   if (column.align == Align::kRight) line.append(padding, ' ');

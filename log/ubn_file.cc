@@ -1,5 +1,7 @@
 #include "log/ubn_file.h"
 
+#include "platform/text.h"
+
 namespace ubn_file {
 namespace {
 
@@ -26,7 +28,7 @@ CString qsoLine(const QsoFields& qso, const CString& dateText, const char* reaso
   for (const CString* piece : {&qso.mode, &dateText, &qso.myCall, &qso.rstSent, &qso.exchSent,
                                &qso.call, &qso.rstRcvd, &qso.exchRcvd}) {
     line += kSeparator;
-    line += *piece;
+    line += platform::onOneLine(*piece).c_str();
   }
   line += reason;
   line += "\r\n";

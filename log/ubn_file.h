@@ -20,7 +20,8 @@ constexpr char kDateFormat[] = "%Y-%m-%d %H%M";
 CString fileName(const CString& fileDate);
 // Creates or truncates the file and writes its header line. Failures are silent.
 void start(const CString& path, platform::Env& env);
-// The line for a QSO: its fields separated by two blanks, the reason, CR LF.
+// The line for a QSO: its fields separated by two blanks (a line break inside
+// a field written as a blank), the reason, CR LF.
 CString qsoLine(const QsoFields& qso, const CString& dateText, const char* reason);
 
 // Appends QSO lines to the file for the span of one AddData0 call. The file

@@ -1,13 +1,14 @@
 #include <utility>
 
 #include "platform/env.h"
+#include "platform/no_destructor.h"
 
 namespace platform {
 namespace {
 
 DialogHandler& handlerSlot() {
-  static DialogHandler* handler = new DialogHandler();  // never destroyed: outlives unload order
-  return *handler;
+  static NoDestructor<DialogHandler> handler;
+  return handler.get();
 }
 
 }  // namespace

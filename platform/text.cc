@@ -55,4 +55,12 @@ std::size_t prefixLengthAtCharBoundary(const char* text, std::size_t maxBytes) {
   return length;
 }
 
+std::string onOneLine(const char* text) {
+  std::string line(orEmpty(text));
+  for (char& c : line) {
+    if (c == '\r' || c == '\n') c = ' ';
+  }
+  return line;
+}
+
 }  // namespace platform

@@ -2,6 +2,7 @@
 #define ZVK_PLATFORM_TEXT_H_
 
 #include <cstddef>
+#include <string>
 
 // Text comparisons of the active multibyte code page. A double-byte character
 // counts as one unit: a match never starts on its trail byte and case folding
@@ -22,6 +23,10 @@ const char* findText(const char* haystack, const char* needle);
 // Length of the longest prefix of `text` that is at most `maxBytes` long and
 // does not end inside a double-byte character.
 std::size_t prefixLengthAtCharBoundary(const char* text, std::size_t maxBytes);
+// `text` with every CR and LF written as a blank, so that a text put into one
+// line of a file never splits it (neither byte is ever part of a double-byte
+// character).
+std::string onOneLine(const char* text);
 
 }  // namespace platform
 

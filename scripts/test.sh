@@ -15,3 +15,9 @@ cmake --build build -j2
 echo "== Stats.dll for Windows, tests under Wine"
 scripts/install-windows-deps.sh
 scripts/test-windows.sh
+
+echo "== sanitizer build and tests"
+scripts/test-sanitizers.sh
+
+echo "== bounded fuzz runs"
+scripts/fuzz.sh 60

@@ -1,9 +1,11 @@
 #include <dirent.h>
 #include <fnmatch.h>
+#include <sys/stat.h>
 #include <time.h>
 
 #include <cstdio>
 
+#include "platform/no_destructor.h"
 #include "platform/posix/posix_env.h"
 
 namespace platform {
@@ -33,11 +35,18 @@ class StdioFile : public WritableFile {
   bool failed_ = false;
 };
 
+// A file without any write permission is read-only, as on Windows, even for
+// root: the operator protected it, and truncating it would lose it.
+bool isReadOnlyFile(const std::string& path) {
+  struct stat info;
+  return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && (info.st_mode & 0222) == 0;
+}
+
 }  // namespace
 
 Env& Env::current() {
-  static PosixEnv* env = new PosixEnv();  // never destroyed: outlives the global objects
-  return *env;
+  static NoDestructor<PosixEnv> env;
+  return env.get();
 }
 
 std::string nativePath(const char* path) {
@@ -70,7 +79,7 @@ std::int64_t PosixEnv::nowUtcSeconds() { return static_cast<std::int64_t>(::time
 
 std::unique_ptr<WritableFile> PosixEnv::openForWriting(const char* path, WriteMode mode) {
   std::string native = nativePath(path);
-  if (native.empty()) return nullptr;
+  if (native.empty() || isReadOnlyFile(native)) return nullptr;
   std::FILE* file = std::fopen(native.c_str(), mode == WriteMode::kAppend ? "ab" : "wb");
   if (!file) return nullptr;
   return std::make_unique<StdioFile>(file);

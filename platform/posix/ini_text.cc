@@ -5,7 +5,9 @@
 namespace platform {
 namespace {
 
-constexpr char kBlanks[] = " \t";
+// A CR that ends the file without its LF is a line end too: trimmed like a
+// blank, the value reads the same before and after a later key is added.
+constexpr char kBlanks[] = " \t\r";
 
 std::string trimBlanks(const std::string& text) {
   std::size_t first = text.find_first_not_of(kBlanks);

@@ -6,6 +6,7 @@
 #include <cctype>
 #include <cstdio>
 
+#include "platform/no_destructor.h"
 #include "platform/win32/win32_env.h"
 
 namespace platform {
@@ -75,8 +76,8 @@ constexpr std::int64_t kUnixEpochFileTime = 116444736000000000;  // 1970-01-01 s
 }  // namespace
 
 Env& Env::current() {
-  static Win32Env* env = new Win32Env();  // never destroyed: outlives the global objects
-  return *env;
+  static NoDestructor<Win32Env> env;
+  return env.get();
 }
 
 int Win32Env::showMessageBox(const char* text, const char* caption, unsigned style,

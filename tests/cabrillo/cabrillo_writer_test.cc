@@ -110,6 +110,24 @@ TEST_F(CabrilloWriterTest, RewritesAnEarlierFileFromScratch) {
   EXPECT_EQ(readFile("VOXA.cbr"), emptyRecordFile("0"));
 }
 
+TEST_F(CabrilloWriterTest, LineBreaksInsideFieldsAreWrittenAsBlanks) {
+  CStationData station;
+  station.callsign = "Q1\rQQQ";
+  station.name = "Ann\r\nExample";
+  station.soapbox = "first\r\nSOAPBOX: second";
+  station.fileStem = "VOXA";
+  station.FormatQsoLine("Q2\r\nQQ", 3550, "CW", kFeb14At0930, "5\n9", "001", "599", "017\n");
+  station.WriteCabrillo(0, env_);
+  std::string expected = emptyRecordFile("0");
+  expected.replace(expected.find("CALLSIGN: "), 10, "CALLSIGN: Q1 QQQ");
+  expected.replace(expected.find("NAME: "), 6, "NAME: Ann  Example");
+  expected.replace(expected.find("SOAPBOX: "), 9, "SOAPBOX: first\r\nSOAPBOX: second");
+  expected.insert(expected.find("END-OF-LOG:"),
+                  "QSO:  3550 CW 2016-02-14 0930 Q1 QQQ        5 9 001    Q2  QQ        599 017 "
+                  "\r\n");
+  EXPECT_EQ(readFile("VOXA.cbr"), expected);
+}
+
 // A file that could not be written used to be announced as produced.
 class FailingFile : public platform::WritableFile {
  public:

@@ -179,6 +179,18 @@ TEST_F(AddQsoTest, WithoutStatisticsFileQsosAreStillStored) {
   EXPECT_EQ(log.GetSize(), 2);
 }
 
+TEST_F(AddQsoTest, LineBreaksInsideFieldsKeepTheLineWhole) {
+  QsoFields qso = contestQso("Q2\r\nQQ");
+  qso.myCall = "Q1\nQQQ";
+  qso.rstSent = "5\r9\r\n9";
+  qso.exchRcvd = "\n";
+  qso.band = "160m";
+  EXPECT_EQ(add(qso), 0);
+  EXPECT_EQ(ubn(), std::string(kHeader) +
+                       "QSO:  14025  CW  2016-11-27 1405  Q1 QQQ  5 9  9  NM  Q2  QQ  599      NO "
+                       "CONTEST BAND !!!\r\n");
+}
+
 TEST_F(AddQsoTest, FrequencyIsKeptInWholeKilohertz) {
   QsoFields qso = contestQso();
   qso.frequency = 999;

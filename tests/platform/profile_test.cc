@@ -108,6 +108,14 @@ TEST_F(ProfileTest, DuplicateKeysReadAndReplaceTheFirst) {
             "[Settings]\r\nCall=NEW\r\nCall=SECOND\r\n[Settings]\r\nCall=THIRD\r\n");
 }
 
+TEST_F(ProfileTest, LastLineEndingInALoneCrReadsTheSameAfterAWrite) {
+  writeFile(kFile, "[Settings]\nClaimed=7\r");
+  EXPECT_EQ(read("Settings", "Claimed"), "7");
+  ASSERT_TRUE(write("Settings", "Name", "Jan"));
+  EXPECT_EQ(readFile(kFile), "[Settings]\nClaimed=7\r\nName=Jan\n");
+  EXPECT_EQ(read("Settings", "Claimed"), "7");
+}
+
 TEST_F(ProfileTest, UnstorableTextIsRefusedAndTheFileKept) {
   const std::string before = "[Settings]\r\nSoapBox=one line\r\n";
   writeFile(kFile, before);
