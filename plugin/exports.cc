@@ -57,8 +57,8 @@ const char* GetResult0(int* out) {
 }  // extern "C"
 
 // The decorated names are aliases of the bodies above, which throw nothing.
-// gcc wants the alias to say so; clang reads nothrow as an exception
-// specification that the declaration lacks, and refuses it.
+// gcc wants the alias to say so; clang takes nothrow for an exception rule
+// that the declaration lacks, and refuses it.
 #if defined(__clang__)
 #define ZVK_SAME_BODY_AS(name) __attribute__((alias(#name)))
 #else

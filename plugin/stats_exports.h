@@ -16,15 +16,8 @@
 //    and IsValidExchg0 there carry the names StatsGetExchgCount0,
 //    CheckCallFunc0 and StatsIsValidExchg0).
 
+#include "platform/export.h"
 #include "platform/ole_date_time.h"
-
-#if defined(_WIN32)
-#define ZVK_EXPORT __declspec(dllexport)
-#define ZVK_CDECL __cdecl
-#else
-#define ZVK_EXPORT __attribute__((visibility("default")))
-#define ZVK_CDECL
-#endif
 
 using Text = const char*;
 using Date = const COleDateTime*;
