@@ -6,6 +6,7 @@
 #include "fuzz/check.h"
 #include "fuzz/summary_text.h"
 #include "fuzz/text_file.h"
+#include "log/dupe_window.h"
 
 namespace {
 
@@ -68,6 +69,19 @@ void ContestModel::followRemoval(const Qso& asked, const CQsoLog& log) {
   requireSameAs(log);
 }
 
+namespace {
+
+// An index entry names a record of `call` and keeps its band id, hour and
+// received exchange as the record has them.
+bool indexEntryMatches(const CQsoLog::CallRecord& entry, const CQsoLog& log, const CString& call) {
+  const CInfo& record = *entry.record;
+  return record.call == call && entry.bandId == log.findBandId(record.band) &&
+         entry.hour == dupe_window::hourOfStoredQso(record.time) &&
+         entry.exchRcvd == record.exchRcvd;
+}
+
+}  // namespace
+
 // Also the log's index by call: each record's call leads to exactly the
 // records of that call.
 void ContestModel::requireSameAs(const CQsoLog& log) const {
@@ -75,12 +89,14 @@ void ContestModel::requireSameAs(const CQsoLog& log) const {
   std::size_t index = 0;
   for (const CInfo& record : log) {
     require(sameRecord(qsos_[index++], record), "stored record differs");
-    const std::vector<CQsoLog::Position>& ofCall = log.recordsOfCall(record.call);
+    const std::vector<CQsoLog::CallRecord>& ofCall = log.recordsOfCall(record.call);
     const auto sameCall = std::count_if(
         qsos_.begin(), qsos_.end(), [&](const Qso& qso) { return qso.call == record.call.str(); });
     require(static_cast<std::ptrdiff_t>(ofCall.size()) == sameCall &&
                 std::all_of(ofCall.begin(), ofCall.end(),
-                            [&](CQsoLog::Position p) { return p->call == record.call; }),
+                            [&](const CQsoLog::CallRecord& entry) {
+                              return indexEntryMatches(entry, log, record.call);
+                            }),
             "the index by call differs from the log");
   }
 }
