@@ -7,34 +7,11 @@
 #include <cstdio>
 
 #include "platform/no_destructor.h"
+#include "platform/stdio_file.h"
 #include "platform/win32/win32_env.h"
 
 namespace platform {
 namespace {
-
-class StdioFile : public WritableFile {
- public:
-  explicit StdioFile(std::FILE* file) : file_(file) {}
-  ~StdioFile() override { close(); }
-
-  bool write(const char* data, std::size_t size) override {
-    if (!file_) return false;
-    bool written = std::fwrite(data, 1, size, file_) == size && std::fflush(file_) == 0;
-    failed_ = failed_ || !written;
-    return written;
-  }
-
-  bool close() override {
-    if (!file_) return !failed_;
-    failed_ = (std::fclose(file_) != 0) || failed_;
-    file_ = nullptr;
-    return !failed_;
-  }
-
- private:
-  std::FILE* file_;
-  bool failed_ = false;
-};
 
 class ScopedFindHandle {
  public:
