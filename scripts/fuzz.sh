@@ -6,17 +6,7 @@ set -eu
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 scripts/install-deps.sh
-missing=""
-for package in clang libclang-rt-14-dev llvm; do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
-    missing="$missing $package"
-done
-if [ -n "$missing" ]; then
-  as_root=""
-  [ "$(id -u)" -eq 0 ] || as_root="sudo"
-  $as_root apt-get update -q
-  DEBIAN_FRONTEND=noninteractive $as_root apt-get install -y -q --no-install-recommends $missing
-fi
+scripts/install-packages.sh clang libclang-rt-14-dev llvm
 
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
   -DCMAKE_CXX_COMPILER=clang++ -DZVK_FUZZ=ON -DZVK_FUZZ_SECONDS="$seconds"
