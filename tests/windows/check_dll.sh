@@ -1,30 +1,11 @@
 #!/bin/sh
 # Stats.dll exports the ten functions under their plain and decorated names and
 # nothing else, and needs no DLL beyond those of Windows itself.
-# Usage: check_dll.sh OBJDUMP Stats.dll
+# Usage: check_dll.sh OBJDUMP Stats.dll EXPECTED_EXPORTS_FILE
 set -eu
 objdump="$1"
 dll="$2"
-expected_exports='AddData0
-CheckCall0
-GetExchgCount0
-GetNumberOfSets
-GetResult0
-GetSetName
-IsValidExchg0
-RemoveData0
-ResetStats0
-SetupSet0
-_ZN5Stats10GetResult0EPi
-_ZN5Stats10GetSetNameEi
-_ZN5Stats11RemoveData0EPKcS1_PK12COleDateTimeS4_S4_S4_jjS1_S1_S1_S1_S1_S1_S1_S1_S1_S1_S1_S1_S1_S1_S1_iiiddS1_S1_S1_S1_S1_
-_ZN5Stats11ResetStats0EPKciS1_PK12COleDateTimeS4_S1_S1_S1_S1_S1_S1_S1_S1_S1_S1_iiiddS1_S1_S1_
-_ZN5Stats14CheckCallFunc0EPKcjjS1_S1_S1_S1_S1_S1_S1_S1_S1_S1_S1_iiiddS1_S1_S1_S1_S1_S1_S1_PcS2_
-_ZN5Stats15GetNumberOfSetsEv
-_ZN5Stats18StatsIsValidExchg0EPKcS1_S1_S1_iii
-_ZN5Stats19StatsGetExchgCount0EPKcS1_S1_
-_ZN5Stats8AddData0EPKcS1_PK12COleDateTimeS4_S4_S4_jjS1_S1_S1_S1_S1_S1_S1_S1_S1_S1_S1_S1_S1_S1_S1_iiiddS1_S1_S1_S1_S1_
-_ZN5Stats9SetupSet0Ev'
+expected_exports=$(cat "$3")
 system_dlls='KERNEL32.dll
 OLEAUT32.dll
 USER32.dll
