@@ -2,6 +2,8 @@
 #define ZVK_LOG_CONTEST_RULES_H_
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "platform/collections.h"
 
@@ -9,6 +11,7 @@
 class CContestRules : public CStringArray {
  public:
   CContestRules(const char* const* entries, int count);
+  explicit CContestRules(const std::vector<std::string>& entries);
   ~CContestRules();
 
   // 1 when some entry equals `text` ignoring letter case, else 0.

@@ -1,9 +1,9 @@
 #include "log/dupe_window.h"
 
+#include "log/rule_set.h"
+
 namespace dupe_window {
 namespace {
-
-constexpr std::int64_t kWindowHours = 4;
 
 bool hourOfDate(const COleDateTime& date, std::int64_t* hour) {
   platform::SystemTime time;
@@ -29,7 +29,7 @@ std::int64_t hourOfStoredQso(const COleDateTime& storedTime) {
 }
 
 bool isInsideHours(std::int64_t referenceHour, std::int64_t storedHour) {
-  return storedHour == kNoHour || referenceHour - storedHour < kWindowHours;
+  return storedHour == kNoHour || rules::zvkCwRules().dupe.repeats(referenceHour, storedHour);
 }
 
 bool isInside(std::int64_t referenceHour, const COleDateTime& storedTime) {

@@ -1,16 +1,10 @@
 #include "plugin/state.h"
 
-namespace {
-
-const char* const kModes[] = {"CW"};
-// "80m" twice, as the contest's rules have always listed it; only lookups use the list.
-const char* const kBands[] = {"80m", "80m", "40m", "20m", "15m", "10m"};
-
-}  // namespace
+#include "log/rule_set.h"
 
 CTestApp theApp;
-CContestRules g_modes(kModes, 1);
-CContestRules g_bands(kBands, 6);
+CContestRules g_modes(rules::zvkCwRules().modes);
+CContestRules g_bands(rules::zvkCwRules().bands);
 CStationData g_station;
 CQsoLog g_log;
 CStringArray g_workedBands;

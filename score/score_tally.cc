@@ -5,15 +5,13 @@
 #include <utility>
 #include <vector>
 
+#include "log/rule_set.h"
 #include "platform/text.h"
 
 namespace {
 
 constexpr std::size_t kSortKeyWidth = 20;
 constexpr char kSortPad = '0';
-constexpr char kNonMemberExchange[] = "NM";
-constexpr std::int32_t kNonMemberPoints = 1;
-constexpr std::int32_t kMemberPoints = 5;
 constexpr char kClaimedKey[] = "Claimed";
 
 std::string sortKey(const CString& band) {
@@ -23,19 +21,15 @@ std::string sortKey(const CString& band) {
 }
 
 // Counts a record into its row: "NM" received is a non-member QSO.
-void countRecord(const CInfo& record, BandRow& row, std::int32_t& nonMembers) {
+void countRecord(const CInfo& record, BandRow& row) {
   ++row.qsos;
-  if (platform::equalExact(record.exchRcvd, kNonMemberExchange)) {
-    ++nonMembers;
-  } else {
-    ++row.members;
-  }
+  row.points += rules::zvkCwRules().points.pointsFor(record.exchRcvd.str());
+  if (!platform::equalExact(record.exchRcvd, rules::kNonMemberExchange)) ++row.members;
 }
 
 // One walk through the log for all rows: a row per worked band, in order.
 std::vector<BandRow> countBands(const CStringArray& workedBands, const CQsoLog& log) {
   std::vector<BandRow> rows(static_cast<std::size_t>(workedBands.GetSize()));
-  std::vector<std::int32_t> nonMembers(rows.size());
   std::unordered_map<std::string, std::size_t> rowOfBand;
   for (std::size_t i = 0; i < rows.size(); ++i) {
     rows[i].band = workedBands[static_cast<int>(i)];
@@ -44,10 +38,7 @@ std::vector<BandRow> countBands(const CStringArray& workedBands, const CQsoLog& 
   for (const CInfo& record : log) {
     auto row = rowOfBand.find(record.band.str());
     if (record.call.IsEmpty() || row == rowOfBand.end()) continue;
-    countRecord(record, rows[row->second], nonMembers[row->second]);
-  }
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    rows[i].points = nonMembers[i] * kNonMemberPoints + rows[i].members * kMemberPoints;
+    countRecord(record, rows[row->second]);
   }
   return rows;
 }

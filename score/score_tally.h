@@ -27,8 +27,8 @@ struct ScoreTally {
 // Orders the worked bands from the longest wavelength down (descending by the
 // text padded with leading zeros to 20 characters), by pairwise exchanges.
 void sortWorkedBands(CStringArray& workedBands);
-// Sorts the worked bands, then counts the log per band: "NM" QSOs score 1
-// point, all others are club-member QSOs worth 5. Records without a call
+// Sorts the worked bands, then counts the log per band: points by the
+// contest's rule, and every QSO not received as "NM" as a club member's. Records without a call
 // count only in the total.
 ScoreTally tallyScore(const CQsoLog& log, CStringArray& workedBands);
 
