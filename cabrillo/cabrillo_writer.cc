@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cabrillo/cabrillo_texts.h"
+#include "cabrillo/file_stem.h"
 #include "cabrillo/host_version.h"
 #include "cabrillo/station_data.h"
 #include "platform/text.h"
@@ -71,7 +72,7 @@ bool writeWholeFile(const CString& path, const std::string& text, platform::Env&
 }  // namespace
 
 CString CStationData::WriteCabrillo(int claimedScore, platform::Env& env) {
-  const CString fileName = fileStem + cabrillo::kCabrilloExtension;
+  const CString fileName = cabrillo::cabrilloFileName(fileStem);
   const std::string text = cabrilloText(*this, claimedScore, cabrillo::FindHostVersion(env));
   const bool written = writeWholeFile(fileName, text, env);
   return (written ? cabrillo::kFileProduced : cabrillo::kFileNotWritten) + fileName;
