@@ -33,7 +33,7 @@ struct HostQso {
 };
 
 class HostTest : public testing_support::TempDirTest,
-                 public ::testing::WithParamInterface<const char* const*> {
+                 public ::testing::WithParamInterface<testing_support::ExportNaming> {
  protected:
   void SetUp() override {
     TempDirTest::SetUp();
@@ -41,7 +41,7 @@ class HostTest : public testing_support::TempDirTest,
     ASSERT_NE(library_, nullptr) << dlerror();
     std::string missing;
     auto lookup = [this](const char* name) { return dlsym(library_, name); };
-    ASSERT_TRUE(testing_support::resolveExports(lookup, GetParam(), &x, &missing)) << missing;
+    ASSERT_TRUE(testing_support::resolveExports(lookup, GetParam().names, &x, &missing)) << missing;
   }
   void TearDown() override {
     if (library_) dlclose(library_);
@@ -209,7 +209,8 @@ TEST_P(HostTest, CabrilloEvaluationWritesTheSharedExpectedFiles) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BothExportNames, HostTest,
-                         ::testing::Values(testing_support::kPlainNames,
-                                           testing_support::kDecoratedNames));
+                         ::testing::Values(testing_support::kPlainNaming,
+                                           testing_support::kDecoratedNaming),
+                         testing_support::namingLabel);
 
 }  // namespace
