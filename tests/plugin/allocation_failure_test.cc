@@ -9,6 +9,7 @@
 #include <new>
 #include <string>
 
+#include "plugin/export_calls.h"
 #include "tests/support/stats_library.h"
 
 namespace {
@@ -64,19 +65,23 @@ const char* const kLong = "Q1LONGCALLSIGNTHATNEEDSROOMONTHEHEAP/PORTABLE";
 
 TEST_F(AllocationFailureTest, ExportsAnswerWithTheirDefinedResults) {
   const COleDateTime when(42533.5, COleDateTime::valid);
-  const char* t = kLong;
-  auto qso = [&](decltype(&::AddData0) function) {
-    return function(t, t, &when, &when, &when, &when, 0, 14025000, t, t, t, t, t, t, t, t, t, t, t,
-                    t, t, t, t, 0, 0, 0, 0.0, 0.0, t, t, t, t, t);
-  };
-  const Outcome reset = callWithoutMemory([&] {
-    return x.resetStats(t, 0, t, &when, &when, t, t, t, t, t, t, t, t, t, t, 0, 0, 0, 0.0, 0.0, t,
-                        t, t);
-  });
-  const Outcome add = callWithoutMemory([&] { return qso(x.addData); });
-  const Outcome remove = callWithoutMemory([&] { return qso(x.removeData); });
-  EXPECT_FALSE(reset.escaped);
-  EXPECT_EQ(reset.result, 1);
+  export_calls::ResetArguments reset({kLong, &when});
+  reset.contestant = kLong;
+  reset.periodStart = reset.periodEnd = &when;
+  export_calls::QsoArguments qso({kLong, &when});
+  for (const char** named :
+       {&qso.myCall, &qso.call, &qso.mode, &qso.rstSent, &qso.rstRcvd, &qso.exchSent, &qso.exchRcvd,
+        &qso.hostTextA, &qso.hostTextB, &qso.band}) {
+    *named = kLong;
+  }
+  qso.qsoTime = &when;
+  qso.frequency = 14025000;
+  const Outcome resetOutcome =
+      callWithoutMemory([&] { return export_calls::call(x.resetStats, reset); });
+  const Outcome add = callWithoutMemory([&] { return export_calls::call(x.addData, qso); });
+  const Outcome remove = callWithoutMemory([&] { return export_calls::call(x.removeData, qso); });
+  EXPECT_FALSE(resetOutcome.escaped);
+  EXPECT_EQ(resetOutcome.result, 1);
   EXPECT_FALSE(add.escaped);
   EXPECT_EQ(add.result, 0);
   EXPECT_FALSE(remove.escaped);
