@@ -8,25 +8,29 @@ constexpr char kCredit[] = "Scored by zvk-stats for the ZVK CW Contest";
 
 }  // namespace
 
-using namespace summary_layout;
-
 CString summaryHeading(const ContestHeading& heading) {
   CString text;
-  text.Format(kHeadingFormat, heading.periodFrom.GetString(), heading.periodTo.GetString());
-  return text + kContestantPrefix + heading.contestant + kLineEnd + kColumnHeads;
+  text.Format(summary_layout::kHeadingFormat, heading.periodFrom.GetString(),
+              heading.periodTo.GetString());
+  return text + summary_layout::kContestantPrefix + heading.contestant + summary_layout::kLineEnd +
+         summary_layout::kColumnHeads;
 }
 
 CString summaryRows(const ScoreTally& tally) {
   CString text;
   for (const BandRow& row : tally.rows) {
-    text.AppendFormat(kRowFormat, row.band.GetString(), row.qsos, row.points, row.members);
+    text.AppendFormat(summary_layout::kRowFormat, row.band.GetString(), row.qsos, row.points,
+                      row.members);
   }
-  text.AppendFormat(kRowFormat, kTotalBand, tally.totalQsos, tally.totalPoints, tally.totalMembers);
+  text.AppendFormat(summary_layout::kRowFormat, summary_layout::kTotalBand, tally.totalQsos,
+                    tally.totalPoints, tally.totalMembers);
   return text;
 }
 
 CString summaryScore(std::int32_t claimedScore) {
   CString text;
-  text.Format("%s%s%i %s%s%s", kLineEnd, kScorePrefix, claimedScore, kLineEnd, kLineEnd, kCredit);
+  const char* lineEnd = summary_layout::kLineEnd;
+  text.Format("%s%s%i %s%s%s", lineEnd, summary_layout::kScorePrefix, claimedScore, lineEnd,
+              lineEnd, kCredit);
   return text;
 }
