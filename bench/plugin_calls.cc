@@ -1,19 +1,27 @@
 #include "bench/plugin_calls.h"
 
 #include "bench/contest_log.h"
-#include "plugin/stats_exports.h"
+#include "plugin/export_calls.h"
 
 namespace plugin_calls {
 namespace {
 
-constexpr char kUnused[] = "";
-
 // AddData0 and RemoveData0 take the same 33 arguments.
 int callWithQso(decltype(&::AddData0) function, const QsoFields& q) {
-  const char* t = kUnused;
-  return function(q.myCall, q.call, &q.time, &q.time, &q.time, &q.time, 0, q.frequency, q.mode,
-                  q.rstSent, q.rstRcvd, q.exchSent, q.exchRcvd, t, t, t, t, t, t, t, t, t,
-                  q.hostTextA, 0, 0, 0, 0.0, 0.0, t, q.hostTextB, t, q.band, t);
+  export_calls::QsoArguments a({"", &q.time});
+  a.myCall = q.myCall;
+  a.call = q.call;
+  a.qsoTime = &q.time;
+  a.frequency = q.frequency;
+  a.mode = q.mode;
+  a.rstSent = q.rstSent;
+  a.rstRcvd = q.rstRcvd;
+  a.exchSent = q.exchSent;
+  a.exchRcvd = q.exchRcvd;
+  a.hostTextA = q.hostTextA;
+  a.hostTextB = q.hostTextB;
+  a.band = q.band;
+  return export_calls::call(function, a);
 }
 
 }  // namespace
@@ -21,9 +29,12 @@ int callWithQso(decltype(&::AddData0) function, const QsoFields& q) {
 int reset(int makeCabrillo) {
   const COleDateTime start = contest_log::contestStart();
   const COleDateTime end = contest_log::contestEnd();
-  const char* t = kUnused;
-  return ResetStats0(t, makeCabrillo, contest_log::kContestant, &start, &end, t, t, t, t, t, t, t,
-                     t, t, t, 0, 0, 0, 0.0, 0.0, t, t, t);
+  export_calls::ResetArguments a;
+  a.makeCabrillo = makeCabrillo;
+  a.contestant = contest_log::kContestant;
+  a.periodStart = &start;
+  a.periodEnd = &end;
+  return export_calls::call(&::ResetStats0, a);
 }
 
 int add(const QsoFields& qso) { return callWithQso(&::AddData0, qso); }
@@ -31,9 +42,12 @@ int add(const QsoFields& qso) { return callWithQso(&::AddData0, qso); }
 int remove(const QsoFields& qso) { return callWithQso(&::RemoveData0, qso); }
 
 int check(const char* call, const char* band, char* exchOut) {
-  const char* t = kUnused;
-  return CheckCall0(call, 0, 0, "CW", t, t, t, t, t, t, t, t, t, t, 0, 0, 0, 0.0, 0.0, t, t, t, t,
-                    t, band, band, exchOut, nullptr);
+  export_calls::CheckCallArguments a;
+  a.call = call;
+  a.mode = "CW";
+  a.band = a.otherBand = band;
+  a.exchOut = exchOut;
+  return export_calls::call(&::CheckCall0, a);
 }
 
 const char* result() {

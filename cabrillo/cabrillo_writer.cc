@@ -1,9 +1,11 @@
-#include <cstring>
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "cabrillo/cabrillo_texts.h"
+#include "cabrillo/file_stem.h"
+#include "cabrillo/header_fields.h"
 #include "cabrillo/host_version.h"
 #include "cabrillo/station_data.h"
 #include "platform/text.h"
@@ -11,39 +13,34 @@
 namespace {
 
 struct HeaderLine {
+  int place;
   const char* tag;
   CString value;
+  bool multiLine;
 };
 
 constexpr char kLineEnd[] = "\r\n";
-// Only the soapbox spans lines (each further one with its own tag); a line
-// break typed into any other field is written as a blank.
-constexpr char kSoapboxTag[] = "SOAPBOX: ";
 constexpr char kEndOfLog[] = "END-OF-LOG:\r\n";
 
+// The station's fields where the table places them, around the writer's own
+// lines. The header names the contest and the score itself, whatever the
+// dialog showed. Only the soapbox spans lines (each further one with its own
+// tag); a line break typed into any other field is written as a blank.
 std::vector<HeaderLine> headerLines(const CStationData& station, int claimedScore,
                                     const CString& hostVersion) {
-  CString score;
-  score.Format("%d", claimedScore);
-  return {
-      {"START-OF-LOG: ", "3.0"},
-      {"CONTEST: ", cabrillo::kContestName},
-      {"CALLSIGN: ", station.callsign},
-      {"CATEGORY-OPERATOR: ", station.categoryOperator},
-      {"CATEGORY-BAND: ", station.categoryBand},
-      {"CATEGORY-POWER: ", station.categoryPower},
-      {"CLAIMED-SCORE: ", score},
-      {"CLUB: ", station.club},
-      {"CREATED-BY: Vylo ", hostVersion},
-      {"NAME: ", station.name},
-      {"ADDRESS: ", station.address},
-      {"ADDRESS-CITY: ", station.addressCity},
-      {"ADDRESS-POSTALCODE: ", station.addressPostalCode},
-      {"ADDRESS-COUNTRY: ", station.addressCountry},
-      {"EMAIL: ", station.email},
-      {"OPERATORS: ", station.operators},
-      {kSoapboxTag, station.soapbox},
-  };
+  cabrillo::HeaderValues values = station;
+  values.contest = cabrillo::kContestName;
+  values.claimed.Format("%d", claimedScore);
+  std::vector<HeaderLine> lines{{1, "START-OF-LOG: ", "3.0", false},
+                                {9, "CREATED-BY: Vylo ", hostVersion, false}};
+  for (const cabrillo::HeaderField& field : cabrillo::headerFields()) {
+    if (!field.cabrilloTag) continue;
+    lines.push_back({field.headerLine, field.cabrilloTag, values.*field.value,
+                     field.kind == platform::ControlKind::kMultiLineEdit});
+  }
+  std::sort(lines.begin(), lines.end(),
+            [](const HeaderLine& a, const HeaderLine& b) { return a.place < b.place; });
+  return lines;
 }
 
 std::string cabrilloText(const CStationData& station, int claimedScore,
@@ -51,8 +48,7 @@ std::string cabrilloText(const CStationData& station, int claimedScore,
   std::string text;
   for (const HeaderLine& line : headerLines(station, claimedScore, hostVersion)) {
     text += line.tag;
-    const bool soapbox = std::strcmp(line.tag, kSoapboxTag) == 0;
-    text += soapbox ? line.value.str() : platform::onOneLine(line.value);
+    text += line.multiLine ? line.value.str() : platform::onOneLine(line.value);
     text += kLineEnd;
   }
   for (const CString& qsoLine : station.cabrilloLines) text += qsoLine.GetString();
@@ -71,7 +67,7 @@ bool writeWholeFile(const CString& path, const std::string& text, platform::Env&
 }  // namespace
 
 CString CStationData::WriteCabrillo(int claimedScore, platform::Env& env) {
-  const CString fileName = fileStem + cabrillo::kCabrilloExtension;
+  const CString fileName = cabrillo::cabrilloFileName(fileStem);
   const std::string text = cabrilloText(*this, claimedScore, cabrillo::FindHostVersion(env));
   const bool written = writeWholeFile(fileName, text, env);
   return (written ? cabrillo::kFileProduced : cabrillo::kFileNotWritten) + fileName;

@@ -60,4 +60,6 @@ CString makeFileStem(const CString& callsign) {
   return CString(avoidDeviceName(replaceUnsafeCharacters(stem.str())));
 }
 
+CString cabrilloFileName(const CString& fileStem) { return fileStem + kCabrilloExtension; }
+
 }  // namespace cabrillo

@@ -11,6 +11,8 @@ namespace cabrillo {
 // around it is trimmed, an empty stem becomes "VOXA", and a device name (CON,
 // COM1, ...) gets "_" appended.
 CString makeFileStem(const CString& callsign);
+// The Cabrillo file written for a stem: "<fileStem>.cbr".
+CString cabrilloFileName(const CString& fileStem);
 
 }  // namespace cabrillo
 

@@ -1,6 +1,7 @@
 #ifndef ZVK_CABRILLO_STATION_DATA_H_
 #define ZVK_CABRILLO_STATION_DATA_H_
 
+#include "cabrillo/header_fields.h"
 #include "platform/collections.h"
 #include "platform/cstring.h"
 #include "platform/env.h"
@@ -8,7 +9,7 @@
 
 // The station record: the Cabrillo header data, kept in the settings file,
 // and the Cabrillo QSO lines of the current pass.
-class CStationData {
+class CStationData : public cabrillo::HeaderValues {
  public:
   // Loads the settings from section `iniSection` of the profile file
   // `iniFile`, shows them in the header dialog and, on OK, stores the edited
@@ -29,22 +30,6 @@ class CStationData {
   // for the operator, which says whether the file was written.
   CString WriteCabrillo(int claimedScore, platform::Env& env);
 
-  CString callsign;
-  CString name;
-  CString address;
-  CString addressCity;
-  CString addressPostalCode;
-  CString addressCountry;
-  CString claimed;
-  CString contest;
-  CString email;
-  CString club;
-  CString soapbox;
-  CString operators;
-  CString categoryOperator;
-  CString categoryBand;
-  CString location;
-  CString categoryPower;
   CString fileStem;
   CStringArray cabrilloLines;
 };

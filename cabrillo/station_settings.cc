@@ -1,6 +1,7 @@
 #include "cabrillo/cabrillo_texts.h"
 #include "cabrillo/file_stem.h"
 #include "cabrillo/header_dialog.h"
+#include "cabrillo/header_fields.h"
 #include "cabrillo/soapbox.h"
 #include "cabrillo/station_data.h"
 
@@ -27,77 +28,46 @@ class SettingsSection {
   platform::Env& env_;
 };
 
+CString valueWhenMissing(const HeaderField& field, const CStationData& station) {
+  switch (field.whenMissing) {
+    case WhenMissing::kCallsign:
+      return station.callsign;
+    case WhenMissing::kKept:
+      return station.*field.value;
+    case WhenMissing::kEmpty:
+      break;
+  }
+  return CString();
+}
+
 void loadSettings(CStationData& station, const SettingsSection& settings) {
-  station.operators = settings.read(kKeyOperators, station.callsign);
-  station.location = settings.read(kKeyLocation, station.location);
-  station.name = settings.read(kKeyName);
-  station.address = settings.read(kKeyAddress);
-  station.addressCity = settings.read(kKeyAddressCity);
-  station.addressPostalCode = settings.read(kKeyAddressPostalCode);
-  station.addressCountry = settings.read(kKeyAddressCountry);
-  station.claimed = settings.read(kKeyClaimed);
-  station.contest = kContestName;
-  station.categoryOperator = kInitialCategoryOperator;
-  station.categoryPower = kInitialCategoryPower;
-  station.categoryBand = kInitialCategoryBand;
-  station.email = settings.read(kKeyEmail);
-  station.club = settings.read(kKeyClub);
-  station.soapbox = soapboxEditForm(settings.read(kKeySoapBox));
+  for (const HeaderField& field : headerFields()) {
+    if (field.startValue) {
+      station.*field.value = field.startValue;
+    } else if (field.settingsKey) {
+      station.*field.value = settings.read(field.settingsKey, valueWhenMissing(field, station));
+    }
+  }
+  station.soapbox = soapboxEditForm(station.soapbox);
 }
 
 Cabrillo dialogFor(const CStationData& station) {
   Cabrillo dialog;
-  dialog.callsign = station.callsign;
-  dialog.operators = station.operators;
-  dialog.categoryOperator = station.categoryOperator;
-  dialog.categoryBand = station.categoryBand;
-  dialog.categoryPower = station.categoryPower;
-  dialog.name = station.name;
-  dialog.address = station.address;
-  dialog.addressCity = station.addressCity;
-  dialog.addressPostalCode = station.addressPostalCode;
-  dialog.addressCountry = station.addressCountry;
-  dialog.claimed = station.claimed;
-  dialog.contest = station.contest;
-  dialog.email = station.email;
-  dialog.club = station.club;
-  dialog.soapbox = station.soapbox;
+  static_cast<HeaderValues&>(dialog) = station;
   return dialog;
 }
 
-// The claimed score is shown for reference only: the dialog's text is dropped.
 void takeDialogValues(CStationData& station, const Cabrillo& dialog) {
-  station.callsign = dialog.callsign;
-  station.operators = dialog.operators;
-  station.categoryOperator = dialog.categoryOperator;
-  station.categoryBand = dialog.categoryBand;
-  station.categoryPower = dialog.categoryPower;
-  station.name = dialog.name;
-  station.address = dialog.address;
-  station.addressCity = dialog.addressCity;
-  station.addressPostalCode = dialog.addressPostalCode;
-  station.addressCountry = dialog.addressCountry;
-  station.contest = dialog.contest;
-  station.email = dialog.email;
-  station.club = dialog.club;
-  station.soapbox = dialog.soapbox;
+  for (const HeaderField& field : headerFields()) {
+    if (field.controlId != 0 && !field.shownOnly) station.*field.value = dialog.*field.value;
+  }
 }
 
 // Expects the soapbox in stored form.
 void storeSettings(const CStationData& station, const SettingsSection& settings) {
-  settings.write(kKeyOperators, station.operators);
-  settings.write(kKeyName, station.name);
-  settings.write(kKeyAddress, station.address);
-  settings.write(kKeyAddressCity, station.addressCity);
-  settings.write(kKeyAddressPostalCode, station.addressPostalCode);
-  settings.write(kKeyAddressCountry, station.addressCountry);
-  settings.write(kKeyCategory, station.categoryOperator);
-  settings.write(kKeyLocation, station.location);
-  settings.write(kKeyPower, station.categoryPower);
-  settings.write(kKeyContest, station.contest);
-  settings.write(kKeyEmail, station.email);
-  settings.write(kKeyClub, station.club);
-  settings.write(kKeySoapBox, station.soapbox);
+  for (const HeaderField* field : fieldsInStoreOrder()) {
+    settings.write(field->settingsKey, station.*field->value);
+  }
 }
 
 }  // namespace

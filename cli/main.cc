@@ -94,8 +94,8 @@ int run(const cli::Options& options) {
 int main(int argc, char** argv) {
   try {
     cli::Options options = cli::parseOptions(std::vector<std::string>(argv + 1, argv + argc));
-    if (options.help) {
-      std::cout << cli::kUsage;
+    if (options.help || options.version) {
+      std::cout << (options.help ? cli::kUsage : cli::kVersionLine);
       return kOk;
     }
     return run(options);

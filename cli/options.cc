@@ -1,6 +1,7 @@
 #include "cli/options.h"
 
 #include "cli/text_case.h"
+#include "zvk_version.h"
 
 namespace cli {
 namespace {
@@ -34,7 +35,7 @@ class ArgumentReader {
         operands.push_back(argument);
       }
     }
-    if (!options.help) takeOperands(operands, &options);
+    if (!options.help && !options.version) takeOperands(operands, &options);
     return options;
   }
 
@@ -73,11 +74,12 @@ class ArgumentReader {
   }
 
   static bool readFlag(const std::string& name, Options* options) {
-    bool* flag = name == "--cabrillo" ? &options->cabrillo
-                 : name == "--yes"    ? &options->yes
-                 : name == "--json"   ? &options->json
-                 : name == "--help"   ? &options->help
-                                      : nullptr;
+    bool* flag = name == "--cabrillo"  ? &options->cabrillo
+                 : name == "--yes"     ? &options->yes
+                 : name == "--json"    ? &options->json
+                 : name == "--help"    ? &options->help
+                 : name == "--version" ? &options->version
+                                       : nullptr;
     if (flag) *flag = true;
     return flag != nullptr;
   }
@@ -114,7 +116,11 @@ const char* const kUsage =
     "  --out DIR        folder for the files written (default: .)\n"
     "  --yes            accept the Cabrillo header settings as they are\n"
     "  --json           print the result as JSON\n"
-    "  --plugin PATH    plug-in library (default: libStats.so beside zvk-score)\n";
+    "  --plugin PATH    plug-in library (default: the one installed with zvk-score)\n"
+    "  --help           print this text\n"
+    "  --version        print the version\n";
+
+const char* const kVersionLine = "zvk-score " ZVK_VERSION_TEXT "\n";
 
 Options parseOptions(const std::vector<std::string>& arguments) {
   return ArgumentReader(arguments).read();

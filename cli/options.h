@@ -19,6 +19,7 @@ class UsageError : public std::runtime_error {
 struct Options {
   bool check = false;  // the "check" command instead of scoring
   bool help = false;
+  bool version = false;  // --version
   std::vector<std::string> logs;
   std::string call;  // --call
   std::optional<UtcTime> from;
@@ -38,7 +39,10 @@ struct Options {
 // not a date, or missing operands.
 Options parseOptions(const std::vector<std::string>& arguments);
 
+// Every command and option, for --help and a bad command line.
 extern const char* const kUsage;
+// "zvk-score <version>" and a line end, for --version.
+extern const char* const kVersionLine;
 
 }  // namespace cli
 

@@ -1,25 +1,19 @@
 #include "cli/output_files.h"
 
+#include "cabrillo/file_stem.h"
+#include "log/statistics_reset.h"
+
 namespace cli {
 
 const char* const kSettingsFile = "Plugins/ZVK-CW.ini";
 
+// The plug-in's own naming code, so that every file it writes is found.
 std::string ubnFileName(const COleDateTime& contestEnd) {
-  return "StatsZVK_" + contestEnd.Format("%d_%m_%Y").str() + ".txt";
+  return statisticsFileName(contestEnd).str();
 }
 
-// The plug-in names the Cabrillo file after the contestant, with path
-// separators made harmless and a fixed stem when nothing is left.
 std::string cabrilloFileName(const std::string& contestant) {
-  std::string stem = contestant;
-  for (char& c : stem) {
-    if (c == '/' || c == '\\') c = '_';
-  }
-  std::size_t first = stem.find_first_not_of(" \t\r\n");
-  stem = first == std::string::npos
-             ? std::string()
-             : stem.substr(first, stem.find_last_not_of(" \t\r\n") - first + 1);
-  return (stem.empty() ? std::string("VOXA") : stem) + ".cbr";
+  return cabrillo::cabrilloFileName(cabrillo::makeFileStem(CString(contestant))).str();
 }
 
 FileSnapshot::FileSnapshot(std::vector<std::string> names) : names_(std::move(names)) {

@@ -6,6 +6,8 @@
 #include <limits>
 #include <stdexcept>
 
+#include "plugin/export_calls.h"
+
 namespace cli {
 namespace {
 
@@ -42,25 +44,40 @@ void* PluginLibrary::lookUp(const char* name) {
 
 void PluginLibrary::resetStats(bool makeCabrillo, const std::string& contestant,
                                const COleDateTime& start, const COleDateTime& end) {
-  resetStats_("", makeCabrillo ? 1 : 0, contestant.c_str(), &start, &end, "", "", "", "", "", "",
-              "", "", "", "", 0, 0, 0, 0.0, 0.0, "", "", "");
+  export_calls::ResetArguments a;
+  a.makeCabrillo = makeCabrillo ? 1 : 0;
+  a.contestant = contestant.c_str();
+  a.periodStart = &start;
+  a.periodEnd = &end;
+  export_calls::call(resetStats_, a);
 }
 
 bool PluginLibrary::addData(const Qso& qso, const std::string& myCall) {
-  const COleDateTime* time = &qso.time;
-  return addData_(myCall.c_str(), qso.call.c_str(), time, time, time, time, 0,
-                  hostFrequency(qso.frequencyHz), qso.mode.c_str(), qso.rstSent.c_str(),
-                  qso.rstRcvd.c_str(), qso.exchSent.c_str(), qso.exchRcvd.c_str(), "", "", "", "",
-                  "", "", "", "", "", "", 0, 0, 0, 0.0, 0.0, "", "", "", qso.band.c_str(), "") == 1;
+  export_calls::QsoArguments a({"", &qso.time});
+  a.myCall = myCall.c_str();
+  a.call = qso.call.c_str();
+  a.qsoTime = &qso.time;
+  a.frequency = hostFrequency(qso.frequencyHz);
+  a.mode = qso.mode.c_str();
+  a.rstSent = qso.rstSent.c_str();
+  a.rstRcvd = qso.rstRcvd.c_str();
+  a.exchSent = qso.exchSent.c_str();
+  a.exchRcvd = qso.exchRcvd.c_str();
+  a.band = qso.band.c_str();
+  return export_calls::call(addData_, a) == 1;
 }
 
 CallCheck PluginLibrary::checkCall(const std::string& call, const std::string& mode,
                                    const std::string& band, std::string* exchange) {
   char exchOut[kExchangeBufferSize] = {};
   char unused[kExchangeBufferSize] = {};
-  int answer =
-      checkCall_(call.c_str(), 0, 0, mode.c_str(), "", "", "", "", "", "", "", "", "", "", 0, 0, 0,
-                 0.0, 0.0, "", "", "", "", "", band.c_str(), band.c_str(), exchOut, unused);
+  export_calls::CheckCallArguments a;
+  a.call = call.c_str();
+  a.mode = mode.c_str();
+  a.band = a.otherBand = band.c_str();
+  a.exchOut = exchOut;
+  a.buffer28 = unused;
+  int answer = export_calls::call(checkCall_, a);
   exchOut[kExchangeBufferSize - 1] = '\0';
   *exchange = exchOut;
   return static_cast<CallCheck>(answer);

@@ -2,20 +2,23 @@
 
 #include <cstdlib>
 
+#include "score/summary_layout.h"
+
 namespace cli {
 namespace {
 
-constexpr std::string_view kContestantPrefix = "\tContestant: ";
-constexpr std::string_view kTotalBand = "Total";
-constexpr std::string_view kScorePrefix = "Score:";
+constexpr std::string_view kLineEnd = summary_layout::kLineEnd;
+constexpr std::string_view kContestantPrefix = summary_layout::kContestantPrefix;
+constexpr std::string_view kTotalBand = summary_layout::kTotalBand;
+constexpr std::string_view kScorePrefix = summary_layout::kScorePrefix;
 
 std::vector<std::string_view> splitLines(std::string_view text) {
   std::vector<std::string_view> lines;
   for (std::size_t start = 0;;) {
-    std::size_t end = text.find("\r\n", start);
+    std::size_t end = text.find(kLineEnd, start);
     lines.push_back(text.substr(start, end == std::string_view::npos ? end : end - start));
     if (end == std::string_view::npos) return lines;
-    start = end + 2;
+    start = end + kLineEnd.size();
   }
 }
 

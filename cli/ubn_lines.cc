@@ -1,19 +1,10 @@
 #include "cli/ubn_lines.h"
 
+#include "log/ubn_file.h"
+
 namespace cli {
 namespace {
 
-struct Reason {
-  const char* suffix;
-  const char* name;
-};
-
-constexpr Reason kReasons[] = {
-    {"   NO CONTEST BAND !!!", "NO CONTEST BAND"},
-    {"   NO CONTEST MODE !!!", "NO CONTEST MODE"},
-    {"   NO RX/TX NUMBER !!!", "NO RX/TX NUMBER"},
-    {"   DUPE !!!", "DUPE"},
-};
 constexpr std::string_view kQsoPrefix = "QSO:";
 
 bool endsWith(std::string_view text, std::string_view suffix) {
@@ -21,13 +12,13 @@ bool endsWith(std::string_view text, std::string_view suffix) {
 }
 
 void addLine(std::string_view line, std::vector<UbnGroup>* groups) {
-  for (std::size_t i = 0; i < std::size(kReasons); ++i) {
-    if (endsWith(line, kReasons[i].suffix)) {
+  for (std::size_t i = 0; i < std::size(ubn_file::kReasons); ++i) {
+    if (endsWith(line, ubn_file::kReasons[i])) {
       (*groups)[i].lines.emplace_back(line);
       return;
     }
   }
-  if (groups->size() == std::size(kReasons)) groups->push_back({"OTHER", {}});
+  if (groups->size() == std::size(ubn_file::kReasons)) groups->push_back({"OTHER", {}});
   groups->back().lines.emplace_back(line);
 }
 
@@ -35,7 +26,9 @@ void addLine(std::string_view line, std::vector<UbnGroup>* groups) {
 
 std::vector<UbnGroup> groupUbnLines(std::string_view text) {
   std::vector<UbnGroup> groups;
-  for (const Reason& reason : kReasons) groups.push_back({reason.name, {}});
+  for (const char* reason : ubn_file::kReasons) {
+    groups.push_back({std::string(ubn_file::reasonName(reason)), {}});
+  }
   for (std::size_t start = 0; start < text.size();) {
     std::size_t end = text.find('\n', start);
     if (end == std::string_view::npos) end = text.size();

@@ -7,13 +7,11 @@
 #include "fuzz/summary_text.h"
 #include "fuzz/text_file.h"
 #include "log/dupe_window.h"
+#include "log/ubn_file.h"
 
 namespace {
 
 constexpr char kUbnHeader[] = "ZVK-CW-CONTEST  UBN file \r\n";
-const char* const kRejections[] = {"   NO CONTEST BAND !!!\r\n", "   NO CONTEST MODE !!!\r\n",
-                                   "   NO RX/TX NUMBER !!!\r\n"};
-constexpr char kDupe[] = "   DUPE !!!\r\n";
 
 bool sameTime(const COleDateTime& a, const COleDateTime& b) {
   return std::memcmp(&a.m_dt, &b.m_dt, sizeof a.m_dt) == 0 && a.m_status == b.m_status;
@@ -30,9 +28,12 @@ bool sameRecord(const ContestModel::Qso& qso, const CInfo& record) {
 
 bool isLineWithReason(const std::string& line, bool stored) {
   if (line.compare(0, 6, "QSO:  ") != 0) return false;
-  if (stored) return endsWith(line, kDupe);
-  return std::any_of(std::begin(kRejections), std::end(kRejections),
-                     [&](const char* reason) { return endsWith(line, reason); });
+  auto endsWithReason = [&](const char* reason) {
+    return endsWith(line, std::string(reason) + ubn_file::kLineEnd);
+  };
+  if (stored) return endsWithReason(ubn_file::kDupe);
+  return std::any_of(std::begin(ubn_file::kReasons), std::end(ubn_file::kReasons) - 1,
+                     endsWithReason);
 }
 
 int points(const ContestModel::Qso& qso) { return qso.exchRcvd == "NM" ? 1 : 5; }

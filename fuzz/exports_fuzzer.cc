@@ -122,7 +122,7 @@ class ExportCalls {
 
   void addData() {
     QsoArguments a = readQsoArguments(in_);
-    int result = callWith(in_.flag() ? &::AddData0 : &Stats::AddData0, a);
+    int result = export_calls::call(in_.flag() ? &::AddData0 : &Stats::AddData0, a);
     require(result == 0 || result == 1, "AddData0 answered neither 0 nor 1");
     if (result == 1) model_.store(recordOf(a));
     model_.requireSameAs(g_log);
@@ -131,20 +131,23 @@ class ExportCalls {
 
   void removeData() {
     QsoArguments a = readQsoArguments(in_);
-    int result = callWith(in_.flag() ? &::RemoveData0 : &Stats::RemoveData0, a);
+    int result = export_calls::call(in_.flag() ? &::RemoveData0 : &Stats::RemoveData0, a);
     require(result == 0 || result == 1, "RemoveData0 answered neither 0 nor 1");
     if (result == 0) return model_.requireSameAs(g_log);
     model_.followRemoval(recordOf(a), g_log);
   }
 
   void resetStats() {
-    const char* t = in_.text();
-    int makeCabrillo = in_.flag() ? 0 : in_.integer();
-    const char* contestant = in_.text();
-    const COleDateTime* start = in_.date();
-    const COleDateTime* end = in_.date();
-    int result = ResetStats0(t, makeCabrillo, contestant, start, end, t, t, in_.text(), t, t, t, t,
-                             t, t, in_.text(), in_.integer(), 0, 0, in_.number(), 0.0, t, t, t);
+    export_calls::ResetArguments a({in_.text()});
+    a.makeCabrillo = in_.flag() ? 0 : in_.integer();
+    a.contestant = in_.text();
+    a.periodStart = in_.date();
+    a.periodEnd = in_.date();
+    a.texts6to15[2] = in_.text();
+    a.texts6to15[9] = in_.text();
+    a.ints16to18[0] = in_.integer();
+    a.doubles19to20[0] = in_.number();
+    int result = export_calls::call(&::ResetStats0, a);
     require(result == 1, "ResetStats0 answered other than 1");
     require(g_ubnPath.Find("/") < 0 && g_ubnPath.Find("\\") < 0,
             "statistics file outside the working directory");
@@ -159,11 +162,17 @@ class ExportCalls {
     const char* otherBand = in_.flag() ? band : in_.text();
     std::unique_ptr<char[]> exchOut = in_.pick(5) == 0 ? nullptr : hostBuffer();
     std::unique_ptr<char[]> second = hostBuffer();
-    const char* t = in_.text();
-    auto function = in_.flag() ? &::CheckCall0 : &Stats::CheckCallFunc0;
-    int result = function(call, in_.unsignedInteger(), 0, mode, t, t, t, t, t, t, t, t, t, t,
-                          in_.integer(), 0, 0, in_.number(), 0.0, t, t, t, t, t, band, otherBand,
-                          exchOut.get(), second.get());
+    export_calls::CheckCallArguments a({in_.text()});
+    a.call = call;
+    a.mode = mode;
+    a.band = band;
+    a.otherBand = otherBand;
+    a.exchOut = exchOut.get();
+    a.buffer28 = second.get();
+    a.counts2to3[0] = in_.unsignedInteger();
+    a.ints15to17[0] = in_.integer();
+    a.doubles18to19[0] = in_.number();
+    int result = export_calls::call(in_.flag() ? &::CheckCall0 : &Stats::CheckCallFunc0, a);
     require(result == 0 || result == 1 || result == 4, "CheckCall0 answered outside 0, 1, 4");
     require(untouched(second.get()), "CheckCall0 wrote the second buffer");
     if (exchOut && result == 4) require(untouched(exchOut.get()), "no contest QSO wrote exchOut");

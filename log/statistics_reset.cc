@@ -18,6 +18,10 @@ void beginReset(const COleDateTime& periodStart, const COleDateTime& periodEnd,
   target.workedBands.RemoveAll();
 }
 
+CString statisticsFileName(const COleDateTime& periodEnd) {
+  return ubn_file::fileName(periodEnd.Format(kFileDateFormat));
+}
+
 void startStatistics(const COleDateTime& periodEnd, ResetTarget target, platform::Env& env) {
   target.fileDate = periodEnd.Format(kFileDateFormat);
   target.ubnPath = ubn_file::fileName(target.fileDate);

@@ -19,6 +19,8 @@ struct ResetTarget {
 // Keeps the period texts of the contest start and end, then empties the log
 // and the worked bands.
 void beginReset(const COleDateTime& periodStart, const COleDateTime& periodEnd, ResetTarget target);
+// The statistics file's name for a contest ending at `periodEnd`.
+CString statisticsFileName(const COleDateTime& periodEnd);
 // Names the statistics file after the contest end and starts it afresh.
 void startStatistics(const COleDateTime& periodEnd, ResetTarget target, platform::Env& env);
 

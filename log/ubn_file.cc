@@ -31,7 +31,7 @@ CString qsoLine(const QsoFields& qso, const CString& dateText, const char* reaso
     line += platform::onOneLine(*piece).c_str();
   }
   line += reason;
-  line += "\r\n";
+  line += kLineEnd;
   return line;
 }
 

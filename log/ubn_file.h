@@ -2,6 +2,7 @@
 #define ZVK_LOG_UBN_FILE_H_
 
 #include <memory>
+#include <string_view>
 
 #include "log/qso_fields.h"
 #include "platform/env.h"
@@ -13,6 +14,13 @@ constexpr char kNoContestBand[] = "   NO CONTEST BAND !!!";
 constexpr char kNoContestMode[] = "   NO CONTEST MODE !!!";
 constexpr char kNoExchange[] = "   NO RX/TX NUMBER !!!";
 constexpr char kDupe[] = "   DUPE !!!";
+// Every reason a line ends with, rejections first.
+constexpr const char* kReasons[] = {kNoContestBand, kNoContestMode, kNoExchange, kDupe};
+constexpr char kLineEnd[] = "\r\n";
+// The reason's name as reports show it: "NO CONTEST BAND" for kNoContestBand.
+constexpr std::string_view reasonName(std::string_view reason) {
+  return reason.substr(3, reason.size() - 7);
+}
 // Pattern of the QSO time in a line, for example 2016-11-27 1405.
 constexpr char kDateFormat[] = "%Y-%m-%d %H%M";
 

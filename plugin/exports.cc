@@ -1,6 +1,7 @@
 // The exported interface: each export converts its arguments, calls one
 // operation and returns. Conventions are listed in plugin/stats_exports.h.
-// No exception reaches the host: `guarded` answers with the defined result.
+// No exception reaches the host: `guarded` answers with the defined result,
+// and the conversion runs inside it too, since building texts allocates.
 #include "checks/call_check.h"
 #include "checks/exchange_check.h"
 #include "log/add_qso.h"
@@ -25,25 +26,26 @@ void SetupSet0() {
 int GetExchgCount0(Text, Text, Text) { return 1; }
 
 int AddData0(ZVK_QSO_PARAMS) {
-  QsoFields qso = qsoFields(ZVK_QSO_FIELD_ARGS);
   return guarded(0, [&] {
+    const QsoFields qso = qsoFields(ZVK_QSO_FIELD_ARGS);
     return addQso(qso, g_bands, g_modes, {g_log, g_workedBands, g_ubnPath}, Env::current());
   });
 }
 
 int RemoveData0(ZVK_QSO_PARAMS) {
-  QsoFields qso = qsoFields(ZVK_QSO_FIELD_ARGS);
-  return guarded(0, [&] { return removeQso(qso, g_modes, g_log); });
+  return guarded(0, [&] { return removeQso(qsoFields(ZVK_QSO_FIELD_ARGS), g_modes, g_log); });
 }
 
 int ResetStats0(ZVK_RESET_PARAMS) {
-  ResetRequest request{makeCabrillo, text(contestant), date(periodStart), date(periodEnd)};
-  return guarded(1, [&] { return resetStatistics(request, Env::current()); });
+  return guarded(1, [&] {
+    const ResetRequest request{makeCabrillo, text(contestant), date(periodStart), date(periodEnd)};
+    return resetStatistics(request, Env::current());
+  });
 }
 
 int CheckCall0(ZVK_CHECK_CALL_PARAMS) {
-  CallQuery query{call ? call : "", mode ? mode : "", band ? band : "", otherBand};
   return guarded(static_cast<int>(kNoContestQso), [&] {
+    const CallQuery query{call ? call : "", mode ? mode : "", band ? band : "", otherBand};
     return checkCall(query, g_bands, g_modes, g_log, exchOut, Env::current());
   });
 }

@@ -1,5 +1,7 @@
 #include "score/result_summary.h"
 
+#include "score/summary_layout.h"
+
 namespace {
 
 constexpr char kCredit[] = "Scored by zvk-stats for the ZVK CW Contest";
@@ -8,25 +10,27 @@ constexpr char kCredit[] = "Scored by zvk-stats for the ZVK CW Contest";
 
 CString summaryHeading(const ContestHeading& heading) {
   CString text;
-  text.Format("ZVK-CW-CONTEST  %s-%s \r\n\tContestant: %s\r\n\tQSOs\tPoints\t ZVK\r\n",
-              heading.periodFrom.GetString(), heading.periodTo.GetString(),
-              heading.contestant.GetString());
-  return text;
+  text.Format(summary_layout::kHeadingFormat, heading.periodFrom.GetString(),
+              heading.periodTo.GetString());
+  return text + summary_layout::kContestantPrefix + heading.contestant + summary_layout::kLineEnd +
+         summary_layout::kColumnHeads;
 }
 
 CString summaryRows(const ScoreTally& tally) {
   CString text;
   for (const BandRow& row : tally.rows) {
-    text.AppendFormat("%s\t %i\t %i\t  %i\r\n", row.band.GetString(), row.qsos, row.points,
+    text.AppendFormat(summary_layout::kRowFormat, row.band.GetString(), row.qsos, row.points,
                       row.members);
   }
-  text.AppendFormat("Total\t %i\t %i\t  %i\r\n", tally.totalQsos, tally.totalPoints,
-                    tally.totalMembers);
+  text.AppendFormat(summary_layout::kRowFormat, summary_layout::kTotalBand, tally.totalQsos,
+                    tally.totalPoints, tally.totalMembers);
   return text;
 }
 
 CString summaryScore(std::int32_t claimedScore) {
   CString text;
-  text.Format("\r\nScore:   %i \r\n\r\n%s", claimedScore, kCredit);
+  const char* lineEnd = summary_layout::kLineEnd;
+  text.Format("%s%s%i %s%s%s", lineEnd, summary_layout::kScorePrefix, claimedScore, lineEnd,
+              lineEnd, kCredit);
   return text;
 }

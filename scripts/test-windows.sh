@@ -16,6 +16,7 @@ cd "$build"
 xvfb-run -a -s "-screen 0 1024x768x24" sh -c \
   'ctest --output-on-failure -j2; r=$?; WINEPREFIX="$PWD/wineprefix" wineserver -k; exit $r'
 cd ..
+tests/windows/check_release.sh "$(scripts/release-windows.sh | tail -n 1)"
 if [ "${1:-}" = "--refresh-screenshot" ]; then
   cp "$build/dialog.png" docs/dialog.png
 fi

@@ -12,6 +12,9 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j2
 (cd build && ctest --output-on-failure -j2)
 
+echo "== Debian package and the installed zvk-score"
+scripts/test-package.sh
+
 echo "== Stats.dll for Windows, tests under Wine"
 scripts/install-windows-deps.sh
 scripts/test-windows.sh

@@ -2,6 +2,7 @@
 // can be, the evaluation goes on, and a write keeps every other line.
 #include <cctype>
 #include <filesystem>
+#include <ostream>
 #include <string>
 
 #include "plugin/state.h"
@@ -32,6 +33,20 @@ struct SettingsCase {
   std::string name;  // as loaded
   std::string after;
 };
+
+void PrintTo(const SettingsCase& settingsCase, std::ostream* out) { *out << settingsCase.what; }
+
+// "a very long line" -> "AVeryLongLine", for the test's name.
+std::string camelCase(const char* words) {
+  std::string name;
+  bool wordStart = true;
+  for (const char* c = words; *c; ++c) {
+    const auto letter = static_cast<unsigned char>(*c);
+    if (std::isalnum(letter)) name += static_cast<char>(wordStart ? std::toupper(letter) : letter);
+    wordStart = !std::isalnum(letter);
+  }
+  return name;
+}
 
 class SettingsFaultsTest : public testing_support::ContestFixture,
                            public ::testing::WithParamInterface<SettingsCase> {};
@@ -65,12 +80,6 @@ INSTANTIATE_TEST_SUITE_P(
         SettingsCase{
             "a very long line", "[Settings]\r\n" + kLongLine + "\r\nName=Jan\r\n", "Jan",
             "[Settings]\r\n" + kLongLine + "\r\nName=Jan\r\n" + writtenKeys("\r\n", "Jan", true)}),
-    [](const ::testing::TestParamInfo<SettingsCase>& info) {
-      std::string name;
-      for (const char* c = info.param.what; *c; ++c) {
-        if (std::isalnum(static_cast<unsigned char>(*c))) name += *c;
-      }
-      return name;
-    });
+    [](const ::testing::TestParamInfo<SettingsCase>& info) { return camelCase(info.param.what); });
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <string>
 
+#include "plugin/export_calls.h"
 #include "plugin/stats_exports.h"
 #include "tests/support/host_evaluation.h"
 #include "tests/support/pe_builder.h"
@@ -33,7 +34,7 @@ struct HostQso {
 };
 
 class HostTest : public testing_support::TempDirTest,
-                 public ::testing::WithParamInterface<const char* const*> {
+                 public ::testing::WithParamInterface<testing_support::ExportNaming> {
  protected:
   void SetUp() override {
     TempDirTest::SetUp();
@@ -41,7 +42,7 @@ class HostTest : public testing_support::TempDirTest,
     ASSERT_NE(library_, nullptr) << dlerror();
     std::string missing;
     auto lookup = [this](const char* name) { return dlsym(library_, name); };
-    ASSERT_TRUE(testing_support::resolveExports(lookup, GetParam(), &x, &missing)) << missing;
+    ASSERT_TRUE(testing_support::resolveExports(lookup, GetParam().names, &x, &missing)) << missing;
   }
   void TearDown() override {
     if (library_) dlclose(library_);
@@ -51,23 +52,40 @@ class HostTest : public testing_support::TempDirTest,
   int reset(const char* contestant, int makeCabrillo = 0) {
     COleDateTime start(oleDate(2016, 6, 12, 12, 0), COleDateTime::valid);
     COleDateTime end(oleDate(2016, 6, 13, 12, 0), COleDateTime::valid);
-    const char* t = "x";
-    return x.resetStats(t, makeCabrillo, contestant, &start, &end, t, t, t, t, t, t, t, t, t, t, 7,
-                        7, 7, 1.5, 1.5, t, t, t);
+    export_calls::ResetArguments a(kUnread);
+    a.makeCabrillo = makeCabrillo;
+    a.contestant = contestant;
+    a.periodStart = &start;
+    a.periodEnd = &end;
+    return export_calls::call(x.resetStats, a);
   }
   int qso(decltype(&::AddData0) function, const HostQso& q) {
     COleDateTime time(q.when, COleDateTime::valid), other(1.0, COleDateTime::valid);
-    const char* t = "x";
-    return function("Q1QQQ", q.call, &time, &other, &other, &other, 9, 14025500, q.mode, "599",
-                    "599", q.exchSent, q.exchRcvd, t, t, t, t, t, t, t, t, t, "A", 1, 2, 3, 0.5,
-                    0.5, t, "B", t, q.band, t);
+    export_calls::QsoArguments a({"x", &other, 9, 1, 0.5});
+    a.myCall = "Q1QQQ";
+    a.call = q.call;
+    a.qsoTime = &time;
+    a.frequency = 14025500;
+    a.mode = q.mode;
+    a.rstSent = a.rstRcvd = "599";
+    a.exchSent = q.exchSent;
+    a.exchRcvd = q.exchRcvd;
+    a.hostTextA = "A";
+    a.hostTextB = "B";
+    a.band = q.band;
+    return export_calls::call(function, a);
   }
   int check(const char* call, const char* band, char* exchOut) {
-    const char* t = "x";
-    return x.checkCall(call, 1, 2, "CW", t, t, t, t, t, t, t, t, t, t, 1, 2, 3, 0.5, 0.5, t, t, t,
-                       t, t, band, band, exchOut, nullptr);
+    export_calls::CheckCallArguments a({"x", nullptr, 1, 1, 0.5});
+    a.call = call;
+    a.mode = "CW";
+    a.band = a.otherBand = band;
+    a.exchOut = exchOut;
+    return export_calls::call(x.checkCall, a);
   }
 
+  // The arguments the plug-in does not read: texts "x", numbers 7 and 1.5.
+  static constexpr export_calls::Unread kUnread{"x", nullptr, 7, 7, 1.5};
   Exports x{};
 
  private:
@@ -106,22 +124,21 @@ TEST_P(HostTest, CallCheckSeesTheLogAsTheOperatorTypes) {
 }
 
 TEST_P(HostTest, NullArgumentsNeverCrash) {
-  const char* t = "x";
-  EXPECT_EQ(x.resetStats(nullptr, 0, nullptr, nullptr, nullptr, t, t, t, t, t, t, t, t, t, t, 0, 0,
-                         0, 0, 0, t, t, t),
-            1);
+  export_calls::ResetArguments reset({"x"});
+  reset.text1 = reset.contestant = nullptr;
+  EXPECT_EQ(export_calls::call(x.resetStats, reset), 1);
   EXPECT_EQ(readFile("StatsZVK_.txt"), "ZVK-CW-CONTEST  UBN file \r\n");
-  EXPECT_EQ(x.addData(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, nullptr, nullptr,
-                      nullptr, nullptr, nullptr, t, t, t, t, t, t, t, t, t, nullptr, 0, 0, 0, 0, 0,
-                      t, nullptr, t, nullptr, t),
-            0);
-  EXPECT_EQ(x.removeData(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, nullptr,
-                         nullptr, nullptr, nullptr, nullptr, t, t, t, t, t, t, t, t, t, nullptr, 0,
-                         0, 0, 0, 0, t, nullptr, t, nullptr, t),
-            0);
-  EXPECT_EQ(x.checkCall(nullptr, 0, 0, nullptr, t, t, t, t, t, t, t, t, t, t, 0, 0, 0, 0, 0, t, t,
-                        t, t, t, nullptr, nullptr, nullptr, nullptr),
-            4);
+  export_calls::QsoArguments qso({"x"});
+  for (const char** named :
+       {&qso.myCall, &qso.call, &qso.mode, &qso.rstSent, &qso.rstRcvd, &qso.exchSent, &qso.exchRcvd,
+        &qso.hostTextA, &qso.hostTextB, &qso.band}) {
+    *named = nullptr;
+  }
+  EXPECT_EQ(export_calls::call(x.addData, qso), 0);
+  EXPECT_EQ(export_calls::call(x.removeData, qso), 0);
+  export_calls::CheckCallArguments query({"x"});
+  query.call = query.mode = query.band = query.otherBand = nullptr;
+  EXPECT_EQ(export_calls::call(x.checkCall, query), 4);
   EXPECT_EQ(check(nullptr, "20m", nullptr), 1);
   EXPECT_NE(x.getResult(nullptr), nullptr);
 }
@@ -209,7 +226,8 @@ TEST_P(HostTest, CabrilloEvaluationWritesTheSharedExpectedFiles) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BothExportNames, HostTest,
-                         ::testing::Values(testing_support::kPlainNames,
-                                           testing_support::kDecoratedNames));
+                         ::testing::Values(testing_support::kPlainNaming,
+                                           testing_support::kDecoratedNaming),
+                         testing_support::namingLabel);
 
 }  // namespace

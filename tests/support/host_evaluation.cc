@@ -1,15 +1,29 @@
 #include "tests/support/host_evaluation.h"
 
+#include <algorithm>
+#include <iterator>
+
+#include "plugin/export_calls.h"
 #include "tests/support/qso_builder.h"
 
 namespace testing_support {
 
+namespace {
+
+// What a host might pass for the arguments the plug-in does not read.
+const export_calls::Unread kHostUnread{"x", nullptr, 9, 7, 1.5};
+
+}  // namespace
+
 int HostSession::reset(const char* contestant, int makeCabrillo) {
   COleDateTime start(oleDate(2016, 6, 12, 12, 0), COleDateTime::valid);
   COleDateTime end(oleDate(2016, 6, 13, 12, 0), COleDateTime::valid);
-  const char* t = "x";
-  return x_.resetStats(t, makeCabrillo, contestant, &start, &end, t, t, t, t, t, t, t, t, t, t, 7,
-                       7, 7, 1.5, 1.5, t, t, t);
+  export_calls::ResetArguments a(kHostUnread);
+  a.makeCabrillo = makeCabrillo;
+  a.contestant = contestant;
+  a.periodStart = &start;
+  a.periodEnd = &end;
+  return export_calls::call(x_.resetStats, a);
 }
 
 int HostSession::add(const Qso& qso) { return send(x_.addData, qso); }
@@ -18,16 +32,29 @@ int HostSession::remove(const Qso& qso) { return send(x_.removeData, qso); }
 
 int HostSession::send(decltype(&::AddData0) function, const Qso& q) {
   COleDateTime time(q.when, COleDateTime::valid), other(1.0, COleDateTime::valid);
-  const char* t = "x";
-  return function("Q1QQQ", q.call, &time, &other, &other, &other, 9, q.frequencyHz, q.mode, "599",
-                  "599", "001", q.exchRcvd, t, t, t, t, t, t, t, t, t, "A", 1, 2, 3, 0.5, 0.5, t,
-                  "B", t, q.band, t);
+  export_calls::QsoArguments a(kHostUnread);
+  std::fill(std::begin(a.dates4to6), std::end(a.dates4to6), &other);
+  a.myCall = "Q1QQQ";
+  a.call = q.call;
+  a.qsoTime = &time;
+  a.frequency = q.frequencyHz;
+  a.mode = q.mode;
+  a.rstSent = a.rstRcvd = "599";
+  a.exchSent = "001";
+  a.exchRcvd = q.exchRcvd;
+  a.hostTextA = "A";
+  a.hostTextB = "B";
+  a.band = q.band;
+  return export_calls::call(function, a);
 }
 
 int HostSession::checkCall(const char* call, const char* band, char* exchOut) {
-  const char* t = "x";
-  return x_.checkCall(call, 1, 2, "CW", t, t, t, t, t, t, t, t, t, t, 1, 2, 3, 0.5, 0.5, t, t, t, t,
-                      t, band, band, exchOut, nullptr);
+  export_calls::CheckCallArguments a(kHostUnread);
+  a.call = call;
+  a.mode = "CW";
+  a.band = a.otherBand = band;
+  a.exchOut = exchOut;
+  return export_calls::call(x_.checkCall, a);
 }
 
 std::string runEvaluation(const Exports& exports, const char* contestant, int makeCabrillo) {

@@ -34,6 +34,19 @@ const char* const kDecoratedNames[kExportCount] = {
     "_ZN5Stats10GetResult0EPi",
 };
 
+const char* const kMicrosoftNames[kExportCount] = {
+    "?GetNumberOfSets@Stats@@YAHXZ",
+    "?GetSetName@Stats@@YAPBDH@Z",
+    "?SetupSet0@Stats@@YAXXZ",
+    "?StatsGetExchgCount0@Stats@@YAHPBD00@Z",
+    "?AddData0@Stats@@YAHPBD0PBVCOleDateTime@@111II000000000000000HHHNN00000@Z",
+    "?RemoveData0@Stats@@YAHPBD0PBVCOleDateTime@@111II000000000000000HHHNN00000@Z",
+    "?ResetStats0@Stats@@YAHPBDH0PBVCOleDateTime@@10000000000HHHNN000@Z",
+    "?CheckCallFunc0@Stats@@YAHPBDII00000000000HHHNN0000000PAD1@Z",
+    "?StatsIsValidExchg0@Stats@@YAHPBD000HHH@Z",
+    "?GetResult0@Stats@@YAPBDPAH@Z",
+};
+
 bool resolveExports(const SymbolLookup& lookup, const char* const* names, Exports* e,
                     std::string* missing) {
   missing->clear();

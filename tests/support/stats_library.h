@@ -1,7 +1,10 @@
 #ifndef ZVK_TESTS_SUPPORT_STATS_LIBRARY_H_
 #define ZVK_TESTS_SUPPORT_STATS_LIBRARY_H_
 
+#include <gtest/gtest.h>
+
 #include <functional>
+#include <ostream>
 #include <string>
 
 #include "plugin/stats_exports.h"
@@ -26,6 +29,22 @@ constexpr int kExportCount = 10;
 // In the order of the Exports members.
 extern const char* const kPlainNames[kExportCount];
 extern const char* const kDecoratedNames[kExportCount];
+// The Microsoft C++ decorations Stats.dll adds (plugin/stats.def).
+extern const char* const kMicrosoftNames[kExportCount];
+
+// One set of names as a test parameter, shown by its label.
+struct ExportNaming {
+  const char* label;
+  const char* const* names;
+};
+inline void PrintTo(const ExportNaming& naming, std::ostream* out) { *out << naming.label; }
+constexpr ExportNaming kPlainNaming{"Plain", kPlainNames};
+constexpr ExportNaming kDecoratedNaming{"Decorated", kDecoratedNames};
+constexpr ExportNaming kMicrosoftNaming{"Microsoft", kMicrosoftNames};
+// Test names for parameters of ExportNaming: the label.
+inline std::string namingLabel(const ::testing::TestParamInfo<ExportNaming>& info) {
+  return info.param.label;
+}
 
 // Address of an exported name in the loaded library (dlsym, GetProcAddress); nullptr if missing.
 using SymbolLookup = std::function<void*(const char* name)>;

@@ -1,11 +1,12 @@
 #!/bin/sh
-# Stats.dll exports the ten functions under their plain and decorated names and
-# nothing else, and needs no DLL beyond those of Windows itself.
-# Usage: check_dll.sh OBJDUMP Stats.dll EXPECTED_EXPORTS_FILE
+# Stats.dll exports the ten functions under their plain, gcc and Microsoft C++
+# names and nothing else, and needs no DLL beyond those of Windows itself.
+# Usage: check_dll.sh OBJDUMP Stats.dll EXPECTED_EXPORTS_FILE...
 set -eu
 objdump="$1"
 dll="$2"
-expected_exports=$(cat "$3")
+shift 2
+expected_exports=$(cat "$@" | LC_ALL=C sort)
 system_dlls='KERNEL32.dll
 OLEAUT32.dll
 USER32.dll

@@ -1,5 +1,5 @@
 // A host for Stats.dll: loads it with LoadLibraryA, finds every export under
-// both names and runs whole evaluations, answering the dialog and the message
+// each of its names and runs whole evaluations, answering the dialog and the message
 // boxes from a second thread. The files must equal those of the Linux build.
 #define NOMINMAX
 #define WIN32_LEAN_AND_MEAN
@@ -51,7 +51,7 @@ std::string replaced(std::string text, const std::string& from, const std::strin
 }
 
 class StatsHost : public testing_support::TempDirTest,
-                  public ::testing::WithParamInterface<const char* const*> {
+                  public ::testing::WithParamInterface<testing_support::ExportNaming> {
  protected:
   void SetUp() override {
     std::string reason = windows_ui::missingDisplayReason();
@@ -64,7 +64,7 @@ class StatsHost : public testing_support::TempDirTest,
         [this](const char* name) {
           return reinterpret_cast<void*>(GetProcAddress(library_, name));
         },
-        GetParam(), &x, &missing))
+        GetParam().names, &x, &missing))
         << missing;
   }
   void TearDown() override {
@@ -113,6 +113,8 @@ TEST(StatsExports, BothNamesLeadToTheSameCode) {
     EXPECT_NE(plain, nullptr) << testing_support::kPlainNames[i];
     EXPECT_EQ(plain, GetProcAddress(library, testing_support::kDecoratedNames[i]))
         << testing_support::kDecoratedNames[i];
+    EXPECT_EQ(plain, GetProcAddress(library, testing_support::kMicrosoftNames[i]))
+        << testing_support::kMicrosoftNames[i];
   }
   FreeLibrary(library);
 }
@@ -259,11 +261,10 @@ TEST_P(StatsHost, CancelledHeaderWritesOnlyTheClaimedScore) {
   EXPECT_EQ(settingsValues(kSettings), settings);
 }
 
-INSTANTIATE_TEST_SUITE_P(BothExportNames, StatsHost,
-                         ::testing::Values(testing_support::kPlainNames,
-                                           testing_support::kDecoratedNames),
-                         [](const ::testing::TestParamInfo<const char* const*>& info) {
-                           return std::string(info.index == 0 ? "Plain" : "Decorated");
-                         });
+INSTANTIATE_TEST_SUITE_P(EveryExportName, StatsHost,
+                         ::testing::Values(testing_support::kPlainNaming,
+                                           testing_support::kDecoratedNaming,
+                                           testing_support::kMicrosoftNaming),
+                         testing_support::namingLabel);
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "platform/env.h"
 #include "tests/support/temp_dir.h"
+#include "zvk_version.h"
 
 namespace {
 
@@ -131,6 +132,13 @@ TEST_F(Win32Files, ReadsTheFixedFileVersionOfAProgram) {
     EXPECT_EQ(ms, c.versionMs);
     EXPECT_EQ(ls, c.versionLs);
   }
+}
+
+TEST_F(Win32Files, StatsDllCarriesTheProjectVersion) {
+  std::uint32_t ms = 0, ls = 0;
+  ASSERT_TRUE(Env::current().readFileVersion(ZVK_STATS_DLL, &ms, &ls));
+  EXPECT_EQ(ms, std::uint32_t{ZVK_VERSION_MAJOR} << 16 | ZVK_VERSION_MINOR);
+  EXPECT_EQ(ls, std::uint32_t{ZVK_VERSION_PATCH} << 16);
 }
 
 TEST_F(Win32Files, FilesWithoutVersionResourceHaveNoVersion) {
