@@ -2,6 +2,7 @@
 #define ZVK_CLI_QSO_H_
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,10 +25,19 @@ struct Qso {
   int line = 0;  // line of the file where the QSO starts
 };
 
+// A header line of a log: its tag ("CATEGORY-OPERATOR") and value ("SINGLE-OP").
+struct HeaderValue {
+  std::string tag;
+  std::string value;
+};
+
 // The QSOs of one log file, in file order.
 struct ImportedLog {
   std::string fileName;
   std::string ownCall;  // the log's own call sign, empty when it names none
+  // Cabrillo CATEGORY-* lines (and 2.0's CATEGORY:), tag upper case, in file order.
+  std::vector<HeaderValue> categories;
+  std::optional<int> claimedScore;  // Cabrillo CLAIMED-SCORE, when a whole number
   std::vector<Qso> qsos;
 };
 
