@@ -7,33 +7,70 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-Json textOrNull(std::string_view text) { return text.empty() ? Json() : Json(text); }
-
-Json lineJson(const Results& results, const LineResult& line) {
-  Json partner;
-  if (line.partner.found()) {
-    const Entrant& other = results.entrants[line.partner.entrant];
-    partner = {{"call", other.call},
-               {"file", other.file},
-               {"line", other.lines[line.partner.lineIndex].line}};
+// One line's object, kept and refilled for every line: a million lines
+// built as a million objects cost more than everything else together.
+class LineWriter {
+ public:
+  explicit LineWriter(const Results& results) : results_(results) {
+    for (const char* key : kKeysInOrder) object_[key] = "";
+    object_["partner"] = nullptr;
+    object_["override"] = nullptr;
   }
-  return {{"line", line.line},
-          {"time", formatMinute(line.time)},
-          {"band", line.band},
-          {"mode", line.mode},
-          {"call", line.call},
-          {"exchSent", line.exchSent},
-          {"exchRcvd", line.exchRcvd},
-          {"result", resultName(line.result)},
-          {"points", line.points},
-          {"claimedPoints", line.claimedPoints},
-          {"correctCall", textOrNull(line.correctCall)},
-          {"correctExch", textOrNull(line.correctExch)},
-          {"partner", partner},
-          {"override", textOrNull(line.overrideReason)}};
-}
 
-Json entrantJson(const Results& results, const Entrant& entrant) {
+  void write(const LineResult& line, std::string* out) {
+    object_["line"] = line.line;
+    text("time") = formatMinute(line.time);
+    text("band") = line.band;
+    text("mode") = line.mode;
+    text("call") = line.call;
+    text("exchSent") = line.exchSent;
+    text("exchRcvd") = line.exchRcvd;
+    text("result") = resultName(line.result);
+    object_["points"] = line.points;
+    object_["claimedPoints"] = line.claimedPoints;
+    setOrNull("correctCall", line.correctCall);
+    setOrNull("correctExch", line.correctExch);
+    setPartner(line.partner);
+    setOrNull("override", line.overrideReason);
+    *out += object_.dump();
+  }
+
+ private:
+  static constexpr const char* kKeysInOrder[] = {
+      "line",     "time",   "band",   "mode",          "call",        "exchSent",
+      "exchRcvd", "result", "points", "claimedPoints", "correctCall", "correctExch"};
+
+  std::string& text(const char* key) { return object_[key].get_ref<std::string&>(); }
+
+  void setOrNull(const char* key, std::string_view value) {
+    Json& field = object_[key];
+    if (value.empty()) {
+      field = nullptr;
+    } else if (field.is_string()) {
+      field.get_ref<std::string&>() = value;
+    } else {
+      field = value;
+    }
+  }
+
+  void setPartner(const PartnerRef& partner) {
+    Json& field = object_["partner"];
+    if (!partner.found()) {
+      field = nullptr;
+      return;
+    }
+    const Entrant& other = results_.entrants[partner.entrant];
+    if (!field.is_object()) field = {{"call", ""}, {"file", ""}, {"line", 0}};
+    field["call"].get_ref<std::string&>() = other.call;
+    field["file"].get_ref<std::string&>() = other.file;
+    field["line"] = other.lines[partner.lineIndex].line;
+  }
+
+  const Results& results_;
+  Json object_;
+};
+
+Json entrantJson(const Entrant& entrant) {
   Json category = Json::object();
   for (const auto& [tag, value] : entrant.category) category[tag] = value;
   Json bands = Json::array();
@@ -43,8 +80,6 @@ Json entrantJson(const Results& results, const Entrant& entrant) {
                      {"confirmed", band.confirmed},
                      {"points", band.points}});
   }
-  Json lines = Json::array();
-  for (const LineResult& line : entrant.lines) lines.push_back(lineJson(results, line));
   return {{"call", entrant.call},
           {"file", entrant.file},
           {"category", category},
@@ -56,8 +91,7 @@ Json entrantJson(const Results& results, const Entrant& entrant) {
           {"qsosLogged", entrant.qsosLogged},
           {"qsosConfirmed", entrant.qsosConfirmed},
           {"errorRate", entrant.errorRate},
-          {"bands", bands},
-          {"lines", lines}};
+          {"bands", bands}};
 }
 
 Json tailJson(const Results& results) {
@@ -88,15 +122,26 @@ void writeOpenObject(const Json& object, std::ostream& out) {
 }  // namespace
 
 // A million lines as one document tree would take gigabytes: the library
-// writes each entrant whole, and only the array around them is joined here.
+// writes each entrant's facts and each line, and only the arrays around them
+// are joined here.
 void writeResultsJson(const Results& results, std::ostream& out) {
   Json head = {{"contest", results.contest},
                {"period", {{"from", formatMinute(results.from)}, {"to", formatMinute(results.to)}}},
                {"matchWindowMinutes", results.matchWindowMinutes}};
   writeOpenObject(head, out);
   out << ",\"entrants\":[";
+  LineWriter lines(results);
   for (std::size_t e = 0; e < results.entrants.size(); ++e) {
-    out << (e > 0 ? ",\n" : "\n") << entrantJson(results, results.entrants[e]).dump();
+    const Entrant& entrant = results.entrants[e];
+    out << (e > 0 ? ",\n" : "\n");
+    writeOpenObject(entrantJson(entrant), out);
+    // Gathered per entrant: a stream takes many small writes slowly.
+    std::string text = ",\"lines\":[";
+    for (std::size_t k = 0; k < entrant.lines.size(); ++k) {
+      text += k > 0 ? ",\n" : "\n";
+      lines.write(entrant.lines[k], &text);
+    }
+    out << text << "]}";
   }
   out << "\n],";
   std::string tail = tailJson(results).dump();
