@@ -8,43 +8,61 @@ namespace {
 using Json = nlohmann::ordered_json;
 
 // One line's object, kept and refilled for every line: a million lines
-// built as a million objects cost more than everything else together.
+// built as a million objects cost more than everything else together. The
+// fields are found once; refilling them adds no member, so they stay put.
 class LineWriter {
  public:
   explicit LineWriter(const Results& results) : results_(results) {
-    for (const char* key : kKeysInOrder) object_[key] = "";
-    object_["partner"] = nullptr;
-    object_["override"] = nullptr;
+    for (const char* key : kKeysInOrder) object_[key] = nullptr;
+    for (int f = 0; f < kFieldCount; ++f) fields_[f] = &object_[kKeysInOrder[f]];
   }
 
   void write(const LineResult& line, std::string* out) {
-    object_["line"] = line.line;
-    text("time") = formatMinute(line.time);
-    text("band") = line.band;
-    text("mode") = line.mode;
-    text("call") = line.call;
-    text("exchSent") = line.exchSent;
-    text("exchRcvd") = line.exchRcvd;
-    text("result") = resultName(line.result);
-    object_["points"] = line.points;
-    object_["claimedPoints"] = line.claimedPoints;
-    setOrNull("correctCall", line.correctCall);
-    setOrNull("correctExch", line.correctExch);
+    *fields_[kLine] = line.line;
+    setText(kTime, formatMinute(line.time));
+    setText(kBand, line.band);
+    setText(kMode, line.mode);
+    setText(kCall, line.call);
+    setText(kExchSent, line.exchSent);
+    setText(kExchRcvd, line.exchRcvd);
+    setText(kResult, resultName(line.result));
+    *fields_[kPoints] = line.points;
+    *fields_[kClaimedPoints] = line.claimedPoints;
+    setText(kCorrectCall, line.correctCall);
+    setText(kCorrectExch, line.correctExch);
     setPartner(line.partner);
-    setOrNull("override", line.overrideReason);
+    setText(kOverride, line.overrideReason);
     *out += object_.dump();
   }
 
  private:
+  enum Field {
+    kLine,
+    kTime,
+    kBand,
+    kMode,
+    kCall,
+    kExchSent,
+    kExchRcvd,
+    kResult,
+    kPoints,
+    kClaimedPoints,
+    kCorrectCall,
+    kCorrectExch,
+    kPartner,
+    kOverride,
+    kFieldCount
+  };
   static constexpr const char* kKeysInOrder[] = {
-      "line",     "time",   "band",   "mode",          "call",        "exchSent",
-      "exchRcvd", "result", "points", "claimedPoints", "correctCall", "correctExch"};
+      "line",   "time",   "band",          "mode",        "call",        "exchSent", "exchRcvd",
+      "result", "points", "claimedPoints", "correctCall", "correctExch", "partner",  "override"};
+  static_assert(sizeof kKeysInOrder / sizeof kKeysInOrder[0] == kFieldCount, "a key per field");
 
-  std::string& text(const char* key) { return object_[key].get_ref<std::string&>(); }
-
-  void setOrNull(const char* key, std::string_view value) {
-    Json& field = object_[key];
-    if (value.empty()) {
+  // The text, or null for an empty one where the field may be null.
+  void setText(Field f, std::string_view value) {
+    Json& field = *fields_[f];
+    const bool nullable = f == kCorrectCall || f == kCorrectExch || f == kOverride;
+    if (value.empty() && nullable) {
       field = nullptr;
     } else if (field.is_string()) {
       field.get_ref<std::string&>() = value;
@@ -54,7 +72,7 @@ class LineWriter {
   }
 
   void setPartner(const PartnerRef& partner) {
-    Json& field = object_["partner"];
+    Json& field = *fields_[kPartner];
     if (!partner.found()) {
       field = nullptr;
       return;
@@ -68,6 +86,7 @@ class LineWriter {
 
   const Results& results_;
   Json object_;
+  Json* fields_[kFieldCount];
 };
 
 Json entrantJson(const Entrant& entrant) {
