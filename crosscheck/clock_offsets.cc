@@ -39,11 +39,11 @@ std::vector<Sample> collectSamples(const ContestLogs& contest, const QsoIndex& i
     const std::int32_t other = contest.entrantOf(line.call);
     if (other <= line.owner || !own.canConfirm(i)) continue;
     const TextId ownCall = contest.entrants[line.owner].callId;
-    std::int64_t j =
-        onlyLineNear(contest, own, index.byCall(other, ownCall, line.band, line.mode), line.minute);
+    std::int64_t j = onlyLineNear(
+        contest, own, index.byCall(other, ownCall, static_cast<std::uint32_t>(i)), line.minute);
     if (j < 0) continue;
     const Line& theirs = contest.lines[static_cast<std::size_t>(j)];
-    LineSpan back = index.byCall(line.owner, line.call, line.band, line.mode);
+    LineSpan back = index.byCall(line.owner, line.call, static_cast<std::uint32_t>(i));
     if (onlyLineNear(contest, own, back, theirs.minute) != static_cast<std::int64_t>(i)) continue;
     samples.push_back({line.owner, other, line.minute - theirs.minute});
   }
