@@ -14,8 +14,6 @@ struct LineSpan {
   const std::uint32_t* last = nullptr;
   const std::uint32_t* begin() const { return first; }
   const std::uint32_t* end() const { return last; }
-  bool empty() const { return first == last; }
-  std::size_t size() const { return static_cast<std::size_t>(last - first); }
 };
 
 // Each entrant's lines sorted two ways, so that finding the other half of a
