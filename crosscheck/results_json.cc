@@ -1,11 +1,25 @@
 #include "crosscheck/results_json.h"
 
+#include <algorithm>
+#include <deque>
+#include <future>
 #include <nlohmann/json.hpp>
 
 namespace crosscheck {
 namespace {
 
 using Json = nlohmann::ordered_json;
+
+// Entrants whose text is made on one thread at a time; two blocks are made
+// at once.
+constexpr std::size_t kEntrantsPerBlock = 64;
+constexpr std::size_t kBlocksAhead = 2;
+
+// Log texts are 8-bit texts of any code page: bytes that are no UTF-8 are
+// written as U+FFFD rather than refused.
+std::string dumped(const Json& json) {
+  return json.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
 
 // One line's object, kept and refilled for every line: a million lines
 // built as a million objects cost more than everything else together. The
@@ -32,7 +46,7 @@ class LineWriter {
     setText(kCorrectExch, line.correctExch);
     setPartner(line.partner);
     setText(kOverride, line.overrideReason);
-    *out += object_.dump();
+    *out += dumped(object_);
   }
 
  private:
@@ -131,40 +145,52 @@ Json tailJson(const Results& results) {
       {"stationsWithoutLog", stations}, {"duplicateLogs", duplicates}, {"unreadable", unreadable}};
 }
 
-// Prints `object`'s members without its closing brace, to continue it.
-void writeOpenObject(const Json& object, std::ostream& out) {
-  std::string text = object.dump();
+// `object`'s members without its closing brace, to continue it.
+std::string openObject(const Json& object) {
+  std::string text = dumped(object);
   text.pop_back();
-  out << text;
+  return text;
+}
+
+// The entrants from `first` to `last`, each after a separator.
+std::string entrantsText(const Results& results, std::size_t first, std::size_t last) {
+  LineWriter lines(results);
+  std::string text;
+  for (std::size_t e = first; e < last; ++e) {
+    const Entrant& entrant = results.entrants[e];
+    text += (e > 0 ? ",\n" : "\n") + openObject(entrantJson(entrant)) + ",\"lines\":[";
+    for (std::size_t k = 0; k < entrant.lines.size(); ++k) {
+      text += k > 0 ? ",\n" : "\n";
+      lines.write(entrant.lines[k], &text);
+    }
+    text += "]}";
+  }
+  return text;
 }
 
 }  // namespace
 
 // A million lines as one document tree would take gigabytes: the library
 // writes each entrant's facts and each line, and only the arrays around them
-// are joined here.
+// are joined here, block by block in order.
 void writeResultsJson(const Results& results, std::ostream& out) {
   Json head = {{"contest", results.contest},
                {"period", {{"from", formatMinute(results.from)}, {"to", formatMinute(results.to)}}},
                {"matchWindowMinutes", results.matchWindowMinutes}};
-  writeOpenObject(head, out);
-  out << ",\"entrants\":[";
-  LineWriter lines(results);
-  for (std::size_t e = 0; e < results.entrants.size(); ++e) {
-    const Entrant& entrant = results.entrants[e];
-    out << (e > 0 ? ",\n" : "\n");
-    writeOpenObject(entrantJson(entrant), out);
-    // Gathered per entrant: a stream takes many small writes slowly.
-    std::string text = ",\"lines\":[";
-    for (std::size_t k = 0; k < entrant.lines.size(); ++k) {
-      text += k > 0 ? ",\n" : "\n";
-      lines.write(entrant.lines[k], &text);
+  out << openObject(head) << ",\"entrants\":[";
+  const std::size_t count = results.entrants.size();
+  std::deque<std::future<std::string>> blocks;
+  for (std::size_t next = 0; next < count || !blocks.empty();) {
+    while (next < count && blocks.size() < kBlocksAhead) {
+      const std::size_t last = std::min(count, next + kEntrantsPerBlock);
+      blocks.push_back(
+          std::async(std::launch::async, entrantsText, std::cref(results), next, last));
+      next = last;
     }
-    out << text << "]}";
+    out << blocks.front().get();
+    blocks.pop_front();
   }
-  out << "\n],";
-  std::string tail = tailJson(results).dump();
-  out << tail.substr(1) << "\n";
+  out << "\n]," << dumped(tailJson(results)).substr(1) << "\n";
 }
 
 }  // namespace crosscheck

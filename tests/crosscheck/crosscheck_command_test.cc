@@ -137,6 +137,22 @@ TEST_F(CrosscheckCommandTest, OverridesAreAppliedLastAndShownWithTheirReason) {
       << report;
 }
 
+TEST_F(CrosscheckCommandTest, TextsThatAreNoUtf8AreWrittenReplaced) {
+  writeFile("logs/SP9ZZ.log",
+            "START-OF-LOG: 3.0\nCALLSIGN: SP9ZZ\nQSO:  7025 CW 2025-11-29 1210 SP9ZZ 599 1 DL1\xC9"
+            "A "
+            "599 101\n");
+  ASSERT_EQ(runZvkScore({"crosscheck", "logs", "--out", "out"}).exitCode, 0);
+  nlohmann::json json = nlohmann::json::parse(readFile("out/results.json"));
+  for (const nlohmann::json& entrant : json["entrants"]) {
+    if (entrant["call"] == "SP9ZZ") {
+      EXPECT_EQ(entrant["lines"][0]["call"],
+                "DL1\xEF\xBF\xBD"
+                "A");
+    }
+  }
+}
+
 struct BadOverride {
   const char* line;
   const char* error;
