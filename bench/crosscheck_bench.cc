@@ -2,12 +2,14 @@
 // 100 000 and 1 000 000 QSO lines (200 lines a log), reports its peak memory
 // against the budget of 50 MiB + 300 bytes a line, and compares it with the
 // plain script bench/naive_crosscheck.py on the contest of 100 000 lines.
+// Each contest is checked three times; the fastest run counts.
 // Usage: crosscheck-bench [WORK_FOLDER] (default: the system's temporary folder).
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -23,6 +25,7 @@ namespace {
 constexpr int kLinesPerLog = 200;
 constexpr double kBaseBudgetMiB = 50;
 constexpr double kBytesPerLine = 300;
+constexpr int kRuns = 3;
 
 struct Run {
   double seconds = 0;
@@ -67,8 +70,17 @@ std::string writeContest(int lines, const std::string& dir) {
   return dir;
 }
 
+// The fastest of kRuns runs: the machine is shared, and the slower runs
+// measure the others' load. The peak is the largest of them.
 Run measure(int lines, const std::string& logs, const std::string& work) {
   Run run = runChecker(logs, work + "/out-" + std::to_string(lines));
+  for (int again = 1; again < kRuns; ++again) {
+    Run next =
+        runChecker(logs, work + "/out-" + std::to_string(lines) + "-" + std::to_string(again));
+    run.peakMiB = std::max(run.peakMiB, next.peakMiB);
+    if (next.seconds < run.seconds) run.seconds = next.seconds;
+    run.exitCode = std::max(run.exitCode, next.exitCode);
+  }
   const double budget = kBaseBudgetMiB + kBytesPerLine * lines / (1024.0 * 1024.0);
   std::printf(
       "%8d lines %5d logs: %6.2f s  %5.2f us/line  peak %6.1f MiB (budget %5.1f)  exit %d\n", lines,
