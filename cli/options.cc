@@ -108,6 +108,7 @@ class ArgumentReader {
 const char* const kUsage =
     "usage: zvk-score [options] LOG...\n"
     "       zvk-score check [options] LOG CALL BAND [MODE]\n"
+    "       zvk-score crosscheck [options] LOG_OR_FOLDER...\n"
     "Scores ADIF or Cabrillo logs with the ZVK CW Contest plug-in.\n"
     "  --call CALL      contestant (default: the log's own call)\n"
     "  --from DATE      contest start, YYYY-MM-DD[THH:MM] UTC (default: first QSO)\n"
@@ -118,7 +119,13 @@ const char* const kUsage =
     "  --json           print the result as JSON\n"
     "  --plugin PATH    plug-in library (default: the one installed with zvk-score)\n"
     "  --help           print this text\n"
-    "  --version        print the version\n";
+    "  --version        print the version\n"
+    "crosscheck checks every log of a contest against the others (a folder: every\n"
+    "file in it) and writes results.json, results.csv and reports/CALL.txt.\n"
+    "  --from, --to     contest period (default: the contest's, else first/last QSO)\n"
+    "  --contest FILE   contest definition (default: the built-in ZVK CW Contest)\n"
+    "  --out DIR        output folder, replaced whole (default: crosscheck)\n"
+    "  --overrides FILE judgements by hand, one a line: CALL LINE RESULT reason\n";
 
 const char* const kVersionLine = "zvk-score " ZVK_VERSION_TEXT "\n";
 
