@@ -9,14 +9,19 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The regular files directly in `folder`, sorted; false when it cannot be listed.
+// A hidden file (".gitattributes", an editor's backup) is no log someone sent in.
+bool isHidden(const std::string& name) { return !name.empty() && name[0] == '.'; }
+
+// The regular files directly in `folder`, not hidden, sorted; false when it
+// cannot be listed.
 bool listFolder(const std::string& folder, std::vector<std::string>* files) {
   std::error_code error;
   fs::directory_iterator entry(folder, error);
   std::vector<std::string> names;
   for (; !error && entry != fs::directory_iterator(); entry.increment(error)) {
     std::error_code ignored;  // an entry gone or a dangling link is no log file
-    if (entry->is_regular_file(ignored)) names.push_back(entry->path().filename().string());
+    std::string name = entry->path().filename().string();
+    if (entry->is_regular_file(ignored) && !isHidden(name)) names.push_back(name);
   }
   if (error) return false;
   std::sort(names.begin(), names.end());

@@ -7,7 +7,8 @@
 namespace cli {
 
 // The log files that the operands name: a file as given, a folder as every
-// regular file in it (not recursing), sorted by name and named "folder/name".
+// regular file in it that is not hidden (not recursing), sorted by name and
+// named "folder/name".
 // A folder that cannot be listed stays as given, so reading it reports why.
 std::vector<std::string> listLogFiles(const std::vector<std::string>& operands);
 

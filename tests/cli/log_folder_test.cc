@@ -12,7 +12,8 @@ class LogFolderTest : public testing_support::TempDirTest {};
 
 TEST_F(LogFolderTest, AFolderIsEveryRegularFileInItSortedAndNamedUnderIt) {
   std::filesystem::create_directories("logs/inner");
-  for (const char* name : {"logs/q2ab.adi", "logs/Q1ZVK.cbr", "logs/inner/q3cd.log", "q9zz.cbr"}) {
+  for (const char* name :
+       {"logs/q2ab.adi", "logs/Q1ZVK.cbr", "logs/inner/q3cd.log", "logs/.hidden.cbr", "q9zz.cbr"}) {
     testing_support::writeFile(name, "QSO:\n");
   }
   std::filesystem::create_symlink("missing.cbr", "logs/dangling.cbr");
