@@ -89,8 +89,9 @@ void readLine(std::string_view text, int line, ImportedLog* log) {
   std::string_view value = text.substr(colon + 1);
   if (tag == "QSO") {
     log->qsos.push_back(readQsoLine(splitBlanks(trimmed(value)), log->fileName, line));
-  } else if (tag == "CALLSIGN") {
-    log->ownCall = std::string(trimmed(value));
+  } else {
+    log->header.push_back({tag, std::string(trimmed(value))});
+    if (tag == "CALLSIGN") log->ownCall = log->header.back().value;
   }
 }
 

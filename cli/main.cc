@@ -12,6 +12,7 @@
 #include "cli/evaluation.h"
 #include "cli/input_error.h"
 #include "cli/log_import.h"
+#include "cli/log_page_file.h"
 #include "cli/options.h"
 #include "cli/output_files.h"
 #include "cli/result_report.h"
@@ -42,16 +43,25 @@ void enterOutputFolder(const std::string& outDir) {
 int score(cli::PluginLibrary& plugin, const cli::Options& options,
           const std::vector<cli::ImportedLog>& logs, const cli::ContestSetup& setup) {
   cli::Evaluation evaluation = cli::evaluate(plugin, setup, logs);
+  std::optional<cli::Summary> summary = cli::parseSummary(evaluation.summary);
   if (!options.json) {
     std::cout << cli::textReport(evaluation.summary, evaluation.ubnFile, evaluation.filesWritten,
                                  options.outDir);
-    return kOk;
+  } else if (summary) {
+    std::cout << cli::jsonReport(*summary, evaluation.ubnFile,
+                                 cli::groupUbnLines(readText(evaluation.ubnFile)),
+                                 evaluation.filesWritten, options.outDir);
   }
-  std::optional<cli::Summary> summary = cli::parseSummary(evaluation.summary);
-  if (!summary) return fail(kCannotRun, "the plug-in's result text has an unexpected layout");
-  std::cout << cli::jsonReport(*summary, evaluation.ubnFile,
-                               cli::groupUbnLines(readText(evaluation.ubnFile)),
-                               evaluation.filesWritten, options.outDir);
+  if ((options.json || !options.htmlFile.empty()) && !summary) {
+    return fail(kCannotRun, "the plug-in's result text has an unexpected layout");
+  }
+  if (options.htmlFile.empty()) return kOk;
+  try {
+    cli::writeLogPageFile(options.htmlFile, plugin, setup, logs, *summary,
+                          readText(evaluation.ubnFile));
+  } catch (const std::exception& error) {
+    return fail(kCannotRun, error.what());
+  }
   return kOk;
 }
 
@@ -97,6 +107,10 @@ int main(int argc, char** argv) {
     if (options.help) {
       std::cout << cli::kUsage;
       return kOk;
+    }
+    // Named from where zvk-score was started, written from the output folder.
+    if (!options.htmlFile.empty()) {
+      options.htmlFile = std::filesystem::absolute(options.htmlFile).string();
     }
     return run(options);
   } catch (const cli::UsageError& error) {

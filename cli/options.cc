@@ -60,6 +60,7 @@ class ArgumentReader {
     std::string* target = name == "--call"     ? &options->call
                           : name == "--out"    ? &options->outDir
                           : name == "--plugin" ? &options->pluginPath
+                          : name == "--html"   ? &options->htmlFile
                                                : nullptr;
     if (target) {
       *target = value(name, inlineValue, hasInline);
@@ -114,6 +115,7 @@ const char* const kUsage =
     "  --out DIR        folder for the files written (default: .)\n"
     "  --yes            accept the Cabrillo header settings as they are\n"
     "  --json           print the result as JSON\n"
+    "  --html FILE      also write the result as a web page to FILE\n"
     "  --plugin PATH    plug-in library (default: libStats.so beside zvk-score)\n";
 
 Options parseOptions(const std::vector<std::string>& arguments) {

@@ -24,11 +24,18 @@ struct Qso {
   int line = 0;  // line of the file where the QSO starts
 };
 
+// One header line of a Cabrillo log: "NAME: Jan" is {"NAME", "Jan"}.
+struct HeaderField {
+  std::string tag;  // upper case
+  std::string value;
+};
+
 // The QSOs of one log file, in file order.
 struct ImportedLog {
   std::string fileName;
   std::string ownCall;  // the log's own call sign, empty when it names none
   std::vector<Qso> qsos;
+  std::vector<HeaderField> header;  // a Cabrillo log's header lines, in file order
 };
 
 }  // namespace cli
