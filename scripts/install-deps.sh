@@ -1,5 +1,6 @@
 #!/bin/sh
-# Installs what the native build and its tests need on Debian 12.
+# Installs what the native build and its tests need on Debian 12 (chromium: the
+# pages are tested in a real browser).
 set -eu
 "$(dirname "$0")/install-packages.sh" cmake ninja-build g++ make googletest libgtest-dev \
-  libbenchmark-dev clang-format binutils
+  libbenchmark-dev clang-format binutils python3 chromium
