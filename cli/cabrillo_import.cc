@@ -56,7 +56,8 @@ COleDateTime readTime(std::string_view date, std::string_view clock, const std::
   return toOleDate(*time);
 }
 
-Qso readQsoLine(const Tokens& tokens, const std::string& fileName, int line) {
+Qso readQsoLine(const Tokens& tokens, const std::string& fileName, int line,
+                const CabrilloLayout& layout) {
   if (tokens.size() < kLeadingFields + 2) {
     throw InputError(fileName, line, "QSO", "needs frequency, mode, date, time, own call and call");
   }
@@ -66,7 +67,8 @@ Qso readQsoLine(const Tokens& tokens, const std::string& fileName, int line) {
   qso.band = bandFromFrequency(qso.frequencyHz);
   qso.mode = cabrilloMode(tokens[1]);
   qso.time = readTime(tokens[2], tokens[3], fileName, line);
-  StationPair stations = splitStations(Tokens(tokens.begin() + kLeadingFields, tokens.end()));
+  StationPair stations =
+      splitStations(Tokens(tokens.begin() + kLeadingFields, tokens.end()), layout);
   qso.myCall = stations.mine.call;
   qso.rstSent = stations.mine.rst;
   qso.exchSent = stations.mine.exchange;
@@ -82,29 +84,48 @@ std::string_view trimmed(std::string_view text) {
   return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
 }
 
-void readLine(std::string_view text, int line, ImportedLog* log) {
+// A claimed score is the log's own statement, not a QSO: one that is no
+// whole number is left out rather than making the log unreadable.
+std::optional<int> readClaimedScore(std::string_view text) {
+  constexpr int kMostDigits = 9;
+  if (text.empty() || text.size() > kMostDigits) return std::nullopt;
+  int score = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    score = score * 10 + (c - '0');
+  }
+  return score;
+}
+
+void readLine(std::string_view text, int line, const CabrilloLayout& layout, ImportedLog* log) {
   std::size_t colon = text.find(':');
   if (colon == std::string_view::npos) return;
   std::string tag = toUpper(trimmed(text.substr(0, colon)));
-  std::string_view value = text.substr(colon + 1);
+  std::string_view value = trimmed(text.substr(colon + 1));
   if (tag == "QSO") {
-    log->qsos.push_back(readQsoLine(splitBlanks(trimmed(value)), log->fileName, line));
+    log->qsos.push_back(readQsoLine(splitBlanks(value), log->fileName, line, layout));
+  } else if (tag == "CALLSIGN") {
+    log->ownCall = std::string(value);
+  } else if (startsWithNoCase(tag, "CATEGORY")) {
+    log->categories.push_back({tag, std::string(value)});
+  } else if (tag == "CLAIMED-SCORE") {
+    log->claimedScore = readClaimedScore(value);
   } else {
-    log->header.push_back({tag, std::string(trimmed(value))});
-    if (tag == "CALLSIGN") log->ownCall = log->header.back().value;
+    log->otherHeader.push_back({tag, std::string(value)});
   }
 }
 
 }  // namespace
 
-ImportedLog importCabrillo(std::string_view buffer, const std::string& fileName) {
+ImportedLog importCabrillo(std::string_view buffer, const std::string& fileName,
+                           const CabrilloLayout& layout) {
   ImportedLog log;
   log.fileName = fileName;
   int line = 1;
   for (std::size_t start = 0; start < buffer.size(); ++line) {
     std::size_t end = buffer.find('\n', start);
     if (end == std::string_view::npos) end = buffer.size();
-    readLine(buffer.substr(start, end - start), line, &log);
+    readLine(buffer.substr(start, end - start), line, layout, &log);
     start = end + 1;
   }
   return log;

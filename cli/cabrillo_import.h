@@ -4,14 +4,17 @@
 #include <string>
 #include <string_view>
 
+#include "cli/cabrillo_stations.h"
 #include "cli/qso.h"
 
 namespace cli {
 
-// The QSOs of a Cabrillo text: its "QSO:" lines and the call sign of its
-// "CALLSIGN:" header line. Throws InputError for a QSO line with too few
-// fields or an unreadable frequency, date or time.
-ImportedLog importCabrillo(std::string_view buffer, const std::string& fileName);
+// The QSOs of a Cabrillo text, its lines split by `layout`, and its header:
+// the call sign of "CALLSIGN:", the CATEGORY lines and CLAIMED-SCORE.
+// Throws InputError for a QSO line with too few fields or an unreadable
+// frequency, date or time.
+ImportedLog importCabrillo(std::string_view buffer, const std::string& fileName,
+                           const CabrilloLayout& layout = {});
 
 }  // namespace cli
 

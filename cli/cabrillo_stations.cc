@@ -1,5 +1,8 @@
 #include "cli/cabrillo_stations.h"
 
+#include <algorithm>
+#include <optional>
+
 namespace cli {
 namespace {
 
@@ -39,19 +42,46 @@ std::size_t countWithoutTransmitter(const Tokens& tokens) {
   return isTransmitterId(tokens.back()) && looksLikeCall(tokens[half]) ? count - 1 : count;
 }
 
-std::size_t theirCallIndex(const Tokens& tokens, std::size_t count) {
+bool hasReport(const CabrilloLayout& layout) { return layout.exchangeFields >= 2; }
+
+// The worked call where the layout lets it stand, each half holding its call
+// and no more than its fields: preferably a call followed by a report.
+std::optional<std::size_t> callWithinLayout(const Tokens& tokens, std::size_t count,
+                                            const CabrilloLayout& layout) {
+  if (count < 2 || layout.exchangeFields < 0) return std::nullopt;
+  const std::size_t width = 1 + static_cast<std::size_t>(layout.exchangeFields);
+  const std::size_t first = count > width + 1 ? count - width : 1;
+  const std::size_t last = std::min(width, count - 1);
+  for (std::size_t i = first; hasReport(layout) && i + 1 < count && i <= last; ++i) {
+    if (looksLikeCall(tokens[i]) && looksLikeReport(tokens[i + 1])) return i;
+  }
+  for (std::size_t i = first; i <= last; ++i) {
+    if (looksLikeCall(tokens[i])) return i;
+  }
+  return std::nullopt;
+}
+
+std::size_t theirCallIndex(const Tokens& tokens, std::size_t count, const CabrilloLayout& layout) {
   if (count > 0 && count % 2 == 0 && looksLikeCall(tokens[count / 2])) return count / 2;
+  if (std::optional<std::size_t> call = callWithinLayout(tokens, count, layout)) return *call;
   for (std::size_t i = 2; i + 1 < count; ++i) {
     if (looksLikeCall(tokens[i]) && looksLikeReport(tokens[i + 1])) return i;
   }
   return (count + 1) / 2;
 }
 
-StationColumns readColumns(const Tokens& tokens, std::size_t first, std::size_t end) {
+// A half with a report keeps its first field as the report, unless that
+// field stands alone and is no report: then the report is the empty one.
+StationColumns readColumns(const Tokens& tokens, std::size_t first, std::size_t end,
+                           const CabrilloLayout& layout) {
   StationColumns columns;
   if (first < end) columns.call = std::string(tokens[first]);
-  if (first + 1 < end) columns.rst = std::string(tokens[first + 1]);
-  for (std::size_t i = first + 2; i < end; ++i) {
+  std::size_t exchange = first + 1;
+  if (hasReport(layout) && exchange < end &&
+      (exchange + 1 < end || looksLikeReport(tokens[exchange]))) {
+    columns.rst = std::string(tokens[exchange++]);
+  }
+  for (std::size_t i = exchange; i < end; ++i) {
     if (!columns.exchange.empty()) columns.exchange += ' ';
     columns.exchange += tokens[i];
   }
@@ -60,10 +90,10 @@ StationColumns readColumns(const Tokens& tokens, std::size_t first, std::size_t 
 
 }  // namespace
 
-StationPair splitStations(const Tokens& tokens) {
+StationPair splitStations(const Tokens& tokens, const CabrilloLayout& layout) {
   std::size_t count = countWithoutTransmitter(tokens);
-  std::size_t theirs = theirCallIndex(tokens, count);
-  return {readColumns(tokens, 0, theirs), readColumns(tokens, theirs, count)};
+  std::size_t theirs = theirCallIndex(tokens, count, layout);
+  return {readColumns(tokens, 0, theirs, layout), readColumns(tokens, theirs, count, layout)};
 }
 
 }  // namespace cli

@@ -19,13 +19,22 @@ struct StationPair {
   StationColumns theirs;
 };
 
+// The shape of a contest's QSO lines: how many fields follow the call in
+// each station's half. Two are a report and an exchange; with more, the
+// exchange spans the fields after the report; one is the exchange alone.
+struct CabrilloLayout {
+  int exchangeFields = 2;
+};
+
 // Splits the tokens after a QSO line's time into the sending station's
-// columns and the worked station's. Contests differ in the number of
-// exchange tokens, so both halves are taken to have the same shape, with an
-// optional trailing transmitter id; where a missing exchange leaves the
-// halves unequal, the worked call is the first call-like token followed by
-// a report.
-StationPair splitStations(const std::vector<std::string_view>& tokens);
+// columns and the worked station's. Both halves are taken to have the same
+// shape, with an optional trailing transmitter id. Where an empty field
+// leaves them unequal, the worked call is the call-like token, preferably
+// followed by a report, where the layout lets it stand; and a half short of
+// its report and exchange keeps a lone field that is no report as its
+// exchange.
+StationPair splitStations(const std::vector<std::string_view>& tokens,
+                          const CabrilloLayout& layout = {});
 
 }  // namespace cli
 

@@ -1,21 +1,20 @@
 #include "cli/input_error.h"
 
+#include <utility>
+
 namespace cli {
-namespace {
 
-std::string describe(const std::string& file, int line, const std::string& field,
-                     const std::string& message) {
-  std::string text = file;
-  if (line > 0) text += ":" + std::to_string(line);
-  text += ": ";
-  if (!field.empty()) text += field + ": ";
-  return text + message;
+std::string describe(const LogFileError& error) {
+  std::string text = error.file;
+  if (error.line > 0) text += ":" + std::to_string(error.line);
+  return text + ": " + error.message;
 }
-
-}  // namespace
 
 InputError::InputError(const std::string& file, int line, const std::string& field,
                        const std::string& message)
-    : std::runtime_error(describe(file, line, field, message)) {}
+    : InputError(LogFileError{file, line, field.empty() ? message : field + ": " + message}) {}
+
+InputError::InputError(LogFileError error)
+    : std::runtime_error(describe(error)), error_(std::move(error)) {}
 
 }  // namespace cli

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 
 #include "cli/adif_import.h"
@@ -68,12 +69,13 @@ LogFormat detectLogFormat(std::string_view buffer) {
   return LogFormat::kUnknown;
 }
 
-ImportedLog importLog(std::string_view buffer, const std::string& fileName) {
+ImportedLog importLog(std::string_view buffer, const std::string& fileName,
+                      const CabrilloLayout& layout) {
   switch (detectLogFormat(buffer)) {
     case LogFormat::kAdif:
       return importAdif(buffer, fileName);
     case LogFormat::kCabrillo:
-      return importCabrillo(buffer, fileName);
+      return importCabrillo(buffer, fileName, layout);
     case LogFormat::kUnknown:
       break;
   }
@@ -83,6 +85,21 @@ ImportedLog importLog(std::string_view buffer, const std::string& fileName) {
                    "(START-OF-LOG:, QSO: lines)");
 }
 
-ImportedLog readLogFile(const std::string& path) { return importLog(readWholeFile(path), path); }
+ImportedLog readLogFile(const std::string& path, const CabrilloLayout& layout) {
+  return importLog(readWholeFile(path), path, layout);
+}
+
+ReadResult tryReadLogFile(const std::string& path, const CabrilloLayout& layout) {
+  try {
+    return {readLogFile(path, layout), {}};
+  } catch (const InputError& error) {
+    return {std::nullopt, error.where()};
+  }
+}
+
+std::string entrantCall(const ImportedLog& log) {
+  if (!log.ownCall.empty()) return log.ownCall;
+  return toUpper(std::filesystem::path(log.fileName).stem().string());
+}
 
 }  // namespace cli

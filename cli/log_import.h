@@ -1,9 +1,12 @@
 #ifndef ZVK_CLI_LOG_IMPORT_H_
 #define ZVK_CLI_LOG_IMPORT_H_
 
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "cli/cabrillo_stations.h"
+#include "cli/input_error.h"
 #include "cli/qso.h"
 
 namespace cli {
@@ -15,12 +18,27 @@ enum class LogFormat { kAdif, kCabrillo, kUnknown };
 // line is Cabrillo.
 LogFormat detectLogFormat(std::string_view buffer);
 
-// The QSOs of a whole log text, whichever its format. Throws InputError for
-// an empty text, an unknown format and malformed content.
-ImportedLog importLog(std::string_view buffer, const std::string& fileName);
+// The QSOs of a whole log text, whichever its format; Cabrillo lines are
+// split by `layout`. Throws InputError for an empty text, an unknown format
+// and malformed content.
+ImportedLog importLog(std::string_view buffer, const std::string& fileName,
+                      const CabrilloLayout& layout = {});
 
 // Reads and imports the file `path`. Throws InputError when it cannot be read.
-ImportedLog readLogFile(const std::string& path);
+ImportedLog readLogFile(const std::string& path, const CabrilloLayout& layout = {});
+
+// One file read: the log, or where and why it could not be read.
+struct ReadResult {
+  std::optional<ImportedLog> log;
+  LogFileError error;  // set when `log` is empty
+};
+
+// readLogFile without throwing, so that one broken log stops no other.
+ReadResult tryReadLogFile(const std::string& path, const CabrilloLayout& layout = {});
+
+// The call of the station that sent `log`: its own call, else the stem of
+// its file name in upper case ("logs/q1zvk.cbr": "Q1ZVK").
+std::string entrantCall(const ImportedLog& log);
 
 }  // namespace cli
 

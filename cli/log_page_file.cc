@@ -18,7 +18,7 @@ constexpr std::int64_t kMostChartHours = 14 * 24;
 
 std::vector<pages::DetailRow> station(const std::vector<ImportedLog>& logs) {
   for (const ImportedLog& log : logs) {
-    std::vector<pages::DetailRow> rows = pages::stationFromHeader(log.header);
+    std::vector<pages::DetailRow> rows = pages::stationFromHeader(log);
     if (!rows.empty()) return rows;
   }
   return pages::stationFromSettings(kSettingsFile);

@@ -2,6 +2,7 @@
 #define ZVK_CLI_QSO_H_
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,9 +25,9 @@ struct Qso {
   int line = 0;  // line of the file where the QSO starts
 };
 
-// One header line of a Cabrillo log: "NAME: Jan" is {"NAME", "Jan"}.
-struct HeaderField {
-  std::string tag;  // upper case
+// A header line of a log: its tag ("CATEGORY-OPERATOR") and value ("SINGLE-OP").
+struct HeaderValue {
+  std::string tag;
   std::string value;
 };
 
@@ -34,8 +35,12 @@ struct HeaderField {
 struct ImportedLog {
   std::string fileName;
   std::string ownCall;  // the log's own call sign, empty when it names none
+  // Cabrillo CATEGORY-* lines (and 2.0's CATEGORY:), tag upper case, in file order.
+  std::vector<HeaderValue> categories;
+  std::optional<int> claimedScore;  // Cabrillo CLAIMED-SCORE, when a whole number
   std::vector<Qso> qsos;
-  std::vector<HeaderField> header;  // a Cabrillo log's header lines, in file order
+  // Every other Cabrillo header line (NAME, SOAPBOX, ...), tag upper case, in file order.
+  std::vector<HeaderValue> otherHeader;
 };
 
 }  // namespace cli

@@ -9,35 +9,48 @@ namespace {
 
 struct Shown {
   const char* label;
-  const char* headerTag;
+  const char* headerTag;    // nullptr: a Cabrillo header has no such line
   const char* settingsKey;  // nullptr: the settings file does not keep it
 };
 
+// Before the categories: the call and operators; after them the rest.
+constexpr std::size_t kShownBeforeCategories = 1;
 constexpr Shown kShown[] = {
-    {"Call", "CALLSIGN", nullptr},
     {"Operators", "OPERATORS", cabrillo::kKeyOperators},
-    {"Category operator", "CATEGORY-OPERATOR", cabrillo::kKeyCategory},
-    {"Category band", "CATEGORY-BAND", nullptr},
-    {"Category power", "CATEGORY-POWER", cabrillo::kKeyPower},
-    {"Category mode", "CATEGORY-MODE", nullptr},
-    {"Category assisted", "CATEGORY-ASSISTED", nullptr},
-    {"Category station", "CATEGORY-STATION", nullptr},
-    {"Category transmitter", "CATEGORY-TRANSMITTER", nullptr},
-    {"Category overlay", "CATEGORY-OVERLAY", nullptr},
+    {"Category operator", nullptr, cabrillo::kKeyCategory},
+    {"Category power", nullptr, cabrillo::kKeyPower},
     {"Name", "NAME", cabrillo::kKeyName},
     {"Club", "CLUB", cabrillo::kKeyClub},
     {"Location", "LOCATION", cabrillo::kKeyLocation},
     {"Soapbox", "SOAPBOX", cabrillo::kKeySoapBox},
 };
 
+// "CATEGORY-POWER": "Category power".
+std::string categoryLabel(const std::string& tag) {
+  std::string label = tag;
+  for (std::size_t i = 0; i < label.size(); ++i) {
+    char c = label[i];
+    label[i] = c == '-'                        ? ' '
+               : i > 0 && c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a')
+                                               : c;
+  }
+  return label;
+}
+
 // Repeated tags (a soapbox of several lines) are one value, a line each.
-std::string headerValue(const std::vector<cli::HeaderField>& header, const char* tag) {
+std::string headerValue(const std::vector<cli::HeaderValue>& header, const char* tag) {
   std::string value;
-  for (const cli::HeaderField& field : header) {
+  for (const cli::HeaderValue& field : header) {
     if (field.tag != tag || field.value.empty()) continue;
     value += (value.empty() ? "" : "\n") + field.value;
   }
   return value;
+}
+
+void addShown(const cli::ImportedLog& log, const Shown& shown, std::vector<DetailRow>* rows) {
+  if (shown.headerTag == nullptr) return;
+  std::string value = headerValue(log.otherHeader, shown.headerTag);
+  if (!value.empty()) rows->push_back({shown.label, value});
 }
 
 std::string settingsValue(const std::string& path, const char* key) {
@@ -54,11 +67,16 @@ std::string settingsValue(const std::string& path, const char* key) {
 
 }  // namespace
 
-std::vector<DetailRow> stationFromHeader(const std::vector<cli::HeaderField>& header) {
+std::vector<DetailRow> stationFromHeader(const cli::ImportedLog& log) {
   std::vector<DetailRow> rows;
-  for (const Shown& shown : kShown) {
-    std::string value = headerValue(header, shown.headerTag);
-    if (!value.empty()) rows.push_back({shown.label, value});
+  if (log.categories.empty() && log.otherHeader.empty()) return rows;
+  if (!log.ownCall.empty()) rows.push_back({"Call", log.ownCall});
+  for (std::size_t i = 0; i < kShownBeforeCategories; ++i) addShown(log, kShown[i], &rows);
+  for (const cli::HeaderValue& category : log.categories) {
+    if (!category.value.empty()) rows.push_back({categoryLabel(category.tag), category.value});
+  }
+  for (std::size_t i = kShownBeforeCategories; i < std::size(kShown); ++i) {
+    addShown(log, kShown[i], &rows);
   }
   return rows;
 }

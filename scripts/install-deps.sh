@@ -3,4 +3,4 @@
 # pages are tested in a real browser).
 set -eu
 "$(dirname "$0")/install-packages.sh" cmake ninja-build g++ make googletest libgtest-dev \
-  libbenchmark-dev clang-format binutils python3 chromium
+  libbenchmark-dev clang-format binutils nlohmann-json3-dev python3 chromium

@@ -1,0 +1,122 @@
+#ifndef ZVK_CROSSCHECK_RESULTS_H_
+#define ZVK_CROSSCHECK_RESULTS_H_
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "crosscheck/text_pool.h"
+
+// What the cross-check found, as plain data: results.json, results.csv, the
+// entrants' reports and the pages are renderings of it and recount nothing.
+namespace crosscheck {
+
+// The judgement of one QSO line; the names are what other tools read.
+enum class Result : std::uint8_t {
+  kOk,
+  kNotContest,
+  kOutsidePeriod,
+  kDupe,
+  kNotInLog,
+  kBustedCall,
+  kBustedExchange,
+  kUnique,
+};
+constexpr int kResultCount = 8;
+
+// "ok", "not-contest", "outside-period", "dupe", "not-in-log", "busted-call",
+// "busted-exchange", "unique".
+const char* resultName(Result result);
+std::optional<Result> resultFromName(std::string_view name);
+
+// Minutes since 1899-12-30 00:00 UTC (the plug-in's hour numbers times 60).
+using Minute = std::int32_t;
+// "2025-11-29T12:00".
+std::string formatMinute(Minute minute);
+
+// The other station's line a QSO was matched with.
+struct PartnerRef {
+  std::int32_t entrant = -1;   // index into Results::entrants; -1: none
+  std::int32_t lineIndex = 0;  // index into that entrant's lines
+  bool found() const { return entrant >= 0; }
+};
+
+// One QSO line of an entrant's log and its judgement. The texts point into
+// Results::texts.
+struct LineResult {
+  std::int32_t line = 0;  // 1-based line in the file (ADIF: where the record starts)
+  Minute time = 0;        // as logged
+  std::string_view band;
+  std::string_view mode;
+  std::string_view call;
+  std::string_view exchSent;
+  std::string_view exchRcvd;
+  Result result = Result::kOk;
+  std::int32_t points = 0;       // what the line adds to the checked score (a penalty is negative)
+  std::string_view correctCall;  // busted-call: the call the other station has; else empty
+  PartnerRef partner;
+  std::string_view overrideReason;  // set when the organisers' overrides file judged the line
+};
+
+struct BandTally {
+  std::string band;
+  std::int32_t logged = 0;
+  std::int32_t confirmed = 0;  // ok lines
+  std::int32_t points = 0;     // checked points
+};
+
+struct Entrant {
+  std::string call;
+  std::string file;  // as given on the command line or found in a folder
+  // The log's CATEGORY-* header values in file order, e.g. {"CATEGORY-POWER", "LOW"}.
+  std::vector<std::pair<std::string, std::string>> category;
+  std::string categoryLabel;  // the values joined by blanks: the group places count in
+  std::optional<std::int64_t> claimedScore;  // the log's CLAIMED-SCORE
+  std::int64_t claimedByRules = 0;           // what the plug-in claims for the log
+  std::int64_t checkedScore = 0;
+  std::int32_t clockOffsetMinutes = 0;  // positive: the log's clock runs ahead
+  std::int32_t qsosLogged = 0;          // QSO lines
+  std::int32_t qsosConfirmed = 0;       // ok lines
+  double errorRate =
+      0;  // percent of the contest QSOs judged not-in-log, busted-call or busted-exchange
+  std::int32_t place = 0;         // 1-based, within categoryLabel, by checked score
+  std::vector<BandTally> bands;   // in the contest's band order, then others
+  std::vector<LineResult> lines;  // in file order
+};
+
+struct StationWithoutLog {
+  std::string call;
+  std::int32_t appearances = 0;  // entrants that logged it
+};
+
+// Two or more files of one entrant call; the one with the most QSO lines is used.
+struct DuplicateLog {
+  std::string call;
+  std::vector<std::string> files;
+  std::string used;
+};
+
+// A file that could not be read as a log, with the importer's words.
+struct UnreadableLog {
+  std::string file;
+  std::int32_t line = 0;  // 0: the file as a whole
+  std::string error;      // "field: reason"
+};
+
+struct Results {
+  std::string contest;
+  Minute from = 0;
+  Minute to = 0;
+  std::vector<Entrant> entrants;                      // by category label, then place
+  std::vector<StationWithoutLog> stationsWithoutLog;  // by appearances, then call
+  std::vector<DuplicateLog> duplicateLogs;
+  std::vector<UnreadableLog> unreadable;
+  TextPool texts;  // holds what the lines' views show
+};
+
+}  // namespace crosscheck
+
+#endif  // ZVK_CROSSCHECK_RESULTS_H_
