@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 namespace cli {
 namespace {
@@ -70,17 +71,12 @@ std::size_t theirCallIndex(const Tokens& tokens, std::size_t count, const Cabril
   return (count + 1) / 2;
 }
 
-// A half with a report keeps its first field as the report, unless that
-// field stands alone and is no report: then the report is the empty one.
 StationColumns readColumns(const Tokens& tokens, std::size_t first, std::size_t end,
-                           const CabrilloLayout& layout) {
+                           bool withReport) {
   StationColumns columns;
   if (first < end) columns.call = std::string(tokens[first]);
   std::size_t exchange = first + 1;
-  if (hasReport(layout) && exchange < end &&
-      (exchange + 1 < end || looksLikeReport(tokens[exchange]))) {
-    columns.rst = std::string(tokens[exchange++]);
-  }
+  if (withReport && exchange < end) columns.rst = std::string(tokens[exchange++]);
   for (std::size_t i = exchange; i < end; ++i) {
     if (!columns.exchange.empty()) columns.exchange += ' ';
     columns.exchange += tokens[i];
@@ -88,12 +84,28 @@ StationColumns readColumns(const Tokens& tokens, std::size_t first, std::size_t 
   return columns;
 }
 
+// Whether a half's first field is its report. A lone field is the report when it looks
+// like one; when both halves hold a lone field, the logger left out the same
+// column in both, so one that is no report makes both exchanges.
+std::pair<bool, bool> reportsOf(const Tokens& tokens, std::size_t theirs, std::size_t count,
+                                const CabrilloLayout& layout) {
+  if (!hasReport(layout)) return {false, false};
+  const bool mineLone = theirs == 2;
+  const bool theirsLone = count - theirs == 2;
+  bool mine = !mineLone || looksLikeReport(tokens[1]);
+  bool their = !theirsLone || looksLikeReport(tokens[theirs + 1]);
+  if (mineLone && theirsLone) mine = their = mine && their;
+  return {mine, their};
+}
+
 }  // namespace
 
 StationPair splitStations(const Tokens& tokens, const CabrilloLayout& layout) {
   std::size_t count = countWithoutTransmitter(tokens);
   std::size_t theirs = theirCallIndex(tokens, count, layout);
-  return {readColumns(tokens, 0, theirs, layout), readColumns(tokens, theirs, count, layout)};
+  auto [mineReport, theirReport] = reportsOf(tokens, theirs, count, layout);
+  return {readColumns(tokens, 0, theirs, mineReport),
+          readColumns(tokens, theirs, count, theirReport)};
 }
 
 }  // namespace cli

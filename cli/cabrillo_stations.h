@@ -30,9 +30,9 @@ struct CabrilloLayout {
 // columns and the worked station's. Both halves are taken to have the same
 // shape, with an optional trailing transmitter id. Where an empty field
 // leaves them unequal, the worked call is the call-like token, preferably
-// followed by a report, where the layout lets it stand; and a half short of
-// its report and exchange keeps a lone field that is no report as its
-// exchange.
+// followed by a report, where the layout lets it stand; and a lone field
+// after a call that is no report is the exchange (and both are, when both
+// halves hold a lone field: a logger leaves out the same column in both).
 StationPair splitStations(const std::vector<std::string_view>& tokens,
                           const CabrilloLayout& layout = {});
 

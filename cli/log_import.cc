@@ -99,7 +99,9 @@ ReadResult tryReadLogFile(const std::string& path, const CabrilloLayout& layout)
 
 std::string entrantCall(const ImportedLog& log) {
   if (!log.ownCall.empty()) return log.ownCall;
-  return toUpper(std::filesystem::path(log.fileName).stem().string());
+  const std::string name = std::filesystem::path(log.fileName).filename().string();
+  const std::string beforeDot = name.substr(0, name.find('.'));  // calls hold no dots
+  return toUpper(beforeDot.empty() ? name : beforeDot);
 }
 
 }  // namespace cli

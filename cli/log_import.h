@@ -36,8 +36,8 @@ struct ReadResult {
 // readLogFile without throwing, so that one broken log stops no other.
 ReadResult tryReadLogFile(const std::string& path, const CabrilloLayout& layout = {});
 
-// The call of the station that sent `log`: its own call, else the stem of
-// its file name in upper case ("logs/q1zvk.cbr": "Q1ZVK").
+// The call of the station that sent `log`: its own call, else its file name
+// up to the first dot, in upper case ("logs/q1zvk.2025.cbr": "Q1ZVK").
 std::string entrantCall(const ImportedLog& log);
 
 }  // namespace cli

@@ -57,6 +57,7 @@ struct LineResult {
   Result result = Result::kOk;
   std::int32_t points = 0;       // what the line adds to the checked score (a penalty is negative)
   std::string_view correctCall;  // busted-call: the call the other station has; else empty
+  std::string_view correctExch;  // busted-exchange: what the other station sent; else empty
   PartnerRef partner;
   std::string_view overrideReason;  // set when the organisers' overrides file judged the line
 };

@@ -65,6 +65,17 @@ bool IniText::find(const char* section, const char* key, std::string* value) con
   return true;
 }
 
+bool IniText::keys(const char* section, std::vector<std::string>* names) const {
+  std::size_t header = findSection(section);
+  if (header == kNotFound) return false;
+  std::string name;
+  const std::size_t end = sectionEnd(header);
+  for (std::size_t i = header + 1; i < end; ++i) {
+    if (keyNameOf(lines_[i].text, &name)) names->push_back(name);
+  }
+  return true;
+}
+
 void IniText::set(const char* section, const char* key, const char* value) {
   std::size_t header = findSection(section);
   if (header == kNotFound) {

@@ -16,6 +16,9 @@ class IniText {
   // Value of the first `key` in the first `section` (ASCII case folded), with
   // surrounding blanks trimmed and enclosing quotes removed. False when absent.
   bool find(const char* section, const char* key, std::string* value) const;
+  // The keys of the first `section` in file order, as the file spells them
+  // (repeats included). False when the section is missing.
+  bool keys(const char* section, std::vector<std::string>* names) const;
   // Replaces the first `key` line of the section, or adds the key (and the
   // section) when missing. The names must not hold line breaks.
   void set(const char* section, const char* key, const char* value);

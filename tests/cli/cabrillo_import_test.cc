@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "cli/input_error.h"
 
 namespace {
@@ -86,6 +88,34 @@ TEST(CabrilloImport, BadQsoLinesNameLineAndField) {
     } catch (const cli::InputError& error) {
       EXPECT_EQ(std::string(error.what()), c.message);
     }
+  }
+}
+
+TEST(CabrilloImport, KeepsCategoriesAndClaimedScoreOfTheHeader) {
+  struct Case {
+    std::string header;
+    std::string categories;
+    std::optional<int> claimedScore;
+  } cases[] = {
+      {"CATEGORY-OPERATOR: SINGLE-OP\r\ncategory-band:  80M \r\nCLAIMED-SCORE: 491\r\n"
+       "CATEGORY-MODE: CW\r\n",
+       "CATEGORY-OPERATOR=SINGLE-OP;CATEGORY-BAND=80M;CATEGORY-MODE=CW;", 491},
+      {"CATEGORY: SINGLE-OP ALL LOW\nCLAIMED-SCORE:\n", "CATEGORY=SINGLE-OP ALL LOW;",
+       std::nullopt},
+      {"CLAIMED-SCORE: 1,234\n", "", std::nullopt},
+      {"CLAIMED-SCORE: 12345678901\n", "", std::nullopt},
+  };
+  for (const Case& c : cases) {
+    cli::ImportedLog log = importCabrillo(
+        "START-OF-LOG: 3.0\n" + c.header + "QSO: 3524 CW 2026-11-28 1203 Q1ZVK 599 1 Q2AB 599 2\n",
+        "log.cbr");
+    std::string categories;
+    for (const cli::HeaderValue& value : log.categories) {
+      categories += value.tag + "=" + value.value + ";";
+    }
+    EXPECT_EQ(categories, c.categories) << c.header;
+    EXPECT_EQ(log.claimedScore, c.claimedScore) << c.header;
+    EXPECT_EQ(log.qsos.size(), 1u);
   }
 }
 

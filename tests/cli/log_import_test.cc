@@ -66,4 +66,38 @@ TEST_F(LogFileTest, ReadsEitherFormatWhateverItsExtension) {
   EXPECT_EQ(adif.qsos[0].time.m_dt, cabrillo.qsos[0].time.m_dt);
 }
 
+TEST_F(LogFileTest, TryReadGivesTheLogOrWhereAndWhyAsData) {
+  testing_support::writeFile("good.cbr", "QSO: 3524 CW 2025-11-29 1200 Q1ZVK 599 417 Q8XB 599\n");
+  testing_support::writeFile(
+      "bad.cbr",
+      "START-OF-LOG: 3.0\nQSO: 3524 CW 2025-11-29 1200 Q1ZVK 599 417 Q8XB 599\n"
+      "QSO: 3524 CW 2025-11-29 12h1 Q1ZVK 599 417 Q2AB 599 NM\n");
+  struct Case {
+    std::string file;
+    std::string error;  // "" for a log read
+  } cases[] = {
+      {"good.cbr", ""},
+      {"bad.cbr", "bad.cbr|3|time: \"12h1\" is not a time (HHMM)"},
+      {"missing.adi", "missing.adi|0|cannot read: No such file or directory"},
+  };
+  for (const Case& c : cases) {
+    cli::ReadResult result = cli::tryReadLogFile(c.file);
+    const cli::LogFileError& e = result.error;
+    EXPECT_EQ(result.log ? "" : e.file + "|" + std::to_string(e.line) + "|" + e.message, c.error);
+    if (!result.log) {
+      EXPECT_EQ(cli::describe(e), errorReading(c.file));
+    }
+  }
+}
+
+TEST(EntrantCall, IsTheLogsOwnCallElseTheFileNameBeforeItsFirstDot) {
+  cli::ImportedLog log;
+  log.fileName = "logs/q1zvk.2025.cbr";
+  EXPECT_EQ(cli::entrantCall(log), "Q1ZVK");
+  log.fileName = "q2ab";
+  EXPECT_EQ(cli::entrantCall(log), "Q2AB");
+  log.ownCall = "Q8XB";
+  EXPECT_EQ(cli::entrantCall(log), "Q8XB");
+}
+
 }  // namespace

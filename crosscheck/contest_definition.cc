@@ -1,0 +1,191 @@
+#include "crosscheck/contest_definition.h"
+
+#include <cerrno>
+#include <cstring>
+#include <tuple>
+
+#include "crosscheck/definition_values.h"
+#include "crosscheck/zvk_cw_ini.h"
+#include "platform/posix/file_io.h"
+#include "platform/posix/ini_text.h"
+#include "platform/text.h"
+
+namespace crosscheck {
+namespace {
+
+constexpr char kSection[] = "Contest";
+constexpr char kZvkCwFile[] = "contests/zvk-cw.ini";
+
+// One key as the file gives it, to read and to name in a message.
+struct Setting {
+  const std::string& file;
+  const std::string& key;
+  const std::string& value;
+};
+
+std::string where(const std::string& file, const std::string& key) {
+  return file + ": [" + kSection + "] " + key + ": ";
+}
+
+[[noreturn]] void reject(const Setting& setting, const std::string& reason) {
+  throw DefinitionError(where(setting.file, setting.key) + "\"" + setting.value + "\" " + reason);
+}
+
+template <typename Value>
+Value orReject(std::optional<Value> value, const Setting& setting, const std::string& reason) {
+  if (!value) reject(setting, reason);
+  return std::move(*value);
+}
+
+cli::UtcTime readTime(const Setting& setting) {
+  return orReject(cli::parseDateTimeOption(setting.value), setting,
+                  "is not a UTC date and time (YYYY-MM-DD or YYYY-MM-DDTHH:MM)");
+}
+
+int readCount(const Setting& setting, int least, int most) {
+  std::optional<int> count = parseCount(setting.value, most);
+  if (!count || *count < least) {
+    reject(setting,
+           "is not a whole number from " + std::to_string(least) + " to " + std::to_string(most));
+  }
+  return *count;
+}
+
+std::size_t readWord(const Setting& setting, const std::vector<std::string>& words) {
+  return orReject(parseWord(setting.value, words), setting,
+                  "is not " + words[0] + " or " + words[1]);
+}
+
+using KeyReader = void (*)(const Setting&, ContestDefinition*);
+
+struct Key {
+  const char* name;
+  bool required;
+  KeyReader read;
+};
+
+const Key kKeys[] = {
+    {"Name", true, [](const Setting& s, ContestDefinition* d) { d->name = s.value; }},
+    {"Bands", true,
+     [](const Setting& s, ContestDefinition* d) {
+       d->rules.bands =
+           orReject(parseBandList(s.value), s, "is not a list of bands such as 80m,40m");
+     }},
+    {"Modes", true,
+     [](const Setting& s, ContestDefinition* d) {
+       d->rules.modes = orReject(parseModeList(s.value), s, "is not a list of modes such as CW");
+     }},
+    {"From", false, [](const Setting& s, ContestDefinition* d) { d->from = readTime(s); }},
+    {"To", false, [](const Setting& s, ContestDefinition* d) { d->to = readTime(s); }},
+    {"Exchange", true,
+     [](const Setting& s, ContestDefinition* d) {
+       d->exchange =
+           readWord(s, {"fixed", "serial"}) == 0 ? ExchangeKind::kFixed : ExchangeKind::kSerial;
+     }},
+    {"Points", true,
+     [](const Setting& s, ContestDefinition* d) {
+       d->rules.points = orReject(parsePoints(s.value), s, "is not N or EXCHANGE=N,...,*=N");
+     }},
+    {"Dupes", true,
+     [](const Setting& s, ContestDefinition* d) {
+       d->rules.dupe = orReject(parseDupes(s.value), s, "is not hours:N or band");
+     }},
+    {"MatchWindowMinutes", false,
+     [](const Setting& s, ContestDefinition* d) { d->matchWindowMinutes = readCount(s, 0, 1440); }},
+    {"SerialTolerance", false,
+     [](const Setting& s, ContestDefinition* d) { d->serialTolerance = readCount(s, 0, 9999); }},
+    {"Uniques", false,
+     [](const Setting& s, ContestDefinition* d) {
+       d->creditUniques = readWord(s, {"credit", "remove"}) == 0;
+     }},
+    {"Penalty", false,
+     [](const Setting& s, ContestDefinition* d) { d->penalty = readCount(s, 0, 100); }},
+    {"ExchangeFields", false,
+     [](const Setting& s, ContestDefinition* d) { d->exchangeFields = readCount(s, 1, 8); }},
+};
+
+const Key* findKey(const std::string& name) {
+  for (const Key& key : kKeys) {
+    if (platform::equalNoCase(key.name, name.c_str())) return &key;
+  }
+  return nullptr;
+}
+
+std::string keyList() {
+  std::string list;
+  for (const Key& key : kKeys) list += (list.empty() ? "" : ", ") + std::string(key.name);
+  return list;
+}
+
+// The keys of the section, each known and given once.
+std::vector<const Key*> givenKeys(const platform::IniText& ini, const std::string& file) {
+  std::vector<std::string> names;
+  if (!ini.keys(kSection, &names)) {
+    throw DefinitionError(file + ": no [" + std::string(kSection) + "] section");
+  }
+  std::vector<const Key*> keys;
+  for (const std::string& name : names) {
+    const Key* key = findKey(name);
+    if (!key) throw DefinitionError(where(file, name) + "unknown key (known: " + keyList() + ")");
+    for (const Key* earlier : keys) {
+      if (earlier == key) throw DefinitionError(where(file, name) + "given twice");
+    }
+    keys.push_back(key);
+  }
+  return keys;
+}
+
+void requireKeys(const std::vector<const Key*>& given, const std::string& file) {
+  for (const Key& key : kKeys) {
+    bool found = false;
+    for (const Key* entry : given) found = found || entry == &key;
+    if (key.required && !found) throw DefinitionError(where(file, key.name) + "missing");
+  }
+}
+
+void requirePeriod(const ContestDefinition& definition, const platform::IniText& ini,
+                   const std::string& file) {
+  if (!definition.from || !definition.to) return;
+  auto fields = [](const cli::UtcTime& t) {
+    return std::tie(t.year, t.month, t.day, t.hour, t.minute, t.second);
+  };
+  if (fields(*definition.from) < fields(*definition.to)) return;
+  std::string to;
+  ini.find(kSection, "To", &to);
+  reject({file, "To", to}, "is not after From");
+}
+
+ContestDefinition definitionFromText(const std::string& text, const std::string& file) {
+  platform::IniText ini(text);
+  std::vector<const Key*> keys = givenKeys(ini, file);
+  requireKeys(keys, file);
+  ContestDefinition definition;
+  for (const Key* key : keys) {
+    std::string value;
+    ini.find(kSection, key->name, &value);
+    const std::string name = key->name;
+    if (value.empty()) throw DefinitionError(where(file, name) + "no value");
+    key->read({file, name, value}, &definition);
+  }
+  requirePeriod(definition, ini, file);
+  return definition;
+}
+
+}  // namespace
+
+ContestDefinition readContestDefinition(const std::string& path) {
+  std::string text;
+  errno = 0;
+  if (!platform::readWholeFile(path, &text)) {
+    throw DefinitionError(
+        path + ": cannot read: " + (errno ? std::strerror(errno) : "not a regular file"));
+  }
+  return definitionFromText(text, path);
+}
+
+const ContestDefinition& zvkCwDefinition() {
+  static const ContestDefinition kDefinition = definitionFromText(kZvkCwIni, kZvkCwFile);
+  return kDefinition;
+}
+
+}  // namespace crosscheck

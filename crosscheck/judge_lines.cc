@@ -1,0 +1,85 @@
+#include "crosscheck/judge_lines.h"
+
+namespace crosscheck {
+namespace {
+
+class Judge {
+ public:
+  Judge(const ContestLogs& contest, const Matches& matches, const CallEvidence& evidence,
+        const ExchangeCompare& exchanges, Judgements* out)
+      : contest_(contest),
+        matches_(matches),
+        evidence_(evidence),
+        exchanges_(exchanges),
+        out_(out) {}
+
+  Result judge(std::size_t i) {
+    const std::int32_t partner = matches_.partner[i];
+    switch (matches_.kind[i]) {
+      case MatchKind::kExact:
+      case MatchKind::kCallMiscopied:
+        return judgeConfirmed(i, static_cast<std::size_t>(partner));
+      case MatchKind::kOutsideWindow:
+        return Result::kNotInLog;
+      case MatchKind::kNone:
+        break;
+    }
+    if (contest_.entrantOf(contest_.lines[i].call) >= 0) return Result::kNotInLog;
+    return judgeUnlogged(i);
+  }
+
+ private:
+  Result judgeConfirmed(std::size_t i, std::size_t partner) {
+    const Line& line = contest_.lines[i];
+    const Line& theirs = contest_.lines[partner];
+    const TextId partnerCall = contest_.entrants[theirs.owner].callId;
+    if (line.call != partnerCall) {
+      out_->correctCall[i] = partnerCall;
+      return Result::kBustedCall;
+    }
+    if (!exchanges_.agrees(line.exchRcvd, theirs.exchSent)) {
+      out_->correctExch[i] = theirs.exchSent;
+      return Result::kBustedExchange;
+    }
+    return Result::kOk;
+  }
+
+  Result judgeUnlogged(std::size_t i) {
+    const Line& line = contest_.lines[i];
+    const std::int32_t seen = evidence_.appearances[line.call];
+    if (evidence_.likelyCall[line.call] != TextPool::kEmpty) {
+      out_->correctCall[i] = evidence_.likelyCall[line.call];
+      return Result::kBustedCall;
+    }
+    if (seen < kLogsToCredit) return Result::kUnique;
+    const TextId agreed = evidence_.agreedExchange[line.call];
+    if (agreed != TextPool::kEmpty && !exchanges_.agrees(line.exchRcvd, agreed)) {
+      out_->correctExch[i] = agreed;
+      return Result::kBustedExchange;
+    }
+    return Result::kOk;
+  }
+
+  const ContestLogs& contest_;
+  const Matches& matches_;
+  const CallEvidence& evidence_;
+  const ExchangeCompare& exchanges_;
+  Judgements* out_;
+};
+
+}  // namespace
+
+Judgements judgeLines(const ContestLogs& contest, const OwnLogRules& own, const Matches& matches,
+                      const CallEvidence& evidence, const ExchangeCompare& exchanges) {
+  Judgements judgements;
+  judgements.result = own.result;
+  judgements.correctCall.assign(contest.lines.size(), TextPool::kEmpty);
+  judgements.correctExch.assign(contest.lines.size(), TextPool::kEmpty);
+  Judge judge(contest, matches, evidence, exchanges, &judgements);
+  for (std::size_t i = 0; i < contest.lines.size(); ++i) {
+    if (judgements.result[i] == Result::kOk) judgements.result[i] = judge.judge(i);
+  }
+  return judgements;
+}
+
+}  // namespace crosscheck

@@ -1,0 +1,27 @@
+#ifndef ZVK_CROSSCHECK_NORMALISE_H_
+#define ZVK_CROSSCHECK_NORMALISE_H_
+
+#include <vector>
+
+#include "cli/qso.h"
+#include "crosscheck/contest_logs.h"
+
+namespace crosscheck {
+
+// A log with its lines interned, before it takes its place among the others.
+struct NormalLog {
+  LogHeader header;
+  std::vector<Line> lines;
+};
+
+// Interns the texts of `log` into `texts`: calls and exchanges in upper case,
+// times as minutes. The importer's strings can be dropped afterwards.
+NormalLog normaliseLog(const cli::ImportedLog& log, TextPool& texts);
+
+// Minutes since 1899-12-30 of a valid date, seconds dropped as the
+// plug-in's hour numbers drop minutes.
+Minute minuteOf(const COleDateTime& time);
+
+}  // namespace crosscheck
+
+#endif  // ZVK_CROSSCHECK_NORMALISE_H_

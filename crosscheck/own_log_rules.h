@@ -1,0 +1,33 @@
+#ifndef ZVK_CROSSCHECK_OWN_LOG_RULES_H_
+#define ZVK_CROSSCHECK_OWN_LOG_RULES_H_
+
+#include <cstdint>
+#include <vector>
+
+#include "crosscheck/contest_definition.h"
+#include "crosscheck/contest_logs.h"
+
+namespace crosscheck {
+
+// What each log's own lines say before any other log is looked at.
+struct OwnLogRules {
+  // By line: kNotContest, kOutsidePeriod or kDupe, else kOk (left to the
+  // matching).
+  std::vector<Result> result;
+  // By entrant: the plug-in's claimed score of the log.
+  std::vector<std::int64_t> claimedByRules;
+
+  // A line on the contest's bands and modes: it can confirm another log's
+  // QSO, even when it is a dupe or outside the period.
+  bool canConfirm(std::size_t line) const { return result[line] != Result::kNotContest; }
+};
+
+// Applies the plug-in's own rules: the band and mode lists and the missing
+// exchange as it rejects QSOs, the dupe rule on its hour numbers, the points
+// rule for the claimed score; then the period, `from` to `to` included.
+OwnLogRules applyOwnLogRules(const ContestLogs& contest, const rules::RuleSet& rules, Minute from,
+                             Minute to);
+
+}  // namespace crosscheck
+
+#endif  // ZVK_CROSSCHECK_OWN_LOG_RULES_H_

@@ -1,0 +1,185 @@
+#include "crosscheck/score_contest.h"
+
+#include <algorithm>
+#include <map>
+#include <numeric>
+#include <tuple>
+
+namespace crosscheck {
+namespace {
+
+std::int32_t pointsOf(Result result, std::int32_t claimed, const ContestDefinition& definition) {
+  switch (result) {
+    case Result::kOk:
+      return claimed;
+    case Result::kUnique:
+      return definition.creditUniques ? claimed : 0;
+    case Result::kNotInLog:
+    case Result::kBustedCall:
+      return -definition.penalty * claimed;
+    default:
+      return 0;
+  }
+}
+
+bool isError(Result result) {
+  return result == Result::kNotInLog || result == Result::kBustedCall ||
+         result == Result::kBustedExchange;
+}
+
+bool isContestQso(Result result) {
+  return result != Result::kNotContest && result != Result::kOutsidePeriod &&
+         result != Result::kDupe;
+}
+
+class Scorer {
+ public:
+  Scorer(const ContestLogs& contest, const Findings& findings, const ContestDefinition& definition)
+      : contest_(contest), findings_(findings), definition_(definition) {}
+
+  Entrant entrant(std::size_t e) const {
+    const LogHeader& log = contest_.entrants[e];
+    Entrant out;
+    out.call = log.call;
+    out.file = log.file;
+    out.category = log.category;
+    for (const auto& [tag, value] : log.category) {
+      out.categoryLabel += (out.categoryLabel.empty() ? "" : " ") + value;
+    }
+    out.claimedScore = log.claimedScore;
+    out.claimedByRules = findings_.own.claimedByRules[e];
+    out.clockOffsetMinutes = findings_.clockOffsets[e];
+    out.qsosLogged = log.lineCount;
+    out.lines.reserve(static_cast<std::size_t>(log.lineCount));
+    for (std::int32_t k = 0; k < log.lineCount; ++k) {
+      out.lines.push_back(lineResult(static_cast<std::size_t>(log.firstLine + k)));
+    }
+    tally(&out);
+    return out;
+  }
+
+ private:
+  LineResult lineResult(std::size_t i) const {
+    const Line& line = contest_.lines[i];
+    const TextPool& texts = contest_.texts;
+    LineResult out;
+    out.line = line.fileLine;
+    out.time = line.minute;
+    out.band = texts.view(line.band);
+    out.mode = texts.view(line.mode);
+    out.call = texts.view(line.call);
+    out.exchSent = texts.view(line.exchSent);
+    out.exchRcvd = texts.view(line.exchRcvd);
+    out.result = findings_.judgements.result[i];
+    out.points =
+        pointsOf(out.result, definition_.rules.points.pointsFor(out.exchRcvd), definition_);
+    out.correctCall = texts.view(findings_.judgements.correctCall[i]);
+    out.correctExch = texts.view(findings_.judgements.correctExch[i]);
+    const std::int32_t partner = findings_.matches.partner[i];
+    if (partner >= 0) {
+      const Line& theirs = contest_.lines[static_cast<std::size_t>(partner)];
+      out.partner = {theirs.owner, partner - contest_.entrants[theirs.owner].firstLine};
+    }
+    auto reason = findings_.overrideReasons.find(static_cast<std::uint32_t>(i));
+    if (reason != findings_.overrideReasons.end()) out.overrideReason = texts.view(reason->second);
+    return out;
+  }
+
+  BandTally& bandOf(std::string_view band, std::vector<BandTally>* bands) const {
+    for (BandTally& tally : *bands) {
+      if (tally.band == band) return tally;
+    }
+    bands->push_back({std::string(band)});
+    return bands->back();
+  }
+
+  void tally(Entrant* out) const {
+    for (const std::string& band : definition_.rules.bands) bandOf(band, &out->bands);
+    std::int32_t contestQsos = 0;
+    std::int32_t errors = 0;
+    for (const LineResult& line : out->lines) {
+      BandTally& band = bandOf(line.band, &out->bands);
+      const bool ok = line.result == Result::kOk;
+      ++band.logged;
+      band.confirmed += ok;
+      band.points += line.points;
+      out->checkedScore += line.points;
+      out->qsosConfirmed += ok;
+      contestQsos += isContestQso(line.result);
+      errors += isError(line.result);
+    }
+    out->errorRate = contestQsos > 0 ? 100.0 * errors / contestQsos : 0.0;
+  }
+
+  const ContestLogs& contest_;
+  const Findings& findings_;
+  const ContestDefinition& definition_;
+};
+
+void numberPlaces(std::vector<Entrant>* sorted) {
+  std::size_t groupStart = 0;
+  for (std::size_t k = 0; k < sorted->size(); ++k) {
+    Entrant& x = (*sorted)[k];
+    if (k == 0 || (*sorted)[k - 1].categoryLabel != x.categoryLabel) groupStart = k;
+    const bool tied = k > groupStart && (*sorted)[k - 1].checkedScore == x.checkedScore;
+    x.place = tied ? (*sorted)[k - 1].place : static_cast<std::int32_t>(k - groupStart + 1);
+  }
+}
+
+// Entrants by category label, then checked score (best first), then call;
+// equal scores share a place. Partners are renumbered to the new order.
+void placeEntrants(std::vector<Entrant>* entrants) {
+  std::vector<std::int32_t> order(entrants->size());
+  std::iota(order.begin(), order.end(), 0);
+  auto key = [&](std::int32_t e) {
+    const Entrant& x = (*entrants)[e];
+    return std::make_tuple(std::cref(x.categoryLabel), -x.checkedScore, std::cref(x.call));
+  };
+  std::sort(order.begin(), order.end(),
+            [&](std::int32_t a, std::int32_t b) { return key(a) < key(b); });
+  std::vector<std::int32_t> newIndex(entrants->size());
+  std::vector<Entrant> sorted;
+  sorted.reserve(entrants->size());
+  for (std::int32_t e : order) {
+    newIndex[e] = static_cast<std::int32_t>(sorted.size());
+    sorted.push_back(std::move((*entrants)[e]));
+  }
+  for (Entrant& x : sorted) {
+    for (LineResult& line : x.lines) {
+      if (line.partner.found()) line.partner.entrant = newIndex[line.partner.entrant];
+    }
+  }
+  numberPlaces(&sorted);
+  *entrants = std::move(sorted);
+}
+
+}  // namespace
+
+Results scoreContest(ContestLogs contest, const Findings& findings,
+                     const ContestDefinition& definition, Minute from, Minute to) {
+  Results results;
+  results.contest = definition.name;
+  results.from = from;
+  results.to = to;
+  Scorer scorer(contest, findings, definition);
+  for (std::size_t e = 0; e < contest.entrants.size(); ++e) {
+    results.entrants.push_back(scorer.entrant(e));
+  }
+  placeEntrants(&results.entrants);
+  for (TextId id = 1; id < findings.evidence.appearances.size(); ++id) {
+    if (findings.evidence.appearances[id] > 0 && contest.entrantOf(id) < 0) {
+      results.stationsWithoutLog.push_back(
+          {std::string(contest.texts.view(id)), findings.evidence.appearances[id]});
+    }
+  }
+  std::sort(results.stationsWithoutLog.begin(), results.stationsWithoutLog.end(),
+            [](const StationWithoutLog& a, const StationWithoutLog& b) {
+              return std::tie(b.appearances, a.call) < std::tie(a.appearances, b.call);
+            });
+  results.duplicateLogs = std::move(contest.duplicateLogs);
+  results.unreadable = std::move(contest.unreadable);
+  results.texts = std::move(contest.texts);
+  return results;
+}
+
+}  // namespace crosscheck

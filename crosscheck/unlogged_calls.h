@@ -1,0 +1,36 @@
+#ifndef ZVK_CROSSCHECK_UNLOGGED_CALLS_H_
+#define ZVK_CROSSCHECK_UNLOGGED_CALLS_H_
+
+#include <cstdint>
+#include <vector>
+
+#include "crosscheck/contest_logs.h"
+#include "crosscheck/own_log_rules.h"
+
+namespace crosscheck {
+
+// A call is credited without a log when this many entrants logged it, and
+// its exchange is known when this many agree on it.
+constexpr std::int32_t kLogsToCredit = 2;
+constexpr std::int32_t kLogsToAgree = 3;
+// A call seen in at most kRareLogs logs is a miscopy of a call one character
+// away that kFarMoreLogs times as many logs hold.
+constexpr std::int32_t kRareLogs = 2;
+constexpr std::int32_t kFarMoreLogs = 4;
+
+// What the logs together say about the calls worked, by TextId.
+struct CallEvidence {
+  std::vector<std::int32_t> appearances;  // entrants that logged the call
+  // For a call that sent no log: the exchange kLogsToAgree logs agree it
+  // sent (fixed exchanges only), else kEmpty.
+  std::vector<TextId> agreedExchange;
+  // For a rare call: the call it is likely a miscopy of, else kEmpty.
+  std::vector<TextId> likelyCall;
+};
+
+CallEvidence gatherCallEvidence(const ContestLogs& contest, const OwnLogRules& own,
+                                bool fixedExchange);
+
+}  // namespace crosscheck
+
+#endif  // ZVK_CROSSCHECK_UNLOGGED_CALLS_H_

@@ -1,0 +1,190 @@
+#include "crosscheck/contest_definition.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "tests/support/temp_dir.h"
+
+namespace {
+
+using crosscheck::ContestDefinition;
+
+using Lines = std::vector<std::pair<std::string, std::optional<std::string>>>;
+
+const Lines kRequired = {{"Name", "TEST"},      {"Bands", "80m"}, {"Modes", "CW"},
+                         {"Exchange", "fixed"}, {"Points", "1"},  {"Dupes", "band"}};
+
+// The required keys with `changes` made: a value replaced or added, or
+// (without a value) the key left out.
+std::string definitionText(const Lines& changes) {
+  Lines lines = kRequired;
+  for (const auto& change : changes) {
+    bool replaced = false;
+    for (auto& line : lines) {
+      if (line.first == change.first) line.second = change.second, replaced = true;
+    }
+    if (!replaced) lines.push_back(change);
+  }
+  std::string text = "; a test contest\r\n[Contest]\r\n";
+  for (const auto& line : lines) {
+    if (line.second) text += line.first + " = " + *line.second + "\r\n";
+  }
+  return text;
+}
+
+std::string timeText(const std::optional<cli::UtcTime>& t) {
+  if (!t) return "-";
+  char text[32];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d", t->year, t->month, t->day, t->hour,
+                t->minute);
+  return text;
+}
+
+std::string joined(const std::vector<std::string>& list) {
+  std::string text;
+  for (const std::string& item : list) text += (text.empty() ? "" : ",") + item;
+  return text;
+}
+
+std::string pointsText(const rules::PointsRule& points) {
+  std::string text;
+  for (const auto& entry : points.byExchange) {
+    text += entry.exchange + "=" + std::to_string(entry.points) + ",";
+  }
+  return text + "*=" + std::to_string(points.otherwise);
+}
+
+std::string dupeText(const rules::DupeRule& dupe) {
+  if (dupe.kind == rules::DupeRule::Kind::kOncePerBand) return "band";
+  return "hours:" + std::to_string(dupe.hours);
+}
+
+// Every value of a definition, so that two can be compared whole.
+std::string describe(const ContestDefinition& d) {
+  return d.name + " bands=" + joined(d.rules.bands) + " modes=" + joined(d.rules.modes) +
+         " from=" + timeText(d.from) + " to=" + timeText(d.to) +
+         " exchange=" + (d.exchange == crosscheck::ExchangeKind::kFixed ? "fixed" : "serial") +
+         " points=" + pointsText(d.rules.points) + " dupes=" + dupeText(d.rules.dupe) +
+         " window=" + std::to_string(d.matchWindowMinutes) +
+         " tolerance=" + std::to_string(d.serialTolerance) +
+         " uniques=" + (d.creditUniques ? "credit" : "remove") +
+         " penalty=" + std::to_string(d.penalty) + " fields=" + std::to_string(d.exchangeFields);
+}
+
+class ContestDefinitionTest : public testing_support::TempDirTest {};
+
+std::string errorReading(const std::string& path) {
+  try {
+    crosscheck::readContestDefinition(path);
+  } catch (const crosscheck::DefinitionError& error) {
+    return error.what();
+  }
+  return "no error";
+}
+
+TEST_F(ContestDefinitionTest, EveryBadOrMissingValueNamesFileKeyAndValue) {
+  const std::string range = "is not a whole number from ";
+  struct Case {
+    Lines changes;
+    std::string message;  // after "x.ini: [Contest] "
+  } cases[] = {
+      {{{"Name", std::nullopt}}, "Name: missing"},
+      {{{"Bands", std::nullopt}}, "Bands: missing"},
+      {{{"Modes", std::nullopt}}, "Modes: missing"},
+      {{{"Exchange", std::nullopt}}, "Exchange: missing"},
+      {{{"Points", std::nullopt}}, "Points: missing"},
+      {{{"Dupes", std::nullopt}}, "Dupes: missing"},
+      {{{"Name", ""}}, "Name: no value"},
+      {{{"Bands", "80m,40"}}, "Bands: \"80m,40\" is not a list of bands such as 80m,40m"},
+      {{{"Bands", "80m,,40m"}}, "Bands: \"80m,,40m\" is not a list of bands such as 80m,40m"},
+      {{{"Modes", "CW SSB"}}, "Modes: \"CW SSB\" is not a list of modes such as CW"},
+      {{{"From", "2025-11-29 12:0"}},
+       "From: \"2025-11-29 12:0\" is not a UTC date and time (YYYY-MM-DD or YYYY-MM-DDTHH:MM)"},
+      {{{"From", "2025-11-29T13:00"}, {"To", "2025-11-29T13:00"}},
+       "To: \"2025-11-29T13:00\" is not after From"},
+      {{{"Exchange", "serials"}}, "Exchange: \"serials\" is not fixed or serial"},
+      {{{"Points", "NM=1"}}, "Points: \"NM=1\" is not N or EXCHANGE=N,...,*=N"},
+      {{{"Points", "NM=1,*=5,NM=2"}}, "Points: \"NM=1,*=5,NM=2\" is not N or EXCHANGE=N,...,*=N"},
+      {{{"Points", "*=1,*=5"}}, "Points: \"*=1,*=5\" is not N or EXCHANGE=N,...,*=N"},
+      {{{"Points", "-1"}}, "Points: \"-1\" is not N or EXCHANGE=N,...,*=N"},
+      {{{"Dupes", "hour:4"}}, "Dupes: \"hour:4\" is not hours:N or band"},
+      {{{"Dupes", "hours:0"}}, "Dupes: \"hours:0\" is not hours:N or band"},
+      {{{"MatchWindowMinutes", "1441"}}, "MatchWindowMinutes: \"1441\" " + range + "0 to 1440"},
+      {{{"SerialTolerance", "-1"}}, "SerialTolerance: \"-1\" " + range + "0 to 9999"},
+      {{{"Uniques", "keep"}}, "Uniques: \"keep\" is not credit or remove"},
+      {{{"Penalty", "1.5"}}, "Penalty: \"1.5\" " + range + "0 to 100"},
+      {{{"ExchangeFields", "0"}}, "ExchangeFields: \"0\" " + range + "1 to 8"},
+      {{{"Colour", "red"}},
+       "Colour: unknown key (known: Name, Bands, Modes, From, To, Exchange, Points, Dupes, "
+       "MatchWindowMinutes, SerialTolerance, Uniques, Penalty, ExchangeFields)"},
+  };
+  for (const Case& c : cases) {
+    testing_support::writeFile("x.ini", definitionText(c.changes));
+    EXPECT_EQ(errorReading("x.ini"), "x.ini: [Contest] " + c.message);
+  }
+}
+
+TEST_F(ContestDefinitionTest, AFileThatIsNoDefinitionIsNamed) {
+  testing_support::writeFile("twice.ini", definitionText({}) + "points=5\n");
+  testing_support::writeFile("other.ini", "[Settings]\nName=TEST\n");
+  EXPECT_EQ(errorReading("twice.ini"), "twice.ini: [Contest] points: given twice");
+  EXPECT_EQ(errorReading("other.ini"), "other.ini: no [Contest] section");
+  EXPECT_EQ(errorReading("none.ini"), "none.ini: cannot read: No such file or directory");
+}
+
+TEST_F(ContestDefinitionTest, ValuesIgnoreCaseAndUnsetKeysTakeTheirDefaults) {
+  struct Case {
+    Lines changes;
+    std::string definition;
+  } cases[] = {
+      {{},
+       "TEST bands=80m modes=CW from=- to=- exchange=fixed points=*=1 dupes=band window=5 "
+       "tolerance=0 uniques=credit penalty=0 fields=2"},
+      {{{"Bands", " 160m , 2m,70CM "},
+        {"Modes", "cw,SSB"},
+        {"From", "2025-11-29"},
+        {"To", "2025-11-29 12:30"},
+        {"Exchange", "Serial"},
+        {"Points", "NM = 1, 001=3 ,*=2"},
+        {"Dupes", "HOURS:2"},
+        {"MatchWindowMinutes", "0"},
+        {"SerialTolerance", "2"},
+        {"Uniques", "REMOVE"},
+        {"Penalty", "3"},
+        {"ExchangeFields", "1"}},
+       "TEST bands=160m,2m,70CM modes=cw,SSB from=2025-11-29T00:00 to=2025-11-29T12:30 "
+       "exchange=serial points=NM=1,001=3,*=2 dupes=hours:2 window=0 tolerance=2 uniques=remove "
+       "penalty=3 fields=1"},
+  };
+  for (const Case& c : cases) {
+    testing_support::writeFile("x.ini", definitionText(c.changes));
+    EXPECT_EQ(describe(crosscheck::readContestDefinition("x.ini")), c.definition);
+  }
+}
+
+TEST(ShippedDefinitions, LoadAsWritten) {
+  const std::string folder = ZVK_CONTESTS_DIR;
+  EXPECT_EQ(describe(crosscheck::readContestDefinition(folder + "/zvk-cw.ini")),
+            "ZVK-CW-CONTEST bands=80m,40m,20m,15m,10m modes=CW from=- to=- exchange=fixed "
+            "points=NM=1,*=5 dupes=hours:4 window=5 tolerance=0 uniques=credit penalty=0 fields=2");
+  EXPECT_EQ(describe(crosscheck::readContestDefinition(folder + "/sprint-80m.ini")),
+            "80M-CW-SPRINT bands=80m modes=CW from=2025-12-06T20:00 to=2025-12-06T21:00 "
+            "exchange=serial points=*=1 dupes=band window=5 tolerance=0 uniques=credit penalty=0 "
+            "fields=2");
+}
+
+TEST(ShippedDefinitions, TheBuiltInOneIsTheFileAndCountsAsThePlugIn) {
+  const ContestDefinition& builtIn = crosscheck::zvkCwDefinition();
+  EXPECT_EQ(describe(builtIn),
+            describe(crosscheck::readContestDefinition(ZVK_CONTESTS_DIR "/zvk-cw.ini")));
+  const rules::RuleSet& plugin = rules::zvkCwRules();
+  EXPECT_EQ(builtIn.rules.bands, plugin.bands);
+  EXPECT_EQ(builtIn.rules.modes, plugin.modes);
+  EXPECT_EQ(dupeText(builtIn.rules.dupe), dupeText(plugin.dupe));
+  EXPECT_EQ(pointsText(builtIn.rules.points), pointsText(plugin.points));
+}
+
+}  // namespace
