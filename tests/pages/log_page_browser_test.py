@@ -89,6 +89,14 @@ class LogPageTest(unittest.TestCase):
         rejected = "".join(pre.text() for pre in dom.find_all("pre"))
         self.assertIn("<script>alert(1)</script>  59  3&4   NO CONTEST MODE !!!", rejected)
 
+    def test_a_page_that_cannot_be_written_is_a_clear_error_and_leaves_nothing(self):
+        done = subprocess.run([ZVK_SCORE, "--plugin", STATS_LIBRARY, "--html", "missing/page.html",
+                               "--out", "out", SAMPLE], capture_output=True, text=True)
+        self.assertEqual(done.returncode, 3)
+        self.assertIn("missing/page.html: cannot write the page: No such file or directory",
+                      done.stderr)
+        self.assertFalse(os.path.exists("missing"))
+
     def test_screenshot_shows_the_charts(self):
         score("--html", "page.html", "--out", "out", SAMPLE)
         pixels = browser.screenshot_pixels("page.html")
