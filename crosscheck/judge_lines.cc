@@ -51,8 +51,13 @@ class Judge {
       out_->correctCall[i] = evidence_.likelyCall[line.call];
       return Result::kBustedCall;
     }
-    if (seen < kLogsToCredit) return Result::kUnique;
     const TextId agreed = evidence_.agreedExchange[line.call];
+    // A missing exchange is a fault whatever the other logs hold.
+    if (line.exchRcvd == TextPool::kEmpty) {
+      out_->correctExch[i] = agreed;
+      return Result::kBustedExchange;
+    }
+    if (seen < kLogsToCredit) return Result::kUnique;
     if (agreed != TextPool::kEmpty && !exchanges_.agrees(line.exchRcvd, agreed)) {
       out_->correctExch[i] = agreed;
       return Result::kBustedExchange;

@@ -84,6 +84,7 @@ OwnLogRules applyOwnLogRules(const ContestLogs& contest, const rules::RuleSet& r
                              Minute to) {
   OwnLogRules own;
   own.result.assign(contest.lines.size(), Result::kOk);
+  own.claimedPoints.assign(contest.lines.size(), 0);
   own.claimedByRules.assign(contest.entrants.size(), 0);
   Rejections rejections(contest.texts, rules);
   for (std::size_t i = 0; i < contest.lines.size(); ++i) {
@@ -95,7 +96,8 @@ OwnLogRules applyOwnLogRules(const ContestLogs& contest, const rules::RuleSet& r
       own.result[i] = Result::kOutsidePeriod;
     }
     if (!reason && line.call != TextPool::kEmpty) {
-      own.claimedByRules[line.owner] += rules.points.pointsFor(contest.texts.view(line.exchRcvd));
+      own.claimedPoints[i] = rules.points.pointsFor(contest.texts.view(line.exchRcvd));
+      own.claimedByRules[line.owner] += own.claimedPoints[i];
     }
   }
   for (const LogHeader& log : contest.entrants) markDupes(contest, log, rules.dupe, &own.result);

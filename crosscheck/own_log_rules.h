@@ -14,7 +14,9 @@ struct OwnLogRules {
   // By line: kNotContest, kOutsidePeriod or kDupe, else kOk (left to the
   // matching).
   std::vector<Result> result;
-  // By entrant: the plug-in's claimed score of the log.
+  // By line: the points the plug-in counts for it; by entrant: their sum,
+  // the plug-in's claimed score of the log.
+  std::vector<std::int32_t> claimedPoints;
   std::vector<std::int64_t> claimedByRules;
 
   // A line on the contest's bands and modes: it can confirm another log's

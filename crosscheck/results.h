@@ -55,6 +55,7 @@ struct LineResult {
   std::string_view exchSent;
   std::string_view exchRcvd;
   Result result = Result::kOk;
+  std::int32_t claimedPoints = 0;  // what the plug-in counts for the line
   std::int32_t points = 0;       // what the line adds to the checked score (a penalty is negative)
   std::string_view correctCall;  // busted-call: the call the other station has; else empty
   std::string_view correctExch;  // busted-exchange: what the other station sent; else empty
@@ -111,6 +112,7 @@ struct Results {
   std::string contest;
   Minute from = 0;
   Minute to = 0;
+  std::int32_t matchWindowMinutes = 0;
   std::vector<Entrant> entrants;                      // by category label, then place
   std::vector<StationWithoutLog> stationsWithoutLog;  // by appearances, then call
   std::vector<DuplicateLog> duplicateLogs;

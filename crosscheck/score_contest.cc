@@ -71,6 +71,7 @@ class Scorer {
     out.exchSent = texts.view(line.exchSent);
     out.exchRcvd = texts.view(line.exchRcvd);
     out.result = findings_.judgements.result[i];
+    out.claimedPoints = findings_.own.claimedPoints[i];
     out.points =
         pointsOf(out.result, definition_.rules.points.pointsFor(out.exchRcvd), definition_);
     out.correctCall = texts.view(findings_.judgements.correctCall[i]);
@@ -161,6 +162,7 @@ Results scoreContest(ContestLogs contest, const Findings& findings,
   results.contest = definition.name;
   results.from = from;
   results.to = to;
+  results.matchWindowMinutes = definition.matchWindowMinutes;
   Scorer scorer(contest, findings, definition);
   for (std::size_t e = 0; e < contest.entrants.size(); ++e) {
     results.entrants.push_back(scorer.entrant(e));

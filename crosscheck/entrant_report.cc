@@ -1,0 +1,172 @@
+#include "crosscheck/entrant_report.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace crosscheck {
+namespace {
+
+constexpr std::size_t kLabelWidth = 18;
+
+std::string spaced(Minute minute) {
+  std::string text = formatMinute(minute);
+  if (text.size() > 10) text[10] = ' ';
+  return text;
+}
+
+std::string orDash(std::string_view text) { return text.empty() ? "-" : std::string(text); }
+
+std::string quoteText(const LineResult& line) {
+  return spaced(line.time) + " " + std::string(line.band) + " " + std::string(line.mode) + " " +
+         orDash(line.call) + " sent " + orDash(line.exchSent) + " rcvd " + orDash(line.exchRcvd);
+}
+
+std::string signedMinutes(std::int32_t minutes) {
+  std::string text = (minutes > 0 ? "+" : "") + std::to_string(minutes) + " minutes";
+  if (minutes > 0) text += " (the log's clock runs ahead)";
+  if (minutes < 0) text += " (the log's clock runs behind)";
+  return text;
+}
+
+std::string percent(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.1f %%", value);
+  return text;
+}
+
+class ReportBuilder {
+ public:
+  ReportBuilder(const Results& results, const Entrant& entrant)
+      : results_(results), entrant_(entrant) {}
+
+  std::vector<std::pair<std::string, std::string>> facts() const {
+    std::vector<std::pair<std::string, std::string>> facts = {
+        {"Contest", results_.contest},
+        {"File", entrant_.file},
+        {"Category", orDash(entrant_.categoryLabel)},
+        {"Place", std::to_string(entrant_.place) + " in " + orDash(entrant_.categoryLabel)},
+        {"Claimed score", std::to_string(entrant_.claimedByRules)},
+    };
+    if (entrant_.claimedScore)
+      facts.push_back({"Claimed in log", std::to_string(*entrant_.claimedScore)});
+    facts.push_back({"Checked score", std::to_string(entrant_.checkedScore)});
+    facts.push_back({"Clock offset", signedMinutes(entrant_.clockOffsetMinutes)});
+    facts.push_back({"QSOs logged", std::to_string(entrant_.qsosLogged)});
+    facts.push_back({"QSOs confirmed", std::to_string(entrant_.qsosConfirmed)});
+    facts.push_back({"Error rate", percent(entrant_.errorRate)});
+    return facts;
+  }
+
+  LostQso lost(const LineResult& line) const {
+    LostQso qso;
+    qso.own = {entrant_.file, line.line, quoteText(line)};
+    if (const LineResult* other = partnerOf(line)) {
+      qso.other =
+          QuotedLine{results_.entrants[line.partner.entrant].file, other->line, quoteText(*other)};
+    }
+    qso.result = line.result;
+    qso.reason = reason(line);
+    qso.pointsLost = line.claimedPoints - line.points;
+    qso.overrideReason = std::string(line.overrideReason);
+    return qso;
+  }
+
+ private:
+  const LineResult* partnerOf(const LineResult& line) const {
+    if (!line.partner.found()) return nullptr;
+    return &results_.entrants[line.partner.entrant].lines[line.partner.lineIndex];
+  }
+
+  std::string reason(const LineResult& line) const {
+    const std::string call = orDash(line.call);
+    const std::string where = std::string(line.band) + " " + std::string(line.mode);
+    const LineResult* other = partnerOf(line);
+    switch (line.result) {
+      case Result::kOk:
+        return "confirmed";
+      case Result::kNotContest:
+        return where + " is not a band and mode of the contest";
+      case Result::kOutsidePeriod:
+        return "logged outside the contest period, " + spaced(results_.from) + " to " +
+               spaced(results_.to);
+      case Result::kDupe:
+        return "a repeat of an earlier QSO with " + call + " on " + where + " (no penalty)";
+      case Result::kNotInLog:
+        return notInLog(line, call, where, other);
+      case Result::kBustedCall:
+        return other ? "the station was " + std::string(line.correctCall) +
+                           ": its log holds this QSO with your call"
+                     : call + " sent no log, is in few logs and is one character from " +
+                           std::string(line.correctCall) + ", which far more logs hold";
+      case Result::kBustedExchange:
+        return "received " + orDash(line.exchRcvd) + ", but " + call +
+               (other ? " logged sending " : " sent, as the other logs agree, ") +
+               orDash(line.correctExch);
+      case Result::kUnique:
+        return call + " sent no log and no other entrant logged it" +
+               (line.points > 0 ? " (credited)" : " (not credited)");
+    }
+    return std::string();
+  }
+
+  std::string notInLog(const LineResult& line, const std::string& call, const std::string& where,
+                       const LineResult* other) const {
+    const std::string window = std::to_string(results_.matchWindowMinutes) + "-minute window";
+    if (other) {
+      return call + "'s log holds this QSO at " + spaced(other->time) + ", outside the " + window +
+             " after both clocks are corrected";
+    }
+    return call + "'s log holds no QSO with " + entrant_.call + " on " + where + " within the " +
+           window + " of " + spaced(line.time);
+  }
+
+  const Results& results_;
+  const Entrant& entrant_;
+};
+
+bool lostPoints(const LineResult& line) {
+  const bool credited =
+      line.result == Result::kOk || (line.result == Result::kUnique && line.points > 0);
+  return !credited || line.points < line.claimedPoints || !line.overrideReason.empty();
+}
+
+std::string padded(const std::string& label) {
+  std::string text = label + ":";
+  text.resize(std::max(text.size() + 1, kLabelWidth), ' ');
+  return text;
+}
+
+}  // namespace
+
+EntrantReport entrantReport(const Results& results, std::size_t entrant) {
+  const Entrant& x = results.entrants[entrant];
+  ReportBuilder builder(results, x);
+  EntrantReport report;
+  report.call = x.call;
+  report.facts = builder.facts();
+  for (const LineResult& line : x.lines) {
+    if (lostPoints(line)) report.lost.push_back(builder.lost(line));
+  }
+  return report;
+}
+
+std::string reportText(const EntrantReport& report) {
+  std::string text = "Log check of " + report.call + "\n\n";
+  for (const auto& [label, value] : report.facts) text += padded(label) + value + "\n";
+  text += "\nQSOs that lost points or were judged by hand: " + std::to_string(report.lost.size()) +
+          "\n";
+  for (const LostQso& qso : report.lost) {
+    text += "\n" + qso.own.file + ":" + std::to_string(qso.own.line) + ": " + qso.own.text + "\n";
+    text += "  " + std::string(resultName(qso.result)) + ", " + std::to_string(qso.pointsLost) +
+            " points lost: " + qso.reason + "\n";
+    if (qso.other) {
+      text += "  other log " + qso.other->file + ":" + std::to_string(qso.other->line) + ": " +
+              qso.other->text + "\n";
+    }
+    if (!qso.overrideReason.empty())
+      text += "  judged by the organisers: " + qso.overrideReason + "\n";
+  }
+  return text;
+}
+
+}  // namespace crosscheck

@@ -1,0 +1,20 @@
+#ifndef ZVK_CROSSCHECK_WRITE_RESULTS_H_
+#define ZVK_CROSSCHECK_WRITE_RESULTS_H_
+
+#include <string>
+
+#include "crosscheck/results.h"
+
+namespace crosscheck {
+
+// The name of an entrant's report below reports/: the call made safe for a
+// file name as the plug-in makes its Cabrillo file name.
+std::string reportFileName(const std::string& call);
+
+// Writes results.json, results.csv and reports/<CALL>.txt into `dir`, whole
+// or not at all. Throws OutputError.
+void writeResults(const Results& results, const std::string& dir);
+
+}  // namespace crosscheck
+
+#endif  // ZVK_CROSSCHECK_WRITE_RESULTS_H_
