@@ -7,6 +7,7 @@
 #include "crosscheck/output_folder.h"
 #include "crosscheck/results_csv.h"
 #include "crosscheck/results_json.h"
+#include "pages/contest_pages.h"
 
 namespace crosscheck {
 namespace {
@@ -40,6 +41,7 @@ void writeResults(const Results& results, const std::string& dir) {
     writeTextFile(temporary + "/" + kCsvFile,
                   [&](std::ostream& out) { writeResultsCsv(results, out); });
     writeReports(results, temporary);
+    pages::writeContestPages(results, temporary);
   });
 }
 

@@ -53,8 +53,12 @@ void writeCategories(HtmlWriter& html, const std::vector<Entrant>& entrants) {
     html.open("section", {{"class", "category"}});
     html.element("h2", category.empty() ? kNoCategory : category);
     html.open("div", {{"class", "wide"}}).open("table", {{"class", "results"}});
-    writeHeadings(html, {"Place", "Call", "Claimed", "Checked", "QSOs confirmed", "Error rate %"},
-                  0);
+    writeHeadings(html, {{"Place"},
+                         {"Call", false},
+                         {"Claimed"},
+                         {"Checked"},
+                         {"QSOs confirmed"},
+                         {"Error rate %"}});
     html.open("tbody");
     for (; i < entrants.size() && entrants[i].categoryLabel == category; ++i) {
       writeEntrantRow(html, entrants[i]);
@@ -67,7 +71,7 @@ void writeStationsWithoutLog(HtmlWriter& html, const crosscheck::Results& result
   if (results.stationsWithoutLog.empty()) return;
   openSection(html, "without-log", "Stations worked that sent no log");
   html.open("table");
-  writeHeadings(html, {"Call", "Logged by"}, 1);
+  writeHeadings(html, {{"Call", false}, {"Logged by"}});
   html.open("tbody");
   for (const crosscheck::StationWithoutLog& station : results.stationsWithoutLog) {
     html.open("tr").element("td", station.call);
@@ -81,7 +85,7 @@ void writeUnreadable(HtmlWriter& html, const crosscheck::Results& results) {
   if (results.unreadable.empty()) return;
   openSection(html, "unreadable", "Logs that could not be read");
   html.open("table");
-  writeHeadings(html, {"File", "Line", "Reason"}, 1);
+  writeHeadings(html, {{"File", false}, {"Line"}, {"Reason", false}});
   html.open("tbody");
   for (const crosscheck::UnreadableLog& log : results.unreadable) {
     html.open("tr").element("td", log.file);

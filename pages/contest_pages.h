@@ -17,8 +17,9 @@ std::string contestIndexPage(const crosscheck::Results& results);
 // confirmed per band.
 std::string entrantPage(const crosscheck::Results& results, std::size_t entrant);
 
-// Writes `dir`/index.html and `dir`/entrants/<CALL>.html for every entrant.
-// Throws std::runtime_error naming the file that cannot be written.
+// Writes `dir`/index.html and `dir`/entrants/<CALL>.html for every entrant
+// (into the cross-check's folder while it is being filled). Throws
+// crosscheck::OutputError naming the file that cannot be written.
 void writeContestPages(const crosscheck::Results& results, const std::string& dir);
 
 }  // namespace pages

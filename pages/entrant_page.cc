@@ -58,8 +58,11 @@ void writeLost(HtmlWriter& html, const std::vector<crosscheck::LostQso>& lost) {
   if (lost.empty()) html.element("p", kNothingLost);
   if (!lost.empty()) {
     html.open("div", {{"class", "wide"}}).open("table", {{"id", "lost-qsos"}});
-    writeHeadings(html, {"Line of this log", "Judged", "Reason", "Points lost", "Other log's line"},
-                  3);
+    writeHeadings(html, {{"Line of this log", false},
+                         {"Judged", false},
+                         {"Reason", false},
+                         {"Points lost"},
+                         {"Other log's line", false}});
     html.open("tbody");
     for (const crosscheck::LostQso& qso : lost) writeLostRow(html, qso);
     html.close().close().close();

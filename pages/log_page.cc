@@ -24,7 +24,7 @@ void writeScore(HtmlWriter& html, const cli::Summary& summary) {
       .text(" points")
       .close();
   html.open("div", {{"class", "wide"}}).open("table", {{"id", "bands"}});
-  writeHeadings(html, {"Band", "QSOs", "Points", "ZVK members"}, 1);
+  writeHeadings(html, {{"Band", false}, {"QSOs"}, {"Points"}, {"ZVK members"}});
   html.open("tbody");
   for (const cli::BandRow& row : summary.bands) writeBandRow(html, row);
   html.close().open("tfoot");
@@ -35,7 +35,7 @@ void writeScore(HtmlWriter& html, const cli::Summary& summary) {
 void writeUbn(HtmlWriter& html, const std::vector<cli::UbnGroup>& groups) {
   openSection(html, "ubn", "Rejected and duplicate QSOs (UBN file)");
   html.open("table", {{"id", "ubn-counts"}});
-  writeHeadings(html, {"Reason", "QSOs"}, 1);
+  writeHeadings(html, {{"Reason", false}, {"QSOs"}});
   html.open("tbody");
   bool any = false;
   for (const cli::UbnGroup& group : groups) {

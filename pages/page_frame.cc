@@ -49,9 +49,7 @@ a{color:inherit;text-decoration:none}
 }
 )css";
 
-constexpr char kFooter[] =
-    "Made by zvk-score from the contest plug-in's own results. Every number on this page is "
-    "also given as text.";
+constexpr char kFooter[] = "Made by zvk-score. Every number on this page is also given as text.";
 
 }  // namespace
 

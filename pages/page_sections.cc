@@ -16,11 +16,10 @@ void writeNumberCell(HtmlWriter& html, long value) {
   html.element("td", std::to_string(value), {{"class", "n"}});
 }
 
-void writeHeadings(HtmlWriter& html, const std::vector<std::string>& headings,
-                   std::size_t firstNumber) {
+void writeHeadings(HtmlWriter& html, const std::vector<Column>& columns) {
   html.open("thead").open("tr");
-  for (std::size_t i = 0; i < headings.size(); ++i) {
-    html.element("th", headings[i], {{"scope", "col"}, {"class", i >= firstNumber ? "n" : ""}});
+  for (const Column& column : columns) {
+    html.element("th", column.heading, {{"scope", "col"}, {"class", column.number ? "n" : "text"}});
   }
   html.close().close();
 }

@@ -16,9 +16,12 @@ void openSection(HtmlWriter& html, const std::string& id, const std::string& hea
 void writeDetails(HtmlWriter& html, const std::vector<DetailRow>& rows);
 // A right-aligned number cell.
 void writeNumberCell(HtmlWriter& html, long value);
-// Header cells of a table, numbers' headings right-aligned from `firstNumber` on.
-void writeHeadings(HtmlWriter& html, const std::vector<std::string>& headings,
-                   std::size_t firstNumber);
+struct Column {
+  std::string heading;
+  bool number = true;  // right-aligned
+};
+// The header row of a table.
+void writeHeadings(HtmlWriter& html, const std::vector<Column>& columns);
 // Whole lines of a file, kept as they are.
 void writeLines(HtmlWriter& html, const std::vector<std::string>& lines);
 
