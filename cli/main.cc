@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "cli/check_command.h"
+#include "cli/crosscheck_command.h"
 #include "cli/evaluation.h"
 #include "cli/input_error.h"
 #include "cli/log_import.h"
@@ -102,6 +103,9 @@ int run(const cli::Options& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc > 1 && std::string(argv[1]) == "crosscheck") {
+    return cli::runCrosscheckCommand(std::vector<std::string>(argv + 2, argv + argc));
+  }
   try {
     cli::Options options = cli::parseOptions(std::vector<std::string>(argv + 1, argv + argc));
     if (options.help) {

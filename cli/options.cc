@@ -107,6 +107,7 @@ class ArgumentReader {
 const char* const kUsage =
     "usage: zvk-score [options] LOG...\n"
     "       zvk-score check [options] LOG CALL BAND [MODE]\n"
+    "       zvk-score crosscheck [options] LOG_OR_FOLDER...\n"
     "Scores ADIF or Cabrillo logs with the ZVK CW Contest plug-in.\n"
     "  --call CALL      contestant (default: the log's own call)\n"
     "  --from DATE      contest start, YYYY-MM-DD[THH:MM] UTC (default: first QSO)\n"
@@ -116,7 +117,14 @@ const char* const kUsage =
     "  --yes            accept the Cabrillo header settings as they are\n"
     "  --json           print the result as JSON\n"
     "  --html FILE      also write the result as a web page to FILE\n"
-    "  --plugin PATH    plug-in library (default: libStats.so beside zvk-score)\n";
+    "  --plugin PATH    plug-in library (default: libStats.so beside zvk-score)\n"
+    "crosscheck checks every log of a contest against the others (a folder: every\n"
+    "file in it) and writes results.json, results.csv, reports/CALL.txt and the\n"
+    "pages index.html and entrants/CALL.html.\n"
+    "  --from, --to     contest period (default: the contest's, else first/last QSO)\n"
+    "  --contest FILE   contest definition (default: the built-in ZVK CW Contest)\n"
+    "  --out DIR        output folder, replaced whole (default: crosscheck)\n"
+    "  --overrides FILE judgements by hand, one a line: CALL LINE RESULT reason\n";
 
 Options parseOptions(const std::vector<std::string>& arguments) {
   return ArgumentReader(arguments).read();

@@ -13,8 +13,11 @@ constexpr int kBarWidth = 40;
 
 }  // namespace
 
-Progress::Progress(std::size_t total)
-    : total_(total), visible_(total >= kLargeLog && isatty(STDERR_FILENO)) {}
+Progress::Progress(std::size_t total, const char* action, const char* items)
+    : total_(total),
+      action_(action),
+      items_(items),
+      visible_(total >= kLargeLog && isatty(STDERR_FILENO)) {}
 
 Progress::~Progress() {
   if (visible_) std::fputs("\r\033[K", stderr);
@@ -33,8 +36,8 @@ void Progress::draw() const {
   int filled = shownPercent_ * kBarWidth / 100;
   std::string bar(static_cast<std::size_t>(filled), '#');
   bar.resize(kBarWidth, '.');
-  std::fprintf(stderr, "\rScoring [%s] %3d%% (%zu/%zu QSOs)", bar.c_str(), shownPercent_, done_,
-               total_);
+  std::fprintf(stderr, "\r%s [%s] %3d%% (%zu/%zu %s)", action_, bar.c_str(), shownPercent_, done_,
+               total_, items_);
   std::fflush(stderr);
 }
 

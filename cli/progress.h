@@ -9,7 +9,8 @@ namespace cli {
 // terminal and the log is large enough to make the operator wait.
 class Progress {
  public:
-  explicit Progress(std::size_t total);
+  // Drawn as "<action> [####....] 40% (done/total <items>)".
+  explicit Progress(std::size_t total, const char* action = "Scoring", const char* items = "QSOs");
   ~Progress();
   Progress(const Progress&) = delete;
   Progress& operator=(const Progress&) = delete;
@@ -20,6 +21,8 @@ class Progress {
   void draw() const;
 
   std::size_t total_;
+  const char* action_;
+  const char* items_;
   std::size_t done_ = 0;
   int shownPercent_ = -1;
   bool visible_;

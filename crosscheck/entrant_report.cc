@@ -99,14 +99,22 @@ class ReportBuilder {
                      : call + " sent no log, is in few logs and is one character from " +
                            std::string(line.correctCall) + ", which far more logs hold";
       case Result::kBustedExchange:
-        return "received " + orDash(line.exchRcvd) + ", but " + call +
-               (other ? " logged sending " : " sent, as the other logs agree, ") +
-               orDash(line.correctExch);
+        return bustedExchange(line, call, other);
       case Result::kUnique:
         return call + " sent no log and no other entrant logged it" +
                (line.points > 0 ? " (credited)" : " (not credited)");
     }
     return std::string();
+  }
+
+  static std::string bustedExchange(const LineResult& line, const std::string& call,
+                                    const LineResult* other) {
+    const std::string received =
+        line.exchRcvd.empty() ? "no exchange received" : "received " + std::string(line.exchRcvd);
+    if (line.correctExch.empty()) return received;
+    return received + ", but " + call +
+           (other ? " logged sending " : " sent, as the other logs agree, ") +
+           std::string(line.correctExch);
   }
 
   std::string notInLog(const LineResult& line, const std::string& call, const std::string& where,

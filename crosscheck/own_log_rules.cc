@@ -1,7 +1,7 @@
 #include "crosscheck/own_log_rules.h"
 
 #include <algorithm>
-#include <array>
+#include <cstring>
 #include <map>
 #include <numeric>
 #include <tuple>
@@ -44,8 +44,10 @@ class Rejections {
   std::map<std::tuple<TextId, TextId, bool, bool>, const char*> reasons_;
 };
 
+// Compared as texts: each file holds its own copy of the constants.
 bool isOffContest(const char* reason) {
-  return reason == ubn_file::kNoContestBand || reason == ubn_file::kNoContestMode;
+  return reason && (std::strcmp(reason, ubn_file::kNoContestBand) == 0 ||
+                    std::strcmp(reason, ubn_file::kNoContestMode) == 0);
 }
 
 // A line repeats an earlier stored one with the same call, band and mode as

@@ -24,8 +24,11 @@ std::string quoted(const std::string& text) {
 ProgramRun runZvkScore(const std::vector<std::string>& arguments) {
   std::string command = quoted(ZVK_SCORE_PROGRAM);
   std::vector<std::string> all = arguments;
-  all.insert(all.begin() + (!all.empty() && all[0] == "check" ? 1 : 0),
-             {"--plugin", ZVK_STATS_LIBRARY});
+  // crosscheck opens no plug-in.
+  if (all.empty() || all[0] != "crosscheck") {
+    all.insert(all.begin() + (!all.empty() && all[0] == "check" ? 1 : 0),
+               {"--plugin", ZVK_STATS_LIBRARY});
+  }
   for (const std::string& argument : all) command += " " + quoted(argument);
   command += std::string(" </dev/null >") + kOutFile + " 2>" + kErrFile;
   int status = std::system(command.c_str());

@@ -13,7 +13,8 @@ struct ProgramRun {
 };
 
 // Runs the built zvk-score with the built plug-in (a later --plugin in
-// `arguments` overrides it), standard input empty, in the current folder.
+// `arguments` overrides it; crosscheck gets none), standard input empty, in
+// the current folder.
 ProgramRun runZvkScore(const std::vector<std::string>& arguments);
 
 }  // namespace testing_support
