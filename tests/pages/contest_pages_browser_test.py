@@ -2,7 +2,7 @@
 results.json's, each call leads to its entrant's page, which holds his
 report's lines, and texts from the logs stay text.
 
-Usage: contest_pages_browser_test.py CONTEST_PAGES_TOOL
+Usage: contest_pages_browser_test.py ZVK_SCORE
 Exits 77 (skipped) when chromium is not installed."""
 
 import json
@@ -15,7 +15,7 @@ import unittest
 
 import browser
 
-TOOL = sys.argv[1]
+ZVK_SCORE = sys.argv[1]
 HOSTILE_CATEGORY = "<b>HIGH</b> & co"
 # Call: (exchange sent, QSOs as (kHz, time, call, exchange received)): a
 # busted call, a station without a log, and a category that is markup.
@@ -47,7 +47,8 @@ class ContestPagesTest(unittest.TestCase):
         cls.folder = tempfile.TemporaryDirectory()
         os.chdir(cls.folder.name)
         files = [write_log(call, *log) for call, log in LOGS.items()]
-        subprocess.run([TOOL, "out", *files], check=True)
+        subprocess.run([ZVK_SCORE, "crosscheck", "--out", "out", *files], check=True,
+                       capture_output=True)
         with open("out/results.json") as results:
             cls.results = json.load(results)
         cls.index = browser.load_dom("out/index.html")
