@@ -32,26 +32,20 @@ std::string escapeHtml(std::string_view text) {
   return out;
 }
 
-void HtmlWriter::writeTag(std::string_view tag, const Attribute* begin, const Attribute* end,
+void HtmlWriter::writeTag(std::string_view tag, std::initializer_list<Attribute> attributes,
                           std::string_view ending) {
   out_ += '<';
   out_ += tag;
-  for (const Attribute* attribute = begin; attribute != end; ++attribute) {
+  for (const Attribute& attribute : attributes) {
     out_ += ' ';
-    out_ += attribute->name;
-    out_ += "=\"" + escapeHtml(attribute->value) + '"';
+    out_ += attribute.name;
+    out_ += "=\"" + escapeHtml(attribute.value) + '"';
   }
   out_ += ending;
 }
 
 HtmlWriter& HtmlWriter::open(std::string_view tag, std::initializer_list<Attribute> attributes) {
-  writeTag(tag, attributes.begin(), attributes.end(), ">");
-  open_.emplace_back(tag);
-  return *this;
-}
-
-HtmlWriter& HtmlWriter::open(std::string_view tag, const std::vector<Attribute>& attributes) {
-  writeTag(tag, attributes.data(), attributes.data() + attributes.size(), ">");
+  writeTag(tag, attributes, ">");
   open_.emplace_back(tag);
   return *this;
 }
@@ -74,7 +68,7 @@ HtmlWriter& HtmlWriter::element(std::string_view tag, std::string_view text,
 }
 
 HtmlWriter& HtmlWriter::empty(std::string_view tag, std::initializer_list<Attribute> attributes) {
-  writeTag(tag, attributes.begin(), attributes.end(), " />");
+  writeTag(tag, attributes, " />");
   return *this;
 }
 

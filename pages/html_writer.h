@@ -23,7 +23,6 @@ struct Attribute {
 class HtmlWriter {
  public:
   HtmlWriter& open(std::string_view tag, std::initializer_list<Attribute> attributes = {});
-  HtmlWriter& open(std::string_view tag, const std::vector<Attribute>& attributes);
   // Closes the innermost open element.
   HtmlWriter& close();
   HtmlWriter& text(std::string_view text);
@@ -41,7 +40,7 @@ class HtmlWriter {
   std::string finish();
 
  private:
-  void writeTag(std::string_view tag, const Attribute* begin, const Attribute* end,
+  void writeTag(std::string_view tag, std::initializer_list<Attribute> attributes,
                 std::string_view ending);
 
   std::string out_;

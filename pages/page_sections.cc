@@ -19,7 +19,11 @@ void writeNumberCell(HtmlWriter& html, long value) {
 void writeHeadings(HtmlWriter& html, const std::vector<Column>& columns) {
   html.open("thead").open("tr");
   for (const Column& column : columns) {
-    html.element("th", column.heading, {{"scope", "col"}, {"class", column.number ? "n" : "text"}});
+    if (column.number) {
+      html.element("th", column.heading, {{"scope", "col"}, {"class", "n"}});
+    } else {
+      html.element("th", column.heading, {{"scope", "col"}});
+    }
   }
   html.close().close();
 }
