@@ -41,29 +41,35 @@ void enterOutputFolder(const std::string& outDir) {
   std::filesystem::current_path(outDir);
 }
 
-int score(cli::PluginLibrary& plugin, const cli::Options& options,
-          const std::vector<cli::ImportedLog>& logs, const cli::ContestSetup& setup) {
-  cli::Evaluation evaluation = cli::evaluate(plugin, setup, logs);
-  std::optional<cli::Summary> summary = cli::parseSummary(evaluation.summary);
-  if (!options.json) {
-    std::cout << cli::textReport(evaluation.summary, evaluation.ubnFile, evaluation.filesWritten,
-                                 options.outDir);
-  } else if (summary) {
-    std::cout << cli::jsonReport(*summary, evaluation.ubnFile,
-                                 cli::groupUbnLines(readText(evaluation.ubnFile)),
-                                 evaluation.filesWritten, options.outDir);
-  }
-  if ((options.json || !options.htmlFile.empty()) && !summary) {
-    return fail(kCannotRun, "the plug-in's result text has an unexpected layout");
-  }
-  if (options.htmlFile.empty()) return kOk;
+int writePage(cli::PluginLibrary& plugin, const cli::Options& options,
+              const std::vector<cli::ImportedLog>& logs, const cli::ContestSetup& setup,
+              const cli::Summary& summary, const cli::Evaluation& evaluation) {
   try {
-    cli::writeLogPageFile(options.htmlFile, plugin, setup, logs, *summary,
+    cli::writeLogPageFile(options.htmlFile, plugin, setup, logs, summary,
                           readText(evaluation.ubnFile));
   } catch (const std::exception& error) {
     return fail(kCannotRun, error.what());
   }
   return kOk;
+}
+
+int score(cli::PluginLibrary& plugin, const cli::Options& options,
+          const std::vector<cli::ImportedLog>& logs, const cli::ContestSetup& setup) {
+  cli::Evaluation evaluation = cli::evaluate(plugin, setup, logs);
+  std::optional<cli::Summary> summary = cli::parseSummary(evaluation.summary);
+  if ((options.json || !options.htmlFile.empty()) && !summary) {
+    return fail(kCannotRun, "the plug-in's result text has an unexpected layout");
+  }
+  if (options.json) {
+    std::cout << cli::jsonReport(*summary, evaluation.ubnFile,
+                                 cli::groupUbnLines(readText(evaluation.ubnFile)),
+                                 evaluation.filesWritten, options.outDir);
+  } else {
+    std::cout << cli::textReport(evaluation.summary, evaluation.ubnFile, evaluation.filesWritten,
+                                 options.outDir);
+  }
+  if (options.htmlFile.empty()) return kOk;
+  return writePage(plugin, options, logs, setup, *summary, evaluation);
 }
 
 int check(cli::PluginLibrary& plugin, const cli::Options& options,
