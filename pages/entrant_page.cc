@@ -40,8 +40,9 @@ void writeLostRow(HtmlWriter& html, const crosscheck::LostQso& lost) {
   html.open("tr").open("td").element("code", quoted(lost.own)).close();
   html.element("td", crosscheck::resultName(lost.result));
   html.open("td").text(lost.reason);
-  if (!lost.overrideReason.empty())
+  if (!lost.overrideReason.empty()) {
     html.element("p", std::string(kJudgedByHand) + lost.overrideReason);
+  }
   html.close();
   writeNumberCell(html, lost.pointsLost);
   html.open("td");
@@ -54,9 +55,10 @@ void writeLostRow(HtmlWriter& html, const crosscheck::LostQso& lost) {
 }
 
 void writeLost(HtmlWriter& html, const std::vector<crosscheck::LostQso>& lost) {
-  openSection(html, "lost", "QSOs that lost points");
-  if (lost.empty()) html.element("p", kNothingLost);
-  if (!lost.empty()) {
+  openSection(html, "lost", "QSOs that lost points or were judged by hand");
+  if (lost.empty()) {
+    html.element("p", kNothingLost);
+  } else {
     html.open("div", {{"class", "wide"}}).open("table", {{"id", "lost-qsos"}});
     writeHeadings(html, {{"Line of this log", false},
                          {"Judged", false},
