@@ -34,9 +34,12 @@ std::string answerText(CallCheck answer) {
 std::string checkReport(const std::string& call, const std::string& band, const std::string& mode,
                         CallCheck answer, const std::string& exchange, bool json) {
   if (json) {
-    return "{\"call\": " + jsonString(call) + ", \"band\": " + jsonString(band) +
-           ", \"mode\": " + jsonString(mode) + ", \"answer\": " + jsonString(answerKey(answer)) +
-           ", \"exchange\": " + jsonString(exchange) + "}\n";
+    const nlohmann::ordered_json report = {{"call", call},
+                                           {"band", band},
+                                           {"mode", mode},
+                                           {"answer", answerKey(answer)},
+                                           {"exchange", exchange}};
+    return layoutJson(report, {}) + "\n";
   }
   std::string text = call + " on " + band + " " + mode + " " + answerText(answer) + "\n";
   if (!exchange.empty()) text += "Exchange sent before: " + exchange + "\n";

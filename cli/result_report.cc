@@ -17,40 +17,38 @@ std::string fileRole(const std::string& name, const std::string& ubnFile) {
   return path.extension() == ".cbr" ? "Cabrillo log" : "settings";
 }
 
-std::string jsonRow(const BandRow& row) {
-  return "{\"qsos\": " + std::to_string(row.qsos) + ", \"points\": " + std::to_string(row.points) +
-         ", \"members\": " + std::to_string(row.members) + "}";
+using Json = nlohmann::ordered_json;
+
+// The report's own layout, kept since it was first printed: the top, the
+// bands and the UBN lines one item a line, all else on one line.
+const std::vector<JsonPath> kReportLayout = {
+    {}, {"bands"}, {"ubn", "lines"}, {"ubn", "lines", "*"}};
+
+Json jsonRow(const BandRow& row) {
+  return {{"qsos", row.qsos}, {"points", row.points}, {"members", row.members}};
 }
 
-std::string jsonBands(const std::vector<BandRow>& bands) {
-  std::string out = "[";
-  for (std::size_t i = 0; i < bands.size(); ++i) {
-    std::string row = jsonRow(bands[i]);
-    out += (i ? ",\n    " : "\n    ") + ("{\"band\": " + jsonString(bands[i].band) + ", ") +
-           row.substr(1);
+Json jsonBands(const std::vector<BandRow>& bands) {
+  Json rows = Json::array();
+  for (const BandRow& row : bands) {
+    Json band = {{"band", row.band}};
+    band.update(jsonRow(row));
+    rows.push_back(std::move(band));
   }
-  return out + (bands.empty() ? "]" : "\n  ]");
+  return rows;
 }
 
-std::string jsonUbn(const std::string& ubnFile, const std::vector<UbnGroup>& groups,
-                    const std::string& outDir) {
-  std::string out = "{\"file\": " + jsonString(underFolder(outDir, ubnFile)) + ", \"lines\": {";
-  for (std::size_t i = 0; i < groups.size(); ++i) {
-    out += (i ? ",\n    " : "\n    ") + jsonString(groups[i].reason) + ": [";
-    for (std::size_t j = 0; j < groups[i].lines.size(); ++j) {
-      out += (j ? ",\n      " : "\n      ") + jsonString(groups[i].lines[j]);
-    }
-    out += groups[i].lines.empty() ? "]" : "\n    ]";
-  }
-  return out + "\n  }}";
+Json jsonUbn(const std::string& ubnFile, const std::vector<UbnGroup>& groups,
+             const std::string& outDir) {
+  Json lines = Json::object();
+  for (const UbnGroup& group : groups) lines[group.reason] = group.lines;
+  return {{"file", underFolder(outDir, ubnFile)}, {"lines", std::move(lines)}};
 }
 
-std::string jsonFiles(const std::vector<std::string>& files, const std::string& outDir) {
-  std::string out = "[";
-  for (std::size_t i = 0; i < files.size(); ++i) {
-    out += (i ? ", " : "") + jsonString(underFolder(outDir, files[i]));
-  }
-  return out + "]";
+Json jsonFiles(const std::vector<std::string>& files, const std::string& outDir) {
+  Json names = Json::array();
+  for (const std::string& name : files) names.push_back(underFolder(outDir, name));
+  return names;
 }
 
 }  // namespace
@@ -68,15 +66,17 @@ std::string textReport(const std::string& summary, const std::string& ubnFile,
 std::string jsonReport(const Summary& summary, const std::string& ubnFile,
                        const std::vector<UbnGroup>& ubnGroups,
                        const std::vector<std::string>& filesWritten, const std::string& outDir) {
-  return "{\n  \"contest\": " + jsonString(summary.title) +
-         ",\n  \"period\": {\"from\": " + jsonString(summary.periodFrom) +
-         ", \"to\": " + jsonString(summary.periodTo) +
-         "},\n  \"contestant\": " + jsonString(summary.contestant) +
-         ",\n  \"bands\": " + jsonBands(summary.bands) +
-         ",\n  \"total\": " + jsonRow(summary.total) +
-         ",\n  \"claimedScore\": " + std::to_string(summary.claimedScore) +
-         ",\n  \"ubn\": " + jsonUbn(ubnFile, ubnGroups, outDir) +
-         ",\n  \"files\": " + jsonFiles(filesWritten, outDir) + "\n}\n";
+  const Json report = {
+      {"contest", summary.title},
+      {"period", {{"from", summary.periodFrom}, {"to", summary.periodTo}}},
+      {"contestant", summary.contestant},
+      {"bands", jsonBands(summary.bands)},
+      {"total", jsonRow(summary.total)},
+      {"claimedScore", summary.claimedScore},
+      {"ubn", jsonUbn(ubnFile, ubnGroups, outDir)},
+      {"files", jsonFiles(filesWritten, outDir)},
+  };
+  return layoutJson(report, kReportLayout) + "\n";
 }
 
 }  // namespace cli

@@ -8,6 +8,7 @@ namespace {
 
 constexpr std::size_t kFewestSamples = 3;
 constexpr int kRounds = 2;
+constexpr std::int32_t kAgreeingMinutes = 1;
 
 // One QSO both logs hold once: `ahead` minutes later in `first`'s log.
 struct Sample {
@@ -38,22 +39,27 @@ std::vector<Sample> collectSamples(const ContestLogs& contest, const QsoIndex& i
     const std::int32_t other = contest.entrantOf(line.call);
     if (other <= line.owner || !own.canConfirm(i)) continue;
     const TextId ownCall = contest.entrants[line.owner].callId;
-    std::int64_t j =
-        onlyLineNear(contest, own, index.byCall(other, ownCall, line.band, line.mode), line.minute);
+    std::int64_t j = onlyLineNear(
+        contest, own, index.byCall(other, ownCall, static_cast<std::uint32_t>(i)), line.minute);
     if (j < 0) continue;
     const Line& theirs = contest.lines[static_cast<std::size_t>(j)];
-    LineSpan back = index.byCall(line.owner, line.call, line.band, line.mode);
+    LineSpan back = index.byCall(line.owner, line.call, static_cast<std::uint32_t>(i));
     if (onlyLineNear(contest, own, back, theirs.minute) != static_cast<std::int64_t>(i)) continue;
     samples.push_back({line.owner, other, line.minute - theirs.minute});
   }
   return samples;
 }
 
-std::int32_t median(std::vector<std::int32_t>* values) {
+// The median, when enough samples lie within a minute of it; else 0, so
+// that a few QSOs logged late make no clock error.
+std::int32_t agreedOffset(std::vector<std::int32_t>* values) {
   if (values->size() < kFewestSamples) return 0;
   auto middle = values->begin() + static_cast<std::ptrdiff_t>((values->size() - 1) / 2);
   std::nth_element(values->begin(), middle, values->end());
-  return *middle;
+  const std::int32_t median = *middle;
+  std::size_t near = 0;
+  for (std::int32_t value : *values) near += std::abs(value - median) <= kAgreeingMinutes;
+  return near >= kFewestSamples ? median : 0;
 }
 
 // Each log's offset from its samples, the other side's last estimate taken out.
@@ -65,7 +71,7 @@ std::vector<std::int32_t> refine(const std::vector<Sample>& samples,
     values[sample.second].push_back(offsets[sample.first] - sample.ahead);
   }
   std::vector<std::int32_t> refined(offsets.size());
-  for (std::size_t e = 0; e < values.size(); ++e) refined[e] = median(&values[e]);
+  for (std::size_t e = 0; e < values.size(); ++e) refined[e] = agreedOffset(&values[e]);
   return refined;
 }
 

@@ -18,7 +18,7 @@ constexpr Minute kClockSearchMinutes = 120;
 // By entrant: the whole minutes its clock runs ahead of the others (negative:
 // behind), the median of the time differences of QSOs that both logs hold
 // once within kClockSearchMinutes, the other logs' own offsets taken out.
-// Zero for a log with too few such QSOs to tell.
+// Zero for a log with too few such QSOs agreeing on it.
 std::vector<std::int32_t> estimateClockOffsets(const ContestLogs& contest, const QsoIndex& index,
                                                const OwnLogRules& own);
 

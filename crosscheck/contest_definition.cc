@@ -39,7 +39,7 @@ Value orReject(std::optional<Value> value, const Setting& setting, const std::st
 
 cli::UtcTime readTime(const Setting& setting) {
   return orReject(cli::parseDateTimeOption(setting.value), setting,
-                  "is not a UTC date and time (YYYY-MM-DD or YYYY-MM-DDTHH:MM)");
+                  "is not a date (YYYY-MM-DD or YYYY-MM-DDTHH:MM, UTC)");
 }
 
 int readCount(const Setting& setting, int least, int most) {

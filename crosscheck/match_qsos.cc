@@ -66,7 +66,7 @@ class Matcher {
       const std::int32_t other = contest_.entrantOf(line.call);
       if (other <= line.owner || !isOpen(i)) continue;
       const TextId ownCall = contest_.entrants[line.owner].callId;
-      for (std::uint32_t j : index_.byCall(other, ownCall, line.band, line.mode)) {
+      for (std::uint32_t j : index_.byCall(other, ownCall, i)) {
         consider(i, j, CallDistance::kSame, window, &candidates);
       }
     }
@@ -84,8 +84,7 @@ class Matcher {
       const std::string_view ownCall = contest_.entrants[line.owner].call;
       const Minute around = corrected(i) + (*settings_.clockOffsets)[other];
       const Minute window = settings_.windowMinutes;
-      for (std::uint32_t j :
-           index_.byTime(other, line.band, line.mode, around - window, around + window)) {
+      for (std::uint32_t j : index_.byTime(other, i, around - window, around + window)) {
         CallDistance distance = callDistance(contest_.texts.view(contest_.lines[j].call), ownCall);
         if (isMiscopy(distance)) consider(i, j, distance, window, &candidates);
       }

@@ -1,6 +1,7 @@
 #include "crosscheck/write_results.h"
 
 #include <filesystem>
+#include <future>
 
 #include "cabrillo/file_stem.h"
 #include "crosscheck/entrant_report.h"
@@ -36,11 +37,20 @@ std::string reportFileName(const std::string& call) {
 
 void writeResults(const Results& results, const std::string& dir) {
   writeFolderWhole(dir, [&](const std::string& temporary) {
-    writeTextFile(temporary + "/" + kJsonFile,
-                  [&](std::ostream& out) { writeResultsJson(results, out); });
-    writeTextFile(temporary + "/" + kCsvFile,
-                  [&](std::ostream& out) { writeResultsCsv(results, out); });
-    writeReports(results, temporary);
+    // The reports are many small files: written on a second thread while
+    // the JSON, the largest file, is written here.
+    std::future<void> reports =
+        std::async(std::launch::async, [&] { writeReports(results, temporary); });
+    try {
+      writeTextFile(temporary + "/" + kJsonFile,
+                    [&](std::ostream& out) { writeResultsJson(results, out); });
+      writeTextFile(temporary + "/" + kCsvFile,
+                    [&](std::ostream& out) { writeResultsCsv(results, out); });
+    } catch (...) {
+      reports.wait();
+      throw;
+    }
+    reports.get();
     pages::writeContestPages(results, temporary);
   });
 }

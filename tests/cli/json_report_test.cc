@@ -16,6 +16,23 @@ TEST(JsonText, EscapesWhatJsonForbidsAndKeepsValidUtf8) {
   EXPECT_EQ(cli::jsonString(std::string("a\0b", 3)), "\"a\\u0000b\"");
 }
 
+TEST(JsonText, ValidUtf8TakesOtherBytesAsLatin1ForTheLibrary) {
+  struct Case {
+    std::string text, utf8;
+  } cases[] = {
+      {"Q1ZVK \xC3\xBC\xE2\x82\xAC\xF0\x9F\x93\xBB", "Q1ZVK \xC3\xBC\xE2\x82\xAC\xF0\x9F\x93\xBB"},
+      {"Z\xFCrich", "Z\xC3\xBCrich"},
+      {"\xC3", "\xC3\x83"},
+      {"\xC0\xAF\xFF", "\xC3\x80\xC2\xAF\xC3\xBF"},
+      {std::string("a\0b", 3), std::string("a\0b", 3)},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(cli::validUtf8(c.text), c.utf8);
+    // The library reads jsonString's text as the same characters.
+    EXPECT_EQ(nlohmann::json::parse(cli::jsonString(c.text)).get<std::string>(), c.utf8);
+  }
+}
+
 TEST(ResultReport, TextListsTheFilesUnderTheOutputFolder) {
   EXPECT_EQ(cli::textReport("SUMMARY", "StatsZVK_.txt",
                             {"StatsZVK_.txt", "Plugins/ZVK-CW.ini", "Q1_P.cbr"}, "./out/"),

@@ -102,7 +102,7 @@ TEST_F(ContestDefinitionTest, EveryBadOrMissingValueNamesFileKeyAndValue) {
       {{{"Bands", "80m,,40m"}}, "Bands: \"80m,,40m\" is not a list of bands such as 80m,40m"},
       {{{"Modes", "CW SSB"}}, "Modes: \"CW SSB\" is not a list of modes such as CW"},
       {{{"From", "2025-11-29 12:0"}},
-       "From: \"2025-11-29 12:0\" is not a UTC date and time (YYYY-MM-DD or YYYY-MM-DDTHH:MM)"},
+       "From: \"2025-11-29 12:0\" is not a date (YYYY-MM-DD or YYYY-MM-DDTHH:MM, UTC)"},
       {{{"From", "2025-11-29T13:00"}, {"To", "2025-11-29T13:00"}},
        "To: \"2025-11-29T13:00\" is not after From"},
       {{{"Exchange", "serials"}}, "Exchange: \"serials\" is not fixed or serial"},

@@ -167,4 +167,35 @@ TEST_F(JudgementsTest, SprintCountsEachStationOncePerBand) {
   EXPECT_EQ(results.entrants[0].checkedScore, 1);
 }
 
+// Checked score: ok lines earn their points, a penalty takes a multiple of
+// them for not-in-log and busted-call, and removed uniques earn nothing.
+struct ScoreCase {
+  int penalty;
+  bool creditUniques;
+  std::int64_t checked;  // of DL1AA
+};
+
+TEST_F(JudgementsTest, CheckedScoreTakesPenaltiesAndRemovedUniques) {
+  const ScoreCase kCases[] = {{0, true, 10}, {1, true, 0}, {2, true, -10}, {0, false, 5}};
+  for (const ScoreCase& c : kCases) {
+    synthetic::Contest contest("2025-11-29", 1200, synthetic::Exchange::kFixed);
+    for (const char* call : {"DL1AA", "OK1BB", "OM3CC", "SP9DD"}) contest.add(Station(call, "1"));
+    contest.add(Station("OE1UNQ", "2", 0, false));
+    contest.add(qso("DL1AA", "OK1BB", 10));                           // +5
+    contest.add(missingFromB(qso("DL1AA", "OM3CC", 20)));             // -5 x penalty
+    contest.add(aMiscopiesCall(qso("DL1AA", "SP9DD", 30), "SP9DE"));  // -5 x penalty
+    contest.add(judged(qso("DL1AA", "OE1UNQ", 40), "unique"));
+    contest.add(qso("OM3CC", "SP9DD", 50));  // so that OM3CC sends a log        // +5 when credited
+    crosscheck::ContestDefinition definition = crosscheck::zvkCwDefinition();
+    definition.penalty = c.penalty;
+    definition.creditUniques = c.creditUniques;
+    crosscheck::Results results = check(contest, definition);
+    for (const crosscheck::Entrant& entrant : results.entrants) {
+      if (entrant.call == "DL1AA") {
+        EXPECT_EQ(entrant.checkedScore, c.checked) << c.penalty << " " << c.creditUniques;
+      }
+    }
+  }
+}
+
 }  // namespace

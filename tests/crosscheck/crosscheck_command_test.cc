@@ -1,0 +1,219 @@
+// zvk-score crosscheck end to end: whole outputs, broken and duplicate logs,
+// the overrides file, the output folder, and the claimed score beside the
+// plug-in's own.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <nlohmann/json.hpp>
+
+#include "crosscheck/crosscheck.h"
+#include "tests/cli/zvk_score_runner.h"
+#include "tests/crosscheck/synthetic_contest.h"
+#include "tests/support/temp_dir.h"
+
+namespace {
+
+using synthetic::qso;
+using synthetic::Station;
+using testing_support::readFile;
+using testing_support::runZvkScore;
+using testing_support::writeFile;
+
+Station withHeader(Station station, std::vector<std::string> header) {
+  station.header = std::move(header);
+  return station;
+}
+
+// Three stations: a clean QSO each way, a dupe, a QSO missing from one log
+// and a miscopied call.
+void writeSmallContest(const std::string& dir) {
+  std::filesystem::create_directories(dir);
+  synthetic::Contest contest("2025-11-29", 1200, synthetic::Exchange::kFixed);
+  contest.add(withHeader(Station("DL1AA", "101"), {"CATEGORY-OPERATOR: SINGLE-OP",
+                                                   "CATEGORY-POWER: LOW", "CLAIMED-SCORE: 16"}));
+  contest.add(
+      withHeader(Station("OK1BB", "NM"), {"CATEGORY-OPERATOR: SINGLE-OP", "CATEGORY-POWER: HIGH"}));
+  contest.add(
+      withHeader(Station("OM3CC", "103"), {"CATEGORY-OPERATOR: SINGLE-OP", "CATEGORY-POWER: LOW"}));
+  contest.add(qso("DL1AA", "OK1BB", 10));
+  contest.add(qso("DL1AA", "OM3CC", 20, "20m"));
+  contest.add(synthetic::missingFromB(qso("OK1BB", "OM3CC", 30)));
+  contest.add(synthetic::aMiscopiesCall(qso("OM3CC", "DL1AA", 40, "80m"), "DL1AB"));
+  contest.add(synthetic::judged(qso("DL1AA", "OK1BB", 50), "dupe", "dupe"));
+  contest.write(dir);
+}
+
+class CrosscheckCommandTest : public testing_support::TempDirTest {
+ protected:
+  void SetUp() override {
+    TempDirTest::SetUp();
+    writeSmallContest("logs");
+  }
+};
+
+TEST_F(CrosscheckCommandTest, WritesTheResultsAndEachEntrantsReport) {
+  testing_support::ProgramRun run = runZvkScore({"crosscheck", "logs", "--out", "out"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.out,
+            "3 logs checked (0 unreadable, 0 duplicate calls), 9 QSO lines: 5 ok, 0 not-contest, "
+            "0 outside-period, 2 dupe, 1 not-in-log, 1 busted-call, 0 busted-exchange, 0 unique; "
+            "written to out\n");
+  EXPECT_EQ(readFile("out/results.csv"),
+            "place,call,category,claimed,checked,qsos_logged,qsos_confirmed,error_rate_percent,"
+            "claimed_by_rules\n"
+            "1,OK1BB,SINGLE-OP HIGH,,5,3,1,50.0,15\n"
+            "1,DL1AA,SINGLE-OP LOW,16,11,4,3,0.0,12\n"
+            "2,OM3CC,SINGLE-OP LOW,,5,2,1,50.0,10\n");
+  EXPECT_EQ(readFile("out/reports/OM3CC.txt"),
+            "Log check of OM3CC\n"
+            "\n"
+            "Contest:          ZVK-CW-CONTEST\n"
+            "File:             logs/OM3CC.log\n"
+            "Category:         SINGLE-OP LOW\n"
+            "Place:            2 in SINGLE-OP LOW\n"
+            "Claimed score:    10\n"
+            "Checked score:    5\n"
+            "Clock offset:     0 minutes\n"
+            "QSOs logged:      2\n"
+            "QSOs confirmed:   1\n"
+            "Error rate:       50.0 %\n"
+            "\n"
+            "QSOs that lost points or were judged by hand: 1\n"
+            "\n"
+            "logs/OM3CC.log:6: 2025-11-29 12:40 80m CW DL1AB sent 103 rcvd 101\n"
+            "  busted-call, 5 points lost: the station was DL1AA: its log holds this QSO with your "
+            "call\n"
+            "  other log logs/DL1AA.log:8: 2025-11-29 12:40 80m CW OM3CC sent 101 rcvd 103\n");
+}
+
+TEST_F(CrosscheckCommandTest, JsonNamesEachLinesPartnerAndTheContestPeriod) {
+  ASSERT_EQ(runZvkScore({"crosscheck", "logs", "--out", "out"}).exitCode, 0);
+  nlohmann::json json = nlohmann::json::parse(readFile("out/results.json"));
+  EXPECT_EQ(json["contest"], "ZVK-CW-CONTEST");
+  EXPECT_EQ(json["period"],
+            nlohmann::json({{"from", "2025-11-29T12:10"}, {"to", "2025-11-29T12:50"}}));
+  const nlohmann::json& om3cc = json["entrants"][2];
+  EXPECT_EQ(om3cc["category"],
+            nlohmann::json({{"CATEGORY-OPERATOR", "SINGLE-OP"}, {"CATEGORY-POWER", "LOW"}}));
+  EXPECT_EQ(om3cc["lines"][1],
+            nlohmann::json::parse(R"({"line":6,"time":"2025-11-29T12:40","band":"80m","mode":"CW",
+              "call":"DL1AB","exchSent":"103","exchRcvd":"101","result":"busted-call","points":0,
+              "claimedPoints":5,"correctCall":"DL1AA","correctExch":null,
+              "partner":{"call":"DL1AA","file":"logs/DL1AA.log","line":8},"override":null})"));
+}
+
+TEST_F(CrosscheckCommandTest, BrokenAndDuplicateLogsAreListedAndTheOthersChecked) {
+  writeFile("logs/broken.log",
+            "START-OF-LOG: 3.0\nCALLSIGN: SP9ZZ\nQSO:  7025 CW 2025-11-31 1210 SP9ZZ 599 1 DL1AA "
+            "599 101\n");
+  writeFile("logs/dl1aa-short.log",
+            "START-OF-LOG: 3.0\nCALLSIGN: DL1AA\nQSO:  7025 CW 2025-11-29 1210 DL1AA 599 101 OK1BB "
+            "599 NM\n");
+  testing_support::ProgramRun run = runZvkScore({"crosscheck", "logs", "--out", "out"});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.err, "logs/broken.log:3: date: \"2025-11-31\" is not a date (YYYY-MM-DD)\n");
+  nlohmann::json json = nlohmann::json::parse(readFile("out/results.json"));
+  EXPECT_EQ(json["unreadable"], nlohmann::json::parse(R"j([{"file":"logs/broken.log","line":3,
+              "error":"date: \"2025-11-31\" is not a date (YYYY-MM-DD)"
+}])j"));
+  EXPECT_EQ(json["duplicateLogs"],
+            nlohmann::json::parse(R"([{"call":"DL1AA","files":["logs/DL1AA.log",
+              "logs/dl1aa-short.log"],"used":"logs/DL1AA.log"}])"));
+  EXPECT_EQ(json["entrants"].size(), 3u);
+}
+
+TEST_F(CrosscheckCommandTest, OverridesAreAppliedLastAndShownWithTheirReason) {
+  writeFile("overrides.txt", "# organisers\nOK1BB 6 ok OM3CC confirmed by mail\n");
+  ASSERT_EQ(
+      runZvkScore({"crosscheck", "logs", "--out", "out", "--overrides", "overrides.txt"}).exitCode,
+      0);
+  EXPECT_NE(readFile("out/results.csv").find("1,OK1BB,SINGLE-OP HIGH,,10,3,2,0.0,15\n"),
+            std::string::npos);
+  const std::string report = readFile("out/reports/OK1BB.txt");
+  EXPECT_NE(report.find("logs/OK1BB.log:6: 2025-11-29 12:30 40m CW OM3CC sent NM rcvd 103\n"
+                        "  ok, 0 points lost: confirmed\n"
+                        "  judged by the organisers: OM3CC confirmed by mail\n"),
+            std::string::npos)
+      << report;
+}
+
+TEST_F(CrosscheckCommandTest, TextsThatAreNoUtf8AreWrittenReplaced) {
+  writeFile("logs/SP9ZZ.log",
+            "START-OF-LOG: 3.0\nCALLSIGN: SP9ZZ\nQSO:  7025 CW 2025-11-29 1210 SP9ZZ 599 1 DL1\xC9"
+            "A "
+            "599 101\n");
+  ASSERT_EQ(runZvkScore({"crosscheck", "logs", "--out", "out"}).exitCode, 0);
+  nlohmann::json json = nlohmann::json::parse(readFile("out/results.json"));
+  for (const nlohmann::json& entrant : json["entrants"]) {
+    if (entrant["call"] == "SP9ZZ") {
+      EXPECT_EQ(entrant["lines"][0]["call"],
+                "DL1\xEF\xBF\xBD"
+                "A");
+    }
+  }
+}
+
+struct BadOverride {
+  const char* line;
+  const char* error;
+};
+
+TEST_F(CrosscheckCommandTest, BadOverrideLineIsRejectedAndNothingWritten) {
+  const BadOverride kCases[] = {
+      {"OK1BB 6 confirmed reason", "overrides.txt:1: RESULT: \"confirmed\" is no result"},
+      {"OK1BB four ok reason", "overrides.txt:1: LINE: \"four\" is not a line number"},
+      {"OK1BB 6 ok", "overrides.txt:1: reason: missing"},
+      {"SP9ZZ 6 ok reason", "overrides.txt:1: CALL: SP9ZZ sent no log"},
+      {"OK1BB 99 ok reason", "overrides.txt:1: LINE: logs/OK1BB.log holds no QSO on line 99"},
+  };
+  std::filesystem::create_directory("out");
+  writeFile("out/keep", "earlier results");
+  for (const BadOverride& c : kCases) {
+    writeFile("overrides.txt", std::string(c.line) + "\n");
+    testing_support::ProgramRun run =
+        runZvkScore({"crosscheck", "logs", "--out", "out", "--overrides", "overrides.txt"});
+    EXPECT_EQ(run.exitCode, 2) << c.line;
+    EXPECT_NE(run.err.find(c.error), std::string::npos) << run.err;
+    EXPECT_EQ(readFile("out/keep"), "earlier results") << c.line;
+  }
+}
+
+TEST_F(CrosscheckCommandTest, ExistingFolderIsReplacedWholeOnlyAfterSuccess) {
+  writeFile("out/stale.txt", "old");
+  ASSERT_EQ(runZvkScore({"crosscheck", "logs", "--out", "out"}).exitCode, 0);
+  EXPECT_FALSE(testing_support::fileExists("out/stale.txt"));
+  EXPECT_TRUE(testing_support::fileExists("out/reports/DL1AA.txt"));
+  writeFile("file", "");
+  EXPECT_EQ(runZvkScore({"crosscheck", "logs", "--out", "file/out"}).exitCode, 3);
+  EXPECT_EQ(runZvkScore({"crosscheck", "logs", "--bogus"}).exitCode, 2);
+  EXPECT_EQ(runZvkScore({"crosscheck", "--out", "out"}).exitCode, 2);
+  for (const auto& entry : std::filesystem::directory_iterator(".")) {
+    EXPECT_NE(entry.path().filename().string().rfind(".out.tmp-", 0), 0u) << "left behind";
+  }
+}
+
+// The claimed score is the plug-in's: zvk-score's total for the same file.
+TEST_F(CrosscheckCommandTest, ClaimedScoreEqualsThePluginsForEachLog) {
+  std::vector<std::string> files = {std::string(ZVK_EXAMPLES_DIR) + "/zvk-sample.cbr",
+                                    std::string(ZVK_EXAMPLES_DIR) + "/zvk-sample.adi",
+                                    "logs/DL1AA.log", "logs/OK1BB.log", "logs/OM3CC.log"};
+  if (std::filesystem::is_directory(ZVK_SAMPLES_DIR)) {
+    for (const auto& entry : std::filesystem::directory_iterator(ZVK_SAMPLES_DIR)) {
+      if (entry.path().extension() != ".md") files.push_back(entry.path().string());
+    }
+  }
+  for (const std::string& file : files) {
+    testing_support::ProgramRun plugin = runZvkScore({file, "--json", "--out", "plugin"});
+    ASSERT_EQ(plugin.exitCode, 0) << file << plugin.err;
+    crosscheck::Request request;
+    request.files = {file};
+    request.definition = crosscheck::zvkCwDefinition();
+    crosscheck::Results results = crosscheck::crosscheckContest(request);
+    ASSERT_EQ(results.entrants.size(), 1u) << file;
+    EXPECT_EQ(results.entrants[0].claimedByRules,
+              nlohmann::json::parse(plugin.out)["total"]["points"].get<std::int64_t>())
+        << file;
+  }
+}
+
+}  // namespace
