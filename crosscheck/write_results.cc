@@ -37,10 +37,12 @@ std::string reportFileName(const std::string& call) {
 
 void writeResults(const Results& results, const std::string& dir) {
   writeFolderWhole(dir, [&](const std::string& temporary) {
-    // The reports are many small files: written on a second thread while
-    // the JSON, the largest file, is written here.
-    std::future<void> reports =
-        std::async(std::launch::async, [&] { writeReports(results, temporary); });
+    // The reports and pages are many small files: written on a second
+    // thread while the JSON, the largest file, is written here.
+    std::future<void> reports = std::async(std::launch::async, [&] {
+      writeReports(results, temporary);
+      pages::writeContestPages(results, temporary);
+    });
     try {
       writeTextFile(temporary + "/" + kJsonFile,
                     [&](std::ostream& out) { writeResultsJson(results, out); });
@@ -51,7 +53,6 @@ void writeResults(const Results& results, const std::string& dir) {
       throw;
     }
     reports.get();
-    pages::writeContestPages(results, temporary);
   });
 }
 

@@ -14,24 +14,42 @@ long value(const Series& series, std::size_t index) {
   return index < series.values.size() ? series.values[index] : 0;
 }
 
+// The height of the bar at `label`: its first `drawn` series stacked.
+long stackAt(const ChartData& chart, std::size_t label, std::size_t drawn) {
+  long stack = 0;
+  for (std::size_t s = 0; s < drawn && s < chart.series.size(); ++s) {
+    stack += value(chart.series[s], label);
+  }
+  return stack;
+}
+
 long largestStack(const ChartData& chart) {
   long largest = 0;
   for (std::size_t i = 0; i < chart.labels.size(); ++i) {
-    long stack = 0;
-    for (const Series& series : chart.series) stack += value(series, i);
-    largest = std::max(largest, stack);
+    largest = std::max(largest, stackAt(chart, i, chart.series.size()));
   }
   return largest;
 }
 
 void writeBar(HtmlWriter& html, const Plot& plot, double x, double width, long base, long height,
-              const std::string& colour, const std::string& title) {
-  html.open("rect", {{"x", svgNumber(x)},
-                     {"y", svgNumber(plot.y(base + height))},
-                     {"width", svgNumber(width)},
-                     {"height", svgNumber(plot.y(base) - plot.y(base + height))},
-                     {"fill", colour}});
-  html.element("title", title).close();
+              std::size_t series) {
+  html.empty("rect", {{"x", svgNumber(x)},
+                      {"y", svgNumber(plot.y(base + height))},
+                      {"width", svgNumber(width)},
+                      {"height", svgNumber(plot.y(base) - plot.y(base + height))},
+                      {"class", seriesClass(series)}});
+}
+
+// "11-29 12:00: 5 QSOs (80m 2, 40m 3)": one title for a whole bar.
+std::string barTitle(const ChartData& chart, std::size_t label, std::size_t drawn) {
+  std::string parts;
+  for (std::size_t s = 0; s < drawn; ++s) {
+    long height = value(chart.series[s], label);
+    if (height == 0 || drawn == 1) continue;
+    parts += (parts.empty() ? " (" : ", ") + chart.series[s].name + " " + std::to_string(height);
+  }
+  return chart.labels[label] + ": " + std::to_string(stackAt(chart, label, drawn)) + " " +
+         chart.unit + (parts.empty() ? "" : parts + ")");
 }
 
 void writeLegend(HtmlWriter& html, const ChartData& chart) {
@@ -41,7 +59,7 @@ void writeLegend(HtmlWriter& html, const ChartData& chart) {
                         {"y", "8"},
                         {"width", svgNumber(kLegendBox)},
                         {"height", svgNumber(kLegendBox)},
-                        {"fill", seriesColour(i)}});
+                        {"class", seriesClass(i)}});
     html.element("text", chart.series[i].name,
                  {{"x", svgNumber(x + kLegendBox + 4)}, {"y", "17"}, {"class", "legend"}});
   }
@@ -52,16 +70,16 @@ void writeBars(HtmlWriter& html, const ChartData& chart, const Plot& plot, bool 
   double width = plot.slotWidth(labels) * kBarShare;
   std::size_t drawn = stacked ? chart.series.size() : std::min<std::size_t>(1, chart.series.size());
   for (std::size_t i = 0; i < labels; ++i) {
+    if (stackAt(chart, i, drawn) == 0) continue;
     long base = 0;
+    html.open("g").element("title", barTitle(chart, i, drawn));
     for (std::size_t s = 0; s < drawn; ++s) {
       long height = value(chart.series[s], i);
       if (height == 0) continue;
-      std::string title = chart.labels[i] + (stacked ? " " + chart.series[s].name : "") + ": " +
-                          std::to_string(height) + " " + chart.unit;
-      writeBar(html, plot, plot.slotCentre(i, labels) - width / 2, width, base, height,
-               seriesColour(s), title);
+      writeBar(html, plot, plot.slotCentre(i, labels) - width / 2, width, base, height, s);
       base += height;
     }
+    html.close();
   }
 }
 

@@ -6,8 +6,7 @@
 namespace pages {
 namespace {
 
-constexpr const char* kPalette[] = {"#2b6cb0", "#dd6b20", "#2f855a", "#c53030",
-                                    "#6b46c1", "#b7791f", "#4a5568"};
+constexpr std::size_t kSeriesColours = 7;  // .s0 to .s6 in the page's style sheet
 constexpr int kValueTicks = 4;
 constexpr std::size_t kMostLabels = 8;
 
@@ -70,9 +69,7 @@ std::string svgNumber(double value) {
   return number == "-0" ? "0" : number;
 }
 
-std::string seriesColour(std::size_t index) {
-  return kPalette[index % (sizeof kPalette / sizeof kPalette[0])];
-}
+std::string seriesClass(std::size_t index) { return "s" + std::to_string(index % kSeriesColours); }
 
 Plot openChart(HtmlWriter& html, const ChartData& chart, long largest) {
   Plot plot;

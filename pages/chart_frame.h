@@ -31,8 +31,9 @@ struct Plot {
 
 // A coordinate as SVG text: at most one decimal.
 std::string svgNumber(double value);
-// The colour of the series at `index`.
-std::string seriesColour(std::size_t index);
+// The class that colours the series at `index` (the page's style sheet
+// holds the colours, so each bar names one in a few bytes).
+std::string seriesClass(std::size_t index);
 
 // Opens the figure, writes its caption and opens the SVG with the value axis
 // scaled to `largest`, the labels below their slots (every n-th where they would crowd).

@@ -23,12 +23,12 @@ void writeLineChart(HtmlWriter& html, const ChartData& chart) {
     points +=
         (i ? " " : "") + svgNumber(plot.slotCentre(i, labels)) + "," + svgNumber(plot.y(values[i]));
   }
-  html.empty("polyline", {{"points", points}, {"class", "line"}, {"stroke", seriesColour(0)}});
+  html.empty("polyline", {{"points", points}, {"class", "line"}});
   for (std::size_t i = 0; i < labels && i < values.size(); ++i) {
     html.open("circle", {{"cx", svgNumber(plot.slotCentre(i, labels))},
                          {"cy", svgNumber(plot.y(values[i]))},
                          {"r", svgNumber(kPointRadius)},
-                         {"fill", seriesColour(0)}});
+                         {"class", seriesClass(0)}});
     html.element("title", first.labels[i] + ": " + std::to_string(values[i]) + " " + first.unit)
         .close();
   }

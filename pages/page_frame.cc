@@ -34,7 +34,8 @@ svg .tick-value{text-anchor:end}
 svg .tick-label{text-anchor:middle}
 svg .grid{stroke:#e2e8f0}
 svg .axis{stroke:#4a5568}
-svg .line{fill:none;stroke-width:2}
+svg .line{fill:none;stroke:#2b6cb0;stroke-width:2}
+.s0{fill:#2b6cb0}.s1{fill:#dd6b20}.s2{fill:#2f855a}.s3{fill:#c53030}.s4{fill:#6b46c1}.s5{fill:#b7791f}.s6{fill:#4a5568}
 pre.lines{margin:.3rem 0;overflow-x:auto;font-size:.8rem;white-space:pre}
 footer{margin-top:2rem;padding-top:.5rem;padding-bottom:1rem;border-top:1px solid #cbd5e0;color:#718096;font-size:.85rem}
 @page{size:A4;margin:15mm}
