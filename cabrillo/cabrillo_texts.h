@@ -9,6 +9,7 @@ constexpr char kInitialCategoryOperator[] = "SINGLE-OP";
 constexpr char kInitialCategoryBand[] = "ALL";
 constexpr char kInitialCategoryPower[] = "HIGH";
 
+constexpr char kSettingsSection[] = "Settings";
 constexpr char kKeyOperators[] = "Operators";
 constexpr char kKeyLocation[] = "Location";
 constexpr char kKeyName[] = "Name";

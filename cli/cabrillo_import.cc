@@ -110,6 +110,8 @@ void readLine(std::string_view text, int line, const CabrilloLayout& layout, Imp
     log->categories.push_back({tag, std::string(value)});
   } else if (tag == "CLAIMED-SCORE") {
     log->claimedScore = readClaimedScore(value);
+  } else {
+    log->otherHeader.push_back({tag, std::string(value)});
   }
 }
 

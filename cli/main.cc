@@ -13,6 +13,7 @@
 #include "cli/evaluation.h"
 #include "cli/input_error.h"
 #include "cli/log_import.h"
+#include "cli/log_page_file.h"
 #include "cli/options.h"
 #include "cli/output_files.h"
 #include "cli/result_report.h"
@@ -40,20 +41,35 @@ void enterOutputFolder(const std::string& outDir) {
   std::filesystem::current_path(outDir);
 }
 
+int writePage(cli::PluginLibrary& plugin, const cli::Options& options,
+              const std::vector<cli::ImportedLog>& logs, const cli::ContestSetup& setup,
+              const cli::Summary& summary, const cli::Evaluation& evaluation) {
+  try {
+    cli::writeLogPageFile(options.htmlFile, plugin, setup, logs, summary,
+                          readText(evaluation.ubnFile));
+  } catch (const std::exception& error) {
+    return fail(kCannotRun, error.what());
+  }
+  return kOk;
+}
+
 int score(cli::PluginLibrary& plugin, const cli::Options& options,
           const std::vector<cli::ImportedLog>& logs, const cli::ContestSetup& setup) {
   cli::Evaluation evaluation = cli::evaluate(plugin, setup, logs);
-  if (!options.json) {
+  std::optional<cli::Summary> summary = cli::parseSummary(evaluation.summary);
+  if ((options.json || !options.htmlFile.empty()) && !summary) {
+    return fail(kCannotRun, "the plug-in's result text has an unexpected layout");
+  }
+  if (options.json) {
+    std::cout << cli::jsonReport(*summary, evaluation.ubnFile,
+                                 cli::groupUbnLines(readText(evaluation.ubnFile)),
+                                 evaluation.filesWritten, options.outDir);
+  } else {
     std::cout << cli::textReport(evaluation.summary, evaluation.ubnFile, evaluation.filesWritten,
                                  options.outDir);
-    return kOk;
   }
-  std::optional<cli::Summary> summary = cli::parseSummary(evaluation.summary);
-  if (!summary) return fail(kCannotRun, "the plug-in's result text has an unexpected layout");
-  std::cout << cli::jsonReport(*summary, evaluation.ubnFile,
-                               cli::groupUbnLines(readText(evaluation.ubnFile)),
-                               evaluation.filesWritten, options.outDir);
-  return kOk;
+  if (options.htmlFile.empty()) return kOk;
+  return writePage(plugin, options, logs, setup, *summary, evaluation);
 }
 
 int check(cli::PluginLibrary& plugin, const cli::Options& options,
@@ -101,6 +117,10 @@ int main(int argc, char** argv) {
     if (options.help || options.version) {
       std::cout << (options.help ? cli::kUsage : cli::kVersionLine);
       return kOk;
+    }
+    // Named from where zvk-score was started, written from the output folder.
+    if (!options.htmlFile.empty()) {
+      options.htmlFile = std::filesystem::absolute(options.htmlFile).string();
     }
     return run(options);
   } catch (const cli::UsageError& error) {

@@ -61,6 +61,7 @@ class ArgumentReader {
     std::string* target = name == "--call"     ? &options->call
                           : name == "--out"    ? &options->outDir
                           : name == "--plugin" ? &options->pluginPath
+                          : name == "--html"   ? &options->htmlFile
                                                : nullptr;
     if (target) {
       *target = value(name, inlineValue, hasInline);
@@ -117,11 +118,13 @@ const char* const kUsage =
     "  --out DIR        folder for the files written (default: .)\n"
     "  --yes            accept the Cabrillo header settings as they are\n"
     "  --json           print the result as JSON\n"
+    "  --html FILE      also write the result as a web page to FILE\n"
     "  --plugin PATH    plug-in library (default: the one installed with zvk-score)\n"
     "  --help           print this text\n"
     "  --version        print the version\n"
     "crosscheck checks every log of a contest against the others (a folder: every\n"
-    "file in it) and writes results.json, results.csv and reports/CALL.txt.\n"
+    "file in it) and writes results.json, results.csv, reports/CALL.txt and the\n"
+    "pages index.html and entrants/CALL.html.\n"
     "  --from, --to     contest period (default: the contest's, else first/last QSO)\n"
     "  --contest FILE   contest definition (default: the built-in ZVK CW Contest)\n"
     "  --out DIR        output folder, replaced whole (default: crosscheck)\n"

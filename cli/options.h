@@ -28,6 +28,7 @@ struct Options {
   std::string outDir = ".";
   bool yes = false;
   bool json = false;
+  std::string htmlFile;    // --html: also write the log's page there
   std::string pluginPath;  // empty: the default
   // The check command's question.
   std::string checkCall;

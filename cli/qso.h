@@ -39,6 +39,8 @@ struct ImportedLog {
   std::vector<HeaderValue> categories;
   std::optional<int> claimedScore;  // Cabrillo CLAIMED-SCORE, when a whole number
   std::vector<Qso> qsos;
+  // Every other Cabrillo header line (NAME, SOAPBOX, ...), tag upper case, in file order.
+  std::vector<HeaderValue> otherHeader;
 };
 
 }  // namespace cli

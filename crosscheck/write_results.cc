@@ -8,6 +8,7 @@
 #include "crosscheck/output_folder.h"
 #include "crosscheck/results_csv.h"
 #include "crosscheck/results_json.h"
+#include "pages/contest_pages.h"
 
 namespace crosscheck {
 namespace {
@@ -36,10 +37,12 @@ std::string reportFileName(const std::string& call) {
 
 void writeResults(const Results& results, const std::string& dir) {
   writeFolderWhole(dir, [&](const std::string& temporary) {
-    // The reports are many small files: written on a second thread while
-    // the JSON, the largest file, is written here.
-    std::future<void> reports =
-        std::async(std::launch::async, [&] { writeReports(results, temporary); });
+    // The reports and pages are many small files: written on a second
+    // thread while the JSON, the largest file, is written here.
+    std::future<void> reports = std::async(std::launch::async, [&] {
+      writeReports(results, temporary);
+      pages::writeContestPages(results, temporary);
+    });
     try {
       writeTextFile(temporary + "/" + kJsonFile,
                     [&](std::ostream& out) { writeResultsJson(results, out); });

@@ -11,8 +11,9 @@ namespace crosscheck {
 // file name as the plug-in makes its Cabrillo file name.
 std::string reportFileName(const std::string& call);
 
-// Writes results.json, results.csv and reports/<CALL>.txt into `dir`, whole
-// or not at all. Throws OutputError.
+// Writes results.json, results.csv, reports/<CALL>.txt and the pages
+// (index.html, entrants/<CALL>.html) into `dir`, whole or not at all.
+// Throws OutputError.
 void writeResults(const Results& results, const std::string& dir);
 
 }  // namespace crosscheck

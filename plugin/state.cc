@@ -1,5 +1,6 @@
 #include "plugin/state.h"
 
+#include "cabrillo/cabrillo_texts.h"
 #include "log/rule_set.h"
 
 CTestApp theApp;
@@ -13,7 +14,7 @@ CString g_contestant;
 CString g_periodFrom;
 CString g_periodTo;
 CString g_fileDate;
-CString g_iniSection("Settings");
+CString g_iniSection(cabrillo::kSettingsSection);
 CString g_iniFile("Plugins\\ZVK-CW.ini");
 CString g_resultText;
 std::int32_t g_claimedScore = 0;

@@ -1,5 +1,7 @@
 #!/bin/sh
-# Installs what the native build and its tests need on Debian 12.
+# Installs what the native build and its tests need on Debian 12 (chromium: the
+# pages are tested in a real browser).
 set -eu
 "$(dirname "$0")/install-packages.sh" cmake ninja-build g++ make googletest libgtest-dev \
-  libbenchmark-dev clang-format binutils nlohmann-json3-dev dpkg-dev file
+  libbenchmark-dev clang-format binutils nlohmann-json3-dev dpkg-dev file \
+  python3 chromium

@@ -1,0 +1,103 @@
+#include <algorithm>
+
+#include "pages/chart_frame.h"
+#include "pages/charts.h"
+
+namespace pages {
+namespace {
+
+constexpr double kBarShare = 0.7;  // of a label's slot; the rest is the gap
+constexpr double kLegendBox = 10;
+constexpr double kLegendStep = 80;
+
+long value(const Series& series, std::size_t index) {
+  return index < series.values.size() ? series.values[index] : 0;
+}
+
+// The height of the bar at `label`: its first `drawn` series stacked.
+long stackAt(const ChartData& chart, std::size_t label, std::size_t drawn) {
+  long stack = 0;
+  for (std::size_t s = 0; s < drawn && s < chart.series.size(); ++s) {
+    stack += value(chart.series[s], label);
+  }
+  return stack;
+}
+
+long largestStack(const ChartData& chart) {
+  long largest = 0;
+  for (std::size_t i = 0; i < chart.labels.size(); ++i) {
+    largest = std::max(largest, stackAt(chart, i, chart.series.size()));
+  }
+  return largest;
+}
+
+void writeBar(HtmlWriter& html, const Plot& plot, double x, double width, long base, long height,
+              std::size_t series) {
+  html.empty("rect", {{"x", svgNumber(x)},
+                      {"y", svgNumber(plot.y(base + height))},
+                      {"width", svgNumber(width)},
+                      {"height", svgNumber(plot.y(base) - plot.y(base + height))},
+                      {"class", seriesClass(series)}});
+}
+
+// "11-29 12:00: 5 QSOs (80m 2, 40m 3)": one title for a whole bar.
+std::string barTitle(const ChartData& chart, std::size_t label, std::size_t drawn) {
+  std::string parts;
+  for (std::size_t s = 0; s < drawn; ++s) {
+    long height = value(chart.series[s], label);
+    if (height == 0 || drawn == 1) continue;
+    parts += (parts.empty() ? " (" : ", ") + chart.series[s].name + " " + std::to_string(height);
+  }
+  return chart.labels[label] + ": " + std::to_string(stackAt(chart, label, drawn)) + " " +
+         chart.unit + (parts.empty() ? "" : parts + ")");
+}
+
+void writeLegend(HtmlWriter& html, const ChartData& chart) {
+  for (std::size_t i = 0; i < chart.series.size(); ++i) {
+    double x = Plot::kLeft + kLegendStep * i;
+    html.empty("rect", {{"x", svgNumber(x)},
+                        {"y", "8"},
+                        {"width", svgNumber(kLegendBox)},
+                        {"height", svgNumber(kLegendBox)},
+                        {"class", seriesClass(i)}});
+    html.element("text", chart.series[i].name,
+                 {{"x", svgNumber(x + kLegendBox + 4)}, {"y", "17"}, {"class", "legend"}});
+  }
+}
+
+void writeBars(HtmlWriter& html, const ChartData& chart, const Plot& plot, bool stacked) {
+  std::size_t labels = chart.labels.size();
+  double width = plot.slotWidth(labels) * kBarShare;
+  std::size_t drawn = stacked ? chart.series.size() : std::min<std::size_t>(1, chart.series.size());
+  for (std::size_t i = 0; i < labels; ++i) {
+    if (stackAt(chart, i, drawn) == 0) continue;
+    long base = 0;
+    html.open("g").element("title", barTitle(chart, i, drawn));
+    for (std::size_t s = 0; s < drawn; ++s) {
+      long height = value(chart.series[s], i);
+      if (height == 0) continue;
+      writeBar(html, plot, plot.slotCentre(i, labels) - width / 2, width, base, height, s);
+      base += height;
+    }
+    html.close();
+  }
+}
+
+}  // namespace
+
+void writeStackedBarChart(HtmlWriter& html, const ChartData& chart) {
+  Plot plot = openChart(html, chart, largestStack(chart));
+  writeLegend(html, chart);
+  writeBars(html, chart, plot, true);
+  closeChart(html, chart, chart.series.size() > 1);
+}
+
+void writeBarChart(HtmlWriter& html, const ChartData& chart) {
+  ChartData first = chart;
+  first.series.resize(std::min<std::size_t>(1, chart.series.size()));
+  Plot plot = openChart(html, first, largestStack(first));
+  writeBars(html, first, plot, false);
+  closeChart(html, first, false);
+}
+
+}  // namespace pages

@@ -1,0 +1,95 @@
+#include "crosscheck/entrant_report.h"
+#include "pages/contest_pages.h"
+#include "pages/hourly_charts.h"
+#include "pages/page_frame.h"
+#include "pages/page_sections.h"
+
+namespace pages {
+namespace {
+
+constexpr crosscheck::Minute kMinutesPerHour = 60;
+constexpr char kIndexLink[] = "../index.html";
+constexpr char kNothingLost[] = "Every QSO earned its points.";
+constexpr char kNoOtherLine[] = "none";
+constexpr char kJudgedByHand[] = "Judged by the organisers: ";
+
+ChartData rateOfLog(const crosscheck::Results& results, const crosscheck::Entrant& entrant) {
+  std::vector<HourlyQso> qsos;
+  for (const crosscheck::LineResult& line : entrant.lines) {
+    qsos.push_back({line.time / kMinutesPerHour, std::string(line.band)});
+  }
+  std::vector<std::string> bands;
+  for (const crosscheck::BandTally& band : entrant.bands) bands.push_back(band.band);
+  return qsoRateChart(qsos, results.from / kMinutesPerHour, results.to / kMinutesPerHour, bands);
+}
+
+ChartData confirmedPerBand(const crosscheck::Entrant& entrant) {
+  ChartData chart{"QSOs confirmed per band", "Band", "QSOs confirmed", {}, {{"Confirmed", {}}}};
+  for (const crosscheck::BandTally& band : entrant.bands) {
+    chart.labels.push_back(band.band);
+    chart.series[0].values.push_back(band.confirmed);
+  }
+  return chart;
+}
+
+std::string quoted(const crosscheck::QuotedLine& line) {
+  return line.file + ":" + std::to_string(line.line) + "  " + line.text;
+}
+
+void writeLostRow(HtmlWriter& html, const crosscheck::LostQso& lost) {
+  html.open("tr").open("td").element("code", quoted(lost.own)).close();
+  html.element("td", crosscheck::resultName(lost.result));
+  html.open("td").text(lost.reason);
+  if (!lost.overrideReason.empty()) {
+    html.element("p", std::string(kJudgedByHand) + lost.overrideReason);
+  }
+  html.close();
+  writeNumberCell(html, lost.pointsLost);
+  html.open("td");
+  if (lost.other) {
+    html.element("code", quoted(*lost.other));
+  } else {
+    html.text(kNoOtherLine);
+  }
+  html.close().close();
+}
+
+void writeLost(HtmlWriter& html, const std::vector<crosscheck::LostQso>& lost) {
+  openSection(html, "lost", "QSOs that lost points or were judged by hand");
+  if (lost.empty()) {
+    html.element("p", kNothingLost);
+  } else {
+    html.open("div", {{"class", "wide"}}).open("table", {{"id", "lost-qsos"}});
+    writeHeadings(html, {{"Line of this log", false},
+                         {"Judged", false},
+                         {"Reason", false},
+                         {"Points lost"},
+                         {"Other log's line", false}});
+    html.open("tbody");
+    for (const crosscheck::LostQso& qso : lost) writeLostRow(html, qso);
+    html.close().close().close();
+  }
+  html.close();
+}
+
+}  // namespace
+
+std::string entrantPage(const crosscheck::Results& results, std::size_t entrant) {
+  const crosscheck::Entrant& station = results.entrants[entrant];
+  crosscheck::EntrantReport report = crosscheck::entrantReport(results, entrant);
+  HtmlWriter html;
+  openPage(html, {report.call + ": log check", results.contest, kIndexLink, "All results"});
+  openSection(html, "facts", "Scores");
+  std::vector<DetailRow> facts;
+  for (const auto& [label, value] : report.facts) facts.push_back({label, value});
+  writeDetails(html, facts);
+  html.close();
+  openSection(html, "rate", "The log");
+  writeStackedBarChart(html, rateOfLog(results, station));
+  writeBarChart(html, confirmedPerBand(station));
+  html.close();
+  writeLost(html, report.lost);
+  return closePage(html);
+}
+
+}  // namespace pages

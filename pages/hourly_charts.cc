@@ -1,0 +1,67 @@
+#include "pages/hourly_charts.h"
+
+#include <algorithm>
+
+#include "log/dupe_window.h"
+#include "platform/ole_date_time.h"
+
+namespace pages {
+namespace {
+
+constexpr double kHoursPerDay = 24;
+constexpr char kHourHeading[] = "Hour (UTC)";
+constexpr char kNoBand[] = "no band";
+
+std::vector<std::string> hourLabels(std::int64_t firstHour, std::size_t count) {
+  std::vector<std::string> labels;
+  for (std::size_t i = 0; i < count; ++i) labels.push_back(hourLabel(firstHour + i));
+  return labels;
+}
+
+std::size_t seriesFor(const std::string& band, std::size_t hours, ChartData* chart) {
+  std::string name = band.empty() ? kNoBand : band;
+  for (std::size_t i = 0; i < chart->series.size(); ++i) {
+    if (chart->series[i].name == name) return i;
+  }
+  chart->series.push_back({name, std::vector<long>(hours, 0)});
+  return chart->series.size() - 1;
+}
+
+}  // namespace
+
+std::vector<HourlyQso> hourlyQsos(const std::vector<cli::ImportedLog>& logs) {
+  std::vector<HourlyQso> qsos;
+  for (const cli::ImportedLog& log : logs) {
+    for (const cli::Qso& qso : log.qsos) {
+      qsos.push_back({dupe_window::hourOfStoredQso(qso.time), qso.band});
+    }
+  }
+  return qsos;
+}
+
+std::string hourLabel(std::int64_t hour) {
+  return COleDateTime(hour / kHoursPerDay, COleDateTime::valid).Format("%m-%d %H:00").str();
+}
+
+ChartData qsoRateChart(const std::vector<HourlyQso>& qsos, std::int64_t firstHour,
+                       std::int64_t lastHour, const std::vector<std::string>& bandOrder) {
+  std::size_t hours =
+      lastHour >= firstHour ? static_cast<std::size_t>(lastHour - firstHour + 1) : 0;
+  ChartData chart{"QSOs per hour, by band", kHourHeading, "QSOs", hourLabels(firstHour, hours), {}};
+  for (const std::string& band : bandOrder) seriesFor(band, hours, &chart);
+  for (const HourlyQso& qso : qsos) {
+    if (qso.hour < firstHour || qso.hour > lastHour) continue;
+    ++chart.series[seriesFor(qso.band, hours, &chart)].values[qso.hour - firstHour];
+  }
+  return chart;
+}
+
+ChartData scoreGrowthChart(const std::vector<long>& scoreAfterHour, std::int64_t firstHour) {
+  return {"Claimed score at the end of each hour",
+          kHourHeading,
+          "points",
+          hourLabels(firstHour, scoreAfterHour.size()),
+          {{"Score", scoreAfterHour}}};
+}
+
+}  // namespace pages

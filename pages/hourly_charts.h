@@ -1,0 +1,37 @@
+#ifndef ZVK_PAGES_HOURLY_CHARTS_H_
+#define ZVK_PAGES_HOURLY_CHARTS_H_
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "cli/qso.h"
+#include "pages/charts.h"
+
+namespace pages {
+
+// A QSO as the rate chart needs it: its hour (whole hours on the full date,
+// as the plug-in's dupe rule counts them) and its band.
+struct HourlyQso {
+  std::int64_t hour = 0;
+  std::string band;
+};
+
+// Every QSO of the logs, in file order, by hour and band.
+std::vector<HourlyQso> hourlyQsos(const std::vector<cli::ImportedLog>& logs);
+
+// "11-29 12:00": the hour as a chart label, UTC.
+std::string hourLabel(std::int64_t hour);
+
+// QSOs per hour from `firstHour` to `lastHour`, stacked by band: the bands of
+// `bandOrder` first, then any other in the order met. QSOs outside those
+// hours are left out.
+ChartData qsoRateChart(const std::vector<HourlyQso>& qsos, std::int64_t firstHour,
+                       std::int64_t lastHour, const std::vector<std::string>& bandOrder);
+
+// The score after each hour from `firstHour` on, one value an hour.
+ChartData scoreGrowthChart(const std::vector<long>& scoreAfterHour, std::int64_t firstHour);
+
+}  // namespace pages
+
+#endif  // ZVK_PAGES_HOURLY_CHARTS_H_

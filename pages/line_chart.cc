@@ -1,0 +1,38 @@
+#include <algorithm>
+
+#include "pages/chart_frame.h"
+#include "pages/charts.h"
+
+namespace pages {
+namespace {
+
+constexpr double kPointRadius = 3;
+
+}  // namespace
+
+void writeLineChart(HtmlWriter& html, const ChartData& chart) {
+  ChartData first = chart;
+  first.series.resize(std::min<std::size_t>(1, chart.series.size()));
+  const std::vector<long> none;
+  const std::vector<long>& values = first.series.empty() ? none : first.series[0].values;
+  long largest = values.empty() ? 0 : *std::max_element(values.begin(), values.end());
+  Plot plot = openChart(html, first, largest);
+  std::size_t labels = first.labels.size();
+  std::string points;
+  for (std::size_t i = 0; i < labels && i < values.size(); ++i) {
+    points +=
+        (i ? " " : "") + svgNumber(plot.slotCentre(i, labels)) + "," + svgNumber(plot.y(values[i]));
+  }
+  html.empty("polyline", {{"points", points}, {"class", "line"}});
+  for (std::size_t i = 0; i < labels && i < values.size(); ++i) {
+    html.open("circle", {{"cx", svgNumber(plot.slotCentre(i, labels))},
+                         {"cy", svgNumber(plot.y(values[i]))},
+                         {"r", svgNumber(kPointRadius)},
+                         {"class", seriesClass(0)}});
+    html.element("title", first.labels[i] + ": " + std::to_string(values[i]) + " " + first.unit)
+        .close();
+  }
+  closeChart(html, first, false);
+}
+
+}  // namespace pages

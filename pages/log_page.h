@@ -1,0 +1,28 @@
+#ifndef ZVK_PAGES_LOG_PAGE_H_
+#define ZVK_PAGES_LOG_PAGE_H_
+
+#include <string>
+#include <vector>
+
+#include "cli/summary_text.h"
+#include "cli/ubn_lines.h"
+#include "pages/charts.h"
+#include "pages/station_details.h"
+
+namespace pages {
+
+// What the page of one scored log shows: the plug-in's result as it gave it,
+// and the charts made from the log.
+struct LogPage {
+  cli::Summary summary;                  // GetResult0's text, read back
+  std::vector<cli::UbnGroup> ubnGroups;  // the UBN file, grouped by reason
+  std::vector<DetailRow> station;
+  ChartData rate;    // QSOs per hour by band
+  ChartData growth;  // the claimed score after each hour
+};
+
+std::string logPage(const LogPage& page);
+
+}  // namespace pages
+
+#endif  // ZVK_PAGES_LOG_PAGE_H_

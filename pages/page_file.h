@@ -1,0 +1,15 @@
+#ifndef ZVK_PAGES_PAGE_FILE_H_
+#define ZVK_PAGES_PAGE_FILE_H_
+
+#include <string>
+
+namespace pages {
+
+// Writes `document` to `path` whole or not at all: into a file beside it,
+// renamed over `path` once every byte is written. Throws std::runtime_error
+// naming the file and the reason.
+void writePageFile(const std::string& path, const std::string& document);
+
+}  // namespace pages
+
+#endif  // ZVK_PAGES_PAGE_FILE_H_

@@ -1,0 +1,27 @@
+#ifndef ZVK_PAGES_STATION_DETAILS_H_
+#define ZVK_PAGES_STATION_DETAILS_H_
+
+#include <string>
+#include <vector>
+
+#include "cli/qso.h"
+
+namespace pages {
+
+struct DetailRow {
+  std::string label;
+  std::string value;  // may hold line breaks (a soapbox)
+};
+
+// The station as a log's Cabrillo header gives it: call, operators, every
+// category, name, club, location and soapbox, the empty ones left out; none
+// for a log without such header lines (ADIF, say).
+std::vector<DetailRow> stationFromHeader(const cli::ImportedLog& log);
+
+// The same from the plug-in's settings file `path` (for a log without a
+// Cabrillo header); empty when the file holds none of them.
+std::vector<DetailRow> stationFromSettings(const std::string& path);
+
+}  // namespace pages
+
+#endif  // ZVK_PAGES_STATION_DETAILS_H_
