@@ -1,29 +1,29 @@
 #include "cli/check_command.h"
 
-#include "cli/json_text.h"
+#include "host/json_text.h"
 
 namespace cli {
 namespace {
 
-std::string answerKey(CallCheck answer) {
+std::string answerKey(host::CallCheck answer) {
   switch (answer) {
-    case CallCheck::kCounts:
+    case host::CallCheck::kCounts:
       return "counts";
-    case CallCheck::kDupe:
+    case host::CallCheck::kDupe:
       return "dupe";
-    case CallCheck::kNoContestQso:
+    case host::CallCheck::kNoContestQso:
       return "no-contest-qso";
   }
   return "answer " + std::to_string(static_cast<int>(answer));
 }
 
-std::string answerText(CallCheck answer) {
+std::string answerText(host::CallCheck answer) {
   switch (answer) {
-    case CallCheck::kCounts:
+    case host::CallCheck::kCounts:
       return "would count";
-    case CallCheck::kDupe:
+    case host::CallCheck::kDupe:
       return "is a dupe";
-    case CallCheck::kNoContestQso:
+    case host::CallCheck::kNoContestQso:
       return "is not a contest QSO";
   }
   return "got the unknown answer " + std::to_string(static_cast<int>(answer));
@@ -32,14 +32,14 @@ std::string answerText(CallCheck answer) {
 }  // namespace
 
 std::string checkReport(const std::string& call, const std::string& band, const std::string& mode,
-                        CallCheck answer, const std::string& exchange, bool json) {
+                        host::CallCheck answer, const std::string& exchange, bool json) {
   if (json) {
     const nlohmann::ordered_json report = {{"call", call},
                                            {"band", band},
                                            {"mode", mode},
                                            {"answer", answerKey(answer)},
                                            {"exchange", exchange}};
-    return layoutJson(report, {}) + "\n";
+    return host::layoutJson(report, {}) + "\n";
   }
   std::string text = call + " on " + band + " " + mode + " " + answerText(answer) + "\n";
   if (!exchange.empty()) text += "Exchange sent before: " + exchange + "\n";

@@ -3,13 +3,13 @@
 
 #include <string>
 
-#include "cli/plugin_library.h"
+#include "host/plugin_library.h"
 
 namespace cli {
 
 // The answer to "would this QSO count now?", as text or as JSON.
 std::string checkReport(const std::string& call, const std::string& band, const std::string& mode,
-                        CallCheck answer, const std::string& exchange, bool json);
+                        host::CallCheck answer, const std::string& exchange, bool json);
 
 }  // namespace cli
 

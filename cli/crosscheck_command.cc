@@ -3,13 +3,14 @@
 #include <iostream>
 
 #include "cli/crosscheck_options.h"
-#include "cli/input_error.h"
-#include "cli/log_folder.h"
 #include "cli/options.h"
-#include "cli/progress.h"
 #include "crosscheck/crosscheck.h"
 #include "crosscheck/output_folder.h"
 #include "crosscheck/write_results.h"
+#include "host/progress.h"
+#include "import/input_error.h"
+#include "import/log_folder.h"
+#include "pages/contest_pages.h"
 
 namespace cli {
 namespace {
@@ -32,7 +33,7 @@ crosscheck::Request makeRequest(const CrosscheckOptions& options) {
   if (!options.overridesFile.empty()) {
     request.overrides = crosscheck::readOverrides(options.overridesFile);
   }
-  request.files = listLogFiles(options.logs);
+  request.files = imports::listLogFiles(options.logs);
   return request;
 }
 
@@ -58,13 +59,15 @@ std::string summary(const crosscheck::Results& results, const std::string& outDi
 
 int check(const CrosscheckOptions& options) {
   crosscheck::Request request = makeRequest(options);
-  Progress progress(request.files.size(), "Reading", "logs");
+  host::Progress progress(request.files.size(), "Reading", "logs");
   request.onFileRead = [&progress] { progress.advance(); };
   crosscheck::Results results = crosscheckContest(request);
   for (const crosscheck::UnreadableLog& log : results.unreadable) {
-    std::cerr << describe({log.file, log.line, log.error}) << "\n";
+    std::cerr << imports::describe({log.file, log.line, log.error}) << "\n";
   }
-  crosscheck::writeResults(results, options.outDir);
+  crosscheck::writeResults(results, options.outDir, [&](const std::string& folder) {
+    pages::writeContestPages(results, folder);
+  });
   std::cout << summary(results, options.outDir) << "\n";
   return results.unreadable.empty() ? kOk : kUnreadableLog;
 }

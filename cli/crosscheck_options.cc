@@ -18,8 +18,8 @@ bool isOption(const std::string& argument) {
   return argument.size() > 2 && argument.compare(0, 2, "--") == 0;
 }
 
-UtcTime readDate(const std::string& option, const std::string& value) {
-  std::optional<UtcTime> date = parseDateTimeOption(value);
+imports::UtcTime readDate(const std::string& option, const std::string& value) {
+  std::optional<imports::UtcTime> date = imports::parseDateTimeOption(value);
   if (!date) {
     throw UsageError(option + ": \"" + value +
                      "\" is not a date (YYYY-MM-DD or YYYY-MM-DDTHH:MM, UTC)");

@@ -5,15 +5,15 @@
 #include <string>
 #include <vector>
 
-#include "cli/utc_time.h"
+#include "import/utc_time.h"
 
 namespace cli {
 
 struct CrosscheckOptions {
   bool help = false;
   std::vector<std::string> logs;  // files and folders
-  std::optional<UtcTime> from;
-  std::optional<UtcTime> to;
+  std::optional<imports::UtcTime> from;
+  std::optional<imports::UtcTime> to;
   std::string contestFile;  // empty: the built-in ZVK CW Contest
   std::string outDir = "crosscheck";
   std::string overridesFile;  // empty: none

@@ -9,14 +9,15 @@
 #include <sstream>
 
 #include "cli/check_command.h"
+#include "cli/contest_setup.h"
 #include "cli/crosscheck_command.h"
-#include "cli/evaluation.h"
-#include "cli/input_error.h"
-#include "cli/log_import.h"
-#include "cli/log_page_file.h"
 #include "cli/options.h"
-#include "cli/output_files.h"
-#include "cli/result_report.h"
+#include "host/evaluation.h"
+#include "host/output_files.h"
+#include "host/result_report.h"
+#include "import/input_error.h"
+#include "import/log_import.h"
+#include "pages/log_page_file.h"
 
 namespace {
 
@@ -41,44 +42,44 @@ void enterOutputFolder(const std::string& outDir) {
   std::filesystem::current_path(outDir);
 }
 
-int writePage(cli::PluginLibrary& plugin, const cli::Options& options,
-              const std::vector<cli::ImportedLog>& logs, const cli::ContestSetup& setup,
-              const cli::Summary& summary, const cli::Evaluation& evaluation) {
+int writePage(host::PluginLibrary& plugin, const cli::Options& options,
+              const std::vector<imports::ImportedLog>& logs, const host::ContestSetup& setup,
+              const host::Summary& summary, const host::Evaluation& evaluation) {
   try {
-    cli::writeLogPageFile(options.htmlFile, plugin, setup, logs, summary,
-                          readText(evaluation.ubnFile));
+    pages::writeLogPageFile(options.htmlFile, plugin, setup, logs, summary,
+                            readText(evaluation.ubnFile));
   } catch (const std::exception& error) {
     return fail(kCannotRun, error.what());
   }
   return kOk;
 }
 
-int score(cli::PluginLibrary& plugin, const cli::Options& options,
-          const std::vector<cli::ImportedLog>& logs, const cli::ContestSetup& setup) {
-  cli::Evaluation evaluation = cli::evaluate(plugin, setup, logs);
-  std::optional<cli::Summary> summary = cli::parseSummary(evaluation.summary);
+int score(host::PluginLibrary& plugin, const cli::Options& options,
+          const std::vector<imports::ImportedLog>& logs, const host::ContestSetup& setup) {
+  host::Evaluation evaluation = host::evaluate(plugin, setup, logs);
+  std::optional<host::Summary> summary = host::parseSummary(evaluation.summary);
   if ((options.json || !options.htmlFile.empty()) && !summary) {
     return fail(kCannotRun, "the plug-in's result text has an unexpected layout");
   }
   if (options.json) {
-    std::cout << cli::jsonReport(*summary, evaluation.ubnFile,
-                                 cli::groupUbnLines(readText(evaluation.ubnFile)),
-                                 evaluation.filesWritten, options.outDir);
+    std::cout << host::jsonReport(*summary, evaluation.ubnFile,
+                                  host::groupUbnLines(readText(evaluation.ubnFile)),
+                                  evaluation.filesWritten, options.outDir);
   } else {
-    std::cout << cli::textReport(evaluation.summary, evaluation.ubnFile, evaluation.filesWritten,
-                                 options.outDir);
+    std::cout << host::textReport(evaluation.summary, evaluation.ubnFile, evaluation.filesWritten,
+                                  options.outDir);
   }
   if (options.htmlFile.empty()) return kOk;
   return writePage(plugin, options, logs, setup, *summary, evaluation);
 }
 
-int check(cli::PluginLibrary& plugin, const cli::Options& options,
-          const std::vector<cli::ImportedLog>& logs, const cli::ContestSetup& setup) {
-  cli::ContestSetup withoutCabrillo = setup;
+int check(host::PluginLibrary& plugin, const cli::Options& options,
+          const std::vector<imports::ImportedLog>& logs, const host::ContestSetup& setup) {
+  host::ContestSetup withoutCabrillo = setup;
   withoutCabrillo.cabrillo = false;  // a question about one call needs no Cabrillo log
-  cli::loadLogs(plugin, withoutCabrillo, logs);
+  host::loadLogs(plugin, withoutCabrillo, logs);
   std::string exchange;
-  cli::CallCheck answer =
+  host::CallCheck answer =
       plugin.checkCall(options.checkCall, options.checkMode, options.checkBand, &exchange);
   std::cout << cli::checkReport(options.checkCall, options.checkBand, options.checkMode, answer,
                                 exchange, options.json);
@@ -86,18 +87,18 @@ int check(cli::PluginLibrary& plugin, const cli::Options& options,
 }
 
 int run(const cli::Options& options) {
-  std::vector<cli::ImportedLog> logs;
+  std::vector<imports::ImportedLog> logs;
   try {
-    for (const std::string& path : options.logs) logs.push_back(cli::readLogFile(path));
-  } catch (const cli::InputError& error) {
+    for (const std::string& path : options.logs) logs.push_back(imports::readLogFile(path));
+  } catch (const imports::InputError& error) {
     return fail(kBadInput, error.what());
   }
-  cli::ContestSetup setup = cli::contestSetup(options, logs);
+  host::ContestSetup setup = contestSetup(options, logs);
   if (options.yes) setenv("STATS_DIALOG", "ok", 1);
-  std::unique_ptr<cli::PluginLibrary> plugin;
+  std::unique_ptr<host::PluginLibrary> plugin;
   try {
-    plugin = std::make_unique<cli::PluginLibrary>(
-        options.pluginPath.empty() ? cli::defaultPluginPath() : options.pluginPath);
+    plugin = std::make_unique<host::PluginLibrary>(
+        options.pluginPath.empty() ? host::defaultPluginPath() : options.pluginPath);
     enterOutputFolder(options.outDir);
   } catch (const std::exception& error) {
     return fail(kCannotRun, error.what());

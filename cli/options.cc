@@ -1,13 +1,13 @@
 #include "cli/options.h"
 
-#include "cli/text_case.h"
+#include "import/text_case.h"
 #include "zvk_version.h"
 
 namespace cli {
 namespace {
 
-std::optional<UtcTime> readDate(const std::string& option, const std::string& value) {
-  std::optional<UtcTime> date = parseDateTimeOption(value);
+std::optional<imports::UtcTime> readDate(const std::string& option, const std::string& value) {
+  std::optional<imports::UtcTime> date = imports::parseDateTimeOption(value);
   if (!date) {
     throw UsageError(option + ": \"" + value +
                      "\" is not a date (YYYY-MM-DD or YYYY-MM-DDTHH:MM, UTC)");
@@ -96,8 +96,8 @@ class ArgumentReader {
     }
     options->logs = {operands[0]};
     options->checkCall = operands[1];
-    options->checkBand = toLower(operands[2]);
-    if (operands.size() == 4) options->checkMode = toUpper(operands[3]);
+    options->checkBand = imports::toLower(operands[2]);
+    if (operands.size() == 4) options->checkMode = imports::toUpper(operands[3]);
   }
 
   const std::vector<std::string>& arguments_;

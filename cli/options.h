@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/utc_time.h"
+#include "import/utc_time.h"
 
 namespace cli {
 
@@ -22,8 +22,8 @@ struct Options {
   bool version = false;  // --version
   std::vector<std::string> logs;
   std::string call;  // --call
-  std::optional<UtcTime> from;
-  std::optional<UtcTime> to;
+  std::optional<imports::UtcTime> from;
+  std::optional<imports::UtcTime> to;
   bool cabrillo = false;
   std::string outDir = ".";
   bool yes = false;

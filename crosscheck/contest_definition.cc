@@ -37,8 +37,8 @@ Value orReject(std::optional<Value> value, const Setting& setting, const std::st
   return std::move(*value);
 }
 
-cli::UtcTime readTime(const Setting& setting) {
-  return orReject(cli::parseDateTimeOption(setting.value), setting,
+imports::UtcTime readTime(const Setting& setting) {
+  return orReject(imports::parseDateTimeOption(setting.value), setting,
                   "is not a date (YYYY-MM-DD or YYYY-MM-DDTHH:MM, UTC)");
 }
 
@@ -146,7 +146,7 @@ void requireKeys(const std::vector<const Key*>& given, const std::string& file) 
 void requirePeriod(const ContestDefinition& definition, const platform::IniText& ini,
                    const std::string& file) {
   if (!definition.from || !definition.to) return;
-  auto fields = [](const cli::UtcTime& t) {
+  auto fields = [](const imports::UtcTime& t) {
     return std::tie(t.year, t.month, t.day, t.hour, t.minute, t.second);
   };
   if (fields(*definition.from) < fields(*definition.to)) return;

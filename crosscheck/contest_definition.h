@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "cli/utc_time.h"
+#include "import/utc_time.h"
 #include "log/rule_set.h"
 
 namespace crosscheck {
@@ -19,8 +19,8 @@ enum class ExchangeKind { kFixed, kSerial };
 struct ContestDefinition {
   std::string name;
   rules::RuleSet rules;
-  std::optional<cli::UtcTime> from;  // unset: the first QSO of all logs
-  std::optional<cli::UtcTime> to;    // unset: the last QSO of all logs
+  std::optional<imports::UtcTime> from;  // unset: the first QSO of all logs
+  std::optional<imports::UtcTime> to;    // unset: the last QSO of all logs
   ExchangeKind exchange = ExchangeKind::kFixed;
   // Fields each station's half of a Cabrillo QSO line has after its call
   // ("rst", "exch"): how a line with an empty field is still split.

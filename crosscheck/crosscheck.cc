@@ -30,8 +30,8 @@ Period periodOf(const ContestDefinition& definition, const ContestLogs& contest)
     period.to = std::max(period.to, line.minute);
   }
   if (contest.lines.empty()) period = {0, 0};
-  if (definition.from) period.from = minuteOf(cli::toOleDate(*definition.from));
-  if (definition.to) period.to = minuteOf(cli::toOleDate(*definition.to));
+  if (definition.from) period.from = minuteOf(imports::toOleDate(*definition.from));
+  if (definition.to) period.to = minuteOf(imports::toOleDate(*definition.to));
   return period;
 }
 

@@ -1,6 +1,6 @@
 #include "crosscheck/definition_values.h"
 
-#include "cli/text_case.h"
+#include "import/text_case.h"
 
 namespace crosscheck {
 namespace {
@@ -34,7 +34,7 @@ bool isLetterOrDigit(char c) {
 
 // A wavelength as hosts name bands: digits (a decimal point allowed), then m or cm.
 bool isBandName(std::string_view name) {
-  std::string lower = cli::toLower(name);
+  std::string lower = imports::toLower(name);
   std::size_t unit = lower.size() > 2 && lower.compare(lower.size() - 2, 2, "cm") == 0 ? 2 : 1;
   if (lower.size() <= unit || lower.back() != 'm' || !isDigit(lower[0])) return false;
   for (std::size_t i = 0; i + unit < lower.size(); ++i) {
@@ -122,8 +122,9 @@ std::optional<rules::PointsRule> parsePoints(std::string_view text) {
 
 std::optional<rules::DupeRule> parseDupes(std::string_view text) {
   constexpr std::string_view kHours = "hours:";
-  if (cli::toLower(text) == "band") return rules::DupeRule{rules::DupeRule::Kind::kOncePerBand, 0};
-  if (!cli::startsWithNoCase(text, kHours)) return std::nullopt;
+  if (imports::toLower(text) == "band")
+    return rules::DupeRule{rules::DupeRule::Kind::kOncePerBand, 0};
+  if (!imports::startsWithNoCase(text, kHours)) return std::nullopt;
   std::optional<int> hours = parseCount(text.substr(kHours.size()), kMostDupeHours);
   if (!hours || *hours == 0) return std::nullopt;
   return rules::DupeRule{rules::DupeRule::Kind::kWithinHours, *hours};
@@ -131,7 +132,7 @@ std::optional<rules::DupeRule> parseDupes(std::string_view text) {
 
 std::optional<std::size_t> parseWord(std::string_view text, const std::vector<std::string>& words) {
   for (std::size_t i = 0; i < words.size(); ++i) {
-    if (cli::toLower(text) == cli::toLower(words[i])) return i;
+    if (imports::toLower(text) == imports::toLower(words[i])) return i;
   }
   return std::nullopt;
 }

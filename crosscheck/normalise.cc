@@ -1,7 +1,7 @@
 #include "crosscheck/normalise.h"
 
-#include "cli/log_import.h"
-#include "cli/text_case.h"
+#include "import/log_import.h"
+#include "import/text_case.h"
 
 namespace crosscheck {
 namespace {
@@ -9,10 +9,10 @@ namespace {
 constexpr Minute kMinutesPerHour = 60;
 
 TextId internUpper(const std::string& text, TextPool& texts) {
-  return texts.intern(cli::toUpper(text));
+  return texts.intern(imports::toUpper(text));
 }
 
-Line normaliseQso(const cli::Qso& qso, TextPool& texts) {
+Line normaliseQso(const imports::Qso& qso, TextPool& texts) {
   Line line;
   line.minute = minuteOf(qso.time);
   line.call = internUpper(qso.call, texts);
@@ -24,11 +24,11 @@ Line normaliseQso(const cli::Qso& qso, TextPool& texts) {
   return line;
 }
 
-LogHeader headerOf(const cli::ImportedLog& log) {
+LogHeader headerOf(const imports::ImportedLog& log) {
   LogHeader header;
-  header.call = cli::toUpper(cli::entrantCall(log));
+  header.call = imports::toUpper(imports::entrantCall(log));
   header.file = log.fileName;
-  for (const cli::HeaderValue& value : log.categories) {
+  for (const imports::HeaderValue& value : log.categories) {
     header.category.emplace_back(value.tag, value.value);
   }
   if (log.claimedScore) header.claimedScore = *log.claimedScore;
@@ -44,11 +44,11 @@ Minute minuteOf(const COleDateTime& time) {
   return static_cast<Minute>(platform::hourNumber(calendar) * kMinutesPerHour + calendar.minute);
 }
 
-NormalLog normaliseLog(const cli::ImportedLog& log, TextPool& texts) {
+NormalLog normaliseLog(const imports::ImportedLog& log, TextPool& texts) {
   NormalLog normal;
   normal.header = headerOf(log);
   normal.lines.reserve(log.qsos.size());
-  for (const cli::Qso& qso : log.qsos) normal.lines.push_back(normaliseQso(qso, texts));
+  for (const imports::Qso& qso : log.qsos) normal.lines.push_back(normaliseQso(qso, texts));
   return normal;
 }
 

@@ -3,8 +3,8 @@
 
 #include <vector>
 
-#include "cli/qso.h"
 #include "crosscheck/contest_logs.h"
+#include "import/qso.h"
 
 namespace crosscheck {
 
@@ -16,7 +16,7 @@ struct NormalLog {
 
 // Interns the texts of `log` into `texts`: calls and exchanges in upper case,
 // times as minutes. The importer's strings can be dropped afterwards.
-NormalLog normaliseLog(const cli::ImportedLog& log, TextPool& texts);
+NormalLog normaliseLog(const imports::ImportedLog& log, TextPool& texts);
 
 // Minutes since 1899-12-30 of a valid date, seconds dropped as the
 // plug-in's hour numbers drop minutes.

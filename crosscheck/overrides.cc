@@ -3,7 +3,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "cli/text_case.h"
+#include "import/text_case.h"
 
 namespace crosscheck {
 namespace {
@@ -33,7 +33,7 @@ Override parseOverride(const std::string& text, const std::string& file, std::in
   while (!reason.empty() && (reason.back() == '\r' || reason.back() == ' ')) reason.pop_back();
   if (result.empty()) fail(file, at, "expected CALL LINE RESULT reason...");
   Override entry;
-  entry.call = cli::toUpper(call);
+  entry.call = imports::toUpper(call);
   entry.line = readLineNumber(line, file, at);
   std::optional<Result> named = resultFromName(result);
   if (!named) fail(file, at, "RESULT: \"" + result + "\" is no result (ok, not-in-log, ...)");

@@ -3,8 +3,8 @@
 #include <future>
 #include <map>
 
-#include "cli/log_import.h"
 #include "crosscheck/normalise.h"
+#include "import/log_import.h"
 
 namespace crosscheck {
 namespace {
@@ -69,7 +69,7 @@ class LogCollector {
   std::map<std::string, std::vector<std::string>> filesOfCall_;
 };
 
-void takeResult(cli::ReadResult result, ContestLogs* contest, LogCollector* collector) {
+void takeResult(imports::ReadResult result, ContestLogs* contest, LogCollector* collector) {
   if (!result.log) {
     contest->unreadable.push_back({result.error.file, result.error.line, result.error.message});
     return;
@@ -79,18 +79,18 @@ void takeResult(cli::ReadResult result, ContestLogs* contest, LogCollector* coll
 
 }  // namespace
 
-ContestLogs readLogs(const std::vector<std::string>& files, const cli::CabrilloLayout& layout,
+ContestLogs readLogs(const std::vector<std::string>& files, const imports::CabrilloLayout& layout,
                      const std::function<void()>& onFileRead) {
   ContestLogs contest;
   LogCollector collector(&contest);
   auto readAhead = [&layout](const std::string& file) {
     return std::async(std::launch::async,
-                      [&layout, file] { return cli::tryReadLogFile(file, layout); });
+                      [&layout, file] { return imports::tryReadLogFile(file, layout); });
   };
-  std::future<cli::ReadResult> next;
+  std::future<imports::ReadResult> next;
   if (!files.empty()) next = readAhead(files[0]);
   for (std::size_t i = 0; i < files.size(); ++i) {
-    cli::ReadResult result = next.get();
+    imports::ReadResult result = next.get();
     if (i + 1 < files.size()) next = readAhead(files[i + 1]);
     takeResult(std::move(result), &contest, &collector);
     onFileRead();

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "cli/cabrillo_stations.h"
 #include "crosscheck/contest_logs.h"
+#include "import/cabrillo_stations.h"
 
 namespace crosscheck {
 
@@ -15,7 +15,7 @@ namespace crosscheck {
 // A file that is no log goes to `unreadable`; of two files with one entrant
 // call, the one with more QSO lines is kept and both go to `duplicateLogs`.
 // `onFileRead` is called once per file.
-ContestLogs readLogs(const std::vector<std::string>& files, const cli::CabrilloLayout& layout,
+ContestLogs readLogs(const std::vector<std::string>& files, const imports::CabrilloLayout& layout,
                      const std::function<void()>& onFileRead);
 
 }  // namespace crosscheck

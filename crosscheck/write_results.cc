@@ -8,7 +8,6 @@
 #include "crosscheck/output_folder.h"
 #include "crosscheck/results_csv.h"
 #include "crosscheck/results_json.h"
-#include "pages/contest_pages.h"
 
 namespace crosscheck {
 namespace {
@@ -35,13 +34,14 @@ std::string reportFileName(const std::string& call) {
   return cabrillo::makeFileStem(CString(call.c_str())).str() + ".txt";
 }
 
-void writeResults(const Results& results, const std::string& dir) {
+void writeResults(const Results& results, const std::string& dir, const FolderWriter& alsoWrite) {
   writeFolderWhole(dir, [&](const std::string& temporary) {
-    // The reports and pages are many small files: written on a second
-    // thread while the JSON, the largest file, is written here.
+    // The reports and whatever the caller adds are many small files:
+    // written on a second thread while the JSON, the largest file, is
+    // written here.
     std::future<void> reports = std::async(std::launch::async, [&] {
       writeReports(results, temporary);
-      pages::writeContestPages(results, temporary);
+      if (alsoWrite) alsoWrite(temporary);
     });
     try {
       writeTextFile(temporary + "/" + kJsonFile,

@@ -1,6 +1,7 @@
 #ifndef ZVK_CROSSCHECK_WRITE_RESULTS_H_
 #define ZVK_CROSSCHECK_WRITE_RESULTS_H_
 
+#include <functional>
 #include <string>
 
 #include "crosscheck/results.h"
@@ -11,10 +12,12 @@ namespace crosscheck {
 // file name as the plug-in makes its Cabrillo file name.
 std::string reportFileName(const std::string& call);
 
-// Writes results.json, results.csv, reports/<CALL>.txt and the pages
-// (index.html, entrants/<CALL>.html) into `dir`, whole or not at all.
-// Throws OutputError.
-void writeResults(const Results& results, const std::string& dir);
+// Writes more files into the folder being made, such as the pages.
+using FolderWriter = std::function<void(const std::string& folder)>;
+
+// Writes results.json, results.csv, reports/<CALL>.txt and what `alsoWrite`
+// writes into `dir`, whole or not at all. Throws OutputError.
+void writeResults(const Results& results, const std::string& dir, const FolderWriter& alsoWrite);
 
 }  // namespace crosscheck
 

@@ -1,13 +1,13 @@
 // The Cabrillo importer of zvk-score on any text, in the layouts of contests
 // with an exchange alone, a report and an exchange, and a longer exchange.
-#include "cli/cabrillo_import.h"
 #include "fuzz/imported_log_check.h"
+#include "import/cabrillo_import.h"
 
 namespace {
 
 template <int kExchangeFields>
-cli::ImportedLog importInLayout(std::string_view buffer, const std::string& fileName) {
-  return cli::importCabrillo(buffer, fileName, cli::CabrilloLayout{kExchangeFields});
+imports::ImportedLog importInLayout(std::string_view buffer, const std::string& fileName) {
+  return imports::importCabrillo(buffer, fileName, imports::CabrilloLayout{kExchangeFields});
 }
 
 }  // namespace

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "cli/input_error.h"
 #include "fuzz/check.h"
+#include "import/input_error.h"
 
 namespace {
 
@@ -13,18 +13,18 @@ bool upperCase(const std::string& text) {
 
 }  // namespace
 
-void importAndCheck(cli::ImportedLog (*import)(std::string_view, const std::string&),
+void importAndCheck(imports::ImportedLog (*import)(std::string_view, const std::string&),
                     const std::uint8_t* data, std::size_t size) {
   const std::string_view buffer(reinterpret_cast<const char*>(data), size);
   const int lineCount = static_cast<int>(std::count(buffer.begin(), buffer.end(), '\n')) + 1;
-  cli::ImportedLog log;
+  imports::ImportedLog log;
   try {
     log = import(buffer, "fuzz.log");
-  } catch (const cli::InputError&) {
+  } catch (const imports::InputError&) {
     return;
   }
   int previousLine = 1;
-  for (const cli::Qso& qso : log.qsos) {
+  for (const imports::Qso& qso : log.qsos) {
     require(qso.line >= previousLine && qso.line <= lineCount, "QSO line number out of order");
     require(upperCase(qso.mode), "mode not in upper case");
     previousLine = qso.line;

@@ -29,10 +29,10 @@ std::size_t seriesFor(const std::string& band, std::size_t hours, ChartData* cha
 
 }  // namespace
 
-std::vector<HourlyQso> hourlyQsos(const std::vector<cli::ImportedLog>& logs) {
+std::vector<HourlyQso> hourlyQsos(const std::vector<imports::ImportedLog>& logs) {
   std::vector<HourlyQso> qsos;
-  for (const cli::ImportedLog& log : logs) {
-    for (const cli::Qso& qso : log.qsos) {
+  for (const imports::ImportedLog& log : logs) {
+    for (const imports::Qso& qso : log.qsos) {
       qsos.push_back({dupe_window::hourOfStoredQso(qso.time), qso.band});
     }
   }

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/qso.h"
+#include "import/qso.h"
 #include "pages/charts.h"
 
 namespace pages {
@@ -18,7 +18,7 @@ struct HourlyQso {
 };
 
 // Every QSO of the logs, in file order, by hour and band.
-std::vector<HourlyQso> hourlyQsos(const std::vector<cli::ImportedLog>& logs);
+std::vector<HourlyQso> hourlyQsos(const std::vector<imports::ImportedLog>& logs);
 
 // "11-29 12:00": the hour as a chart label, UTC.
 std::string hourLabel(std::int64_t hour);

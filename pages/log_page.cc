@@ -9,7 +9,7 @@ namespace {
 constexpr char kNoStation[] = "The log names no station details.";
 constexpr char kNoUbnLines[] = "The plug-in rejected no QSO.";
 
-void writeBandRow(HtmlWriter& html, const cli::BandRow& row) {
+void writeBandRow(HtmlWriter& html, const host::BandRow& row) {
   html.open("tr").element("th", row.band, {{"scope", "row"}});
   writeNumberCell(html, row.qsos);
   writeNumberCell(html, row.points);
@@ -17,7 +17,7 @@ void writeBandRow(HtmlWriter& html, const cli::BandRow& row) {
   html.close();
 }
 
-void writeScore(HtmlWriter& html, const cli::Summary& summary) {
+void writeScore(HtmlWriter& html, const host::Summary& summary) {
   openSection(html, "score", "Claimed score");
   html.open("p", {{"class", "score"}})
       .element("span", std::to_string(summary.claimedScore), {{"id", "claimed-score"}})
@@ -26,19 +26,19 @@ void writeScore(HtmlWriter& html, const cli::Summary& summary) {
   html.open("div", {{"class", "wide"}}).open("table", {{"id", "bands"}});
   writeHeadings(html, {{"Band", false}, {"QSOs"}, {"Points"}, {"ZVK members"}});
   html.open("tbody");
-  for (const cli::BandRow& row : summary.bands) writeBandRow(html, row);
+  for (const host::BandRow& row : summary.bands) writeBandRow(html, row);
   html.close().open("tfoot");
   writeBandRow(html, summary.total);
   html.close().close().close().close();
 }
 
-void writeUbn(HtmlWriter& html, const std::vector<cli::UbnGroup>& groups) {
+void writeUbn(HtmlWriter& html, const std::vector<host::UbnGroup>& groups) {
   openSection(html, "ubn", "Rejected and duplicate QSOs (UBN file)");
   html.open("table", {{"id", "ubn-counts"}});
   writeHeadings(html, {{"Reason", false}, {"QSOs"}});
   html.open("tbody");
   bool any = false;
-  for (const cli::UbnGroup& group : groups) {
+  for (const host::UbnGroup& group : groups) {
     html.open("tr").element("th", group.reason, {{"scope", "row"}});
     writeNumberCell(html, static_cast<long>(group.lines.size()));
     html.close();
@@ -46,7 +46,7 @@ void writeUbn(HtmlWriter& html, const std::vector<cli::UbnGroup>& groups) {
   }
   html.close().close();
   if (!any) html.element("p", kNoUbnLines);
-  for (const cli::UbnGroup& group : groups) {
+  for (const host::UbnGroup& group : groups) {
     if (group.lines.empty()) continue;
     html.element("h3", group.reason);
     writeLines(html, group.lines);
@@ -58,7 +58,7 @@ void writeUbn(HtmlWriter& html, const std::vector<cli::UbnGroup>& groups) {
 
 std::string logPage(const LogPage& page) {
   HtmlWriter html;
-  const cli::Summary& summary = page.summary;
+  const host::Summary& summary = page.summary;
   openPage(html, {summary.contestant + " in the " + summary.title,
                   summary.periodFrom + " to " + summary.periodTo, "", ""});
   openSection(html, "station", "Station");

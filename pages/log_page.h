@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "cli/summary_text.h"
-#include "cli/ubn_lines.h"
+#include "host/summary_text.h"
+#include "host/ubn_lines.h"
 #include "pages/charts.h"
 #include "pages/station_details.h"
 
@@ -14,8 +14,8 @@ namespace pages {
 // What the page of one scored log shows: the plug-in's result as it gave it,
 // and the charts made from the log.
 struct LogPage {
-  cli::Summary summary;                  // GetResult0's text, read back
-  std::vector<cli::UbnGroup> ubnGroups;  // the UBN file, grouped by reason
+  host::Summary summary;                  // GetResult0's text, read back
+  std::vector<host::UbnGroup> ubnGroups;  // the UBN file, grouped by reason
   std::vector<DetailRow> station;
   ChartData rate;    // QSOs per hour by band
   ChartData growth;  // the claimed score after each hour

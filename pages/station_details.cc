@@ -38,16 +38,16 @@ std::string categoryLabel(const std::string& tag) {
 }
 
 // Repeated tags (a soapbox of several lines) are one value, a line each.
-std::string headerValue(const std::vector<cli::HeaderValue>& header, const char* tag) {
+std::string headerValue(const std::vector<imports::HeaderValue>& header, const char* tag) {
   std::string value;
-  for (const cli::HeaderValue& field : header) {
+  for (const imports::HeaderValue& field : header) {
     if (field.tag != tag || field.value.empty()) continue;
     value += (value.empty() ? "" : "\n") + field.value;
   }
   return value;
 }
 
-void addShown(const cli::ImportedLog& log, const Shown& shown, std::vector<DetailRow>* rows) {
+void addShown(const imports::ImportedLog& log, const Shown& shown, std::vector<DetailRow>* rows) {
   if (shown.headerTag == nullptr) return;
   std::string value = headerValue(log.otherHeader, shown.headerTag);
   if (!value.empty()) rows->push_back({shown.label, value});
@@ -67,12 +67,12 @@ std::string settingsValue(const std::string& path, const char* key) {
 
 }  // namespace
 
-std::vector<DetailRow> stationFromHeader(const cli::ImportedLog& log) {
+std::vector<DetailRow> stationFromHeader(const imports::ImportedLog& log) {
   std::vector<DetailRow> rows;
   if (log.categories.empty() && log.otherHeader.empty()) return rows;
   if (!log.ownCall.empty()) rows.push_back({"Call", log.ownCall});
   for (std::size_t i = 0; i < kShownBeforeCategories; ++i) addShown(log, kShown[i], &rows);
-  for (const cli::HeaderValue& category : log.categories) {
+  for (const imports::HeaderValue& category : log.categories) {
     if (!category.value.empty()) rows.push_back({categoryLabel(category.tag), category.value});
   }
   for (std::size_t i = kShownBeforeCategories; i < std::size(kShown); ++i) {

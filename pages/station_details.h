@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/qso.h"
+#include "import/qso.h"
 
 namespace pages {
 
@@ -16,7 +16,7 @@ struct DetailRow {
 // The station as a log's Cabrillo header gives it: call, operators, every
 // category, name, club, location and soapbox, the empty ones left out; none
 // for a log without such header lines (ADIF, say).
-std::vector<DetailRow> stationFromHeader(const cli::ImportedLog& log);
+std::vector<DetailRow> stationFromHeader(const imports::ImportedLog& log);
 
 // The same from the plug-in's settings file `path` (for a log without a
 // Cabrillo header); empty when the file holds none of them.

@@ -3,7 +3,7 @@
 
 #include <filesystem>
 
-#include "cli/log_import.h"
+#include "import/log_import.h"
 #include "tests/cli/json_value.h"
 #include "tests/cli/zvk_score_runner.h"
 #include "tests/support/temp_dir.h"
@@ -43,10 +43,10 @@ class SamplesTest : public testing_support::TempDirTest {
 
 TEST_F(SamplesTest, ImportersReadEveryQsoWithCallAndBand) {
   for (const Sample& sample : kSamples) {
-    cli::ImportedLog log = cli::readLogFile(path(sample));
+    imports::ImportedLog log = imports::readLogFile(path(sample));
     EXPECT_EQ(log.qsos.size(), sample.qsos) << sample.file;
     EXPECT_FALSE(log.ownCall.empty()) << sample.file;
-    for (const cli::Qso& qso : log.qsos) {
+    for (const imports::Qso& qso : log.qsos) {
       EXPECT_FALSE(qso.call.empty()) << sample.file << ":" << qso.line;
       EXPECT_FALSE(qso.band.empty()) << sample.file << ":" << qso.line;
       EXPECT_EQ(qso.time.m_status, COleDateTime::valid) << sample.file << ":" << qso.line;

@@ -35,7 +35,7 @@ std::string definitionText(const Lines& changes) {
   return text;
 }
 
-std::string timeText(const std::optional<cli::UtcTime>& t) {
+std::string timeText(const std::optional<imports::UtcTime>& t) {
   if (!t) return "-";
   char text[32];
   std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d", t->year, t->month, t->day, t->hour,

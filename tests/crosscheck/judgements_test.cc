@@ -49,8 +49,8 @@ class JudgementsTest : public testing_support::TempDirTest {
 
   static crosscheck::ContestDefinition zvkWithPeriod() {
     crosscheck::ContestDefinition definition = crosscheck::zvkCwDefinition();
-    definition.from = cli::UtcTime{2025, 11, 29, 12, 0, 0};
-    definition.to = cli::UtcTime{2025, 11, 29, 22, 0, 0};
+    definition.from = imports::UtcTime{2025, 11, 29, 12, 0, 0};
+    definition.to = imports::UtcTime{2025, 11, 29, 22, 0, 0};
     return definition;
   }
 };

@@ -1,0 +1,134 @@
+#include "import/cabrillo_import.h"
+
+#include "import/band_plan.h"
+#include "import/cabrillo_stations.h"
+#include "import/input_error.h"
+#include "import/text_case.h"
+#include "import/utc_time.h"
+
+namespace imports {
+namespace {
+
+constexpr int kKilohertzDigits = 3;
+constexpr std::size_t kLeadingFields = 4;  // frequency, mode, date, time
+
+using Tokens = std::vector<std::string_view>;
+
+Tokens splitBlanks(std::string_view text) {
+  Tokens tokens;
+  std::size_t start = text.find_first_not_of(" \t");
+  while (start != std::string_view::npos) {
+    std::size_t end = text.find_first_of(" \t", start);
+    tokens.push_back(text.substr(start, end - start));
+    start = text.find_first_not_of(" \t", end);
+  }
+  return tokens;
+}
+
+std::string cabrilloMode(std::string_view mode) {
+  std::string upper = toUpper(mode);
+  if (upper == "PH") return "SSB";
+  if (upper == "RY") return "RTTY";
+  if (upper == "DG") return "DATA";
+  return upper;
+}
+
+std::uint64_t readFrequency(std::string_view text, const std::string& fileName, int line) {
+  if (std::optional<std::uint64_t> edge = cabrilloBandEdge(text)) return *edge;
+  std::optional<std::uint64_t> hz = parseScaledFrequency(text, kKilohertzDigits);
+  if (!hz) {
+    throw InputError(fileName, line, "frequency",
+                     "\"" + std::string(text) + "\" is not a frequency in kHz");
+  }
+  return *hz;
+}
+
+COleDateTime readTime(std::string_view date, std::string_view clock, const std::string& fileName,
+                      int line) {
+  std::optional<UtcTime> time = parseDashedDate(date);
+  if (!time) {
+    throw InputError(fileName, line, "date",
+                     "\"" + std::string(date) + "\" is not a date (YYYY-MM-DD)");
+  }
+  if (!setTimeOfDay(clock, &*time)) {
+    throw InputError(fileName, line, "time", "\"" + std::string(clock) + "\" is not a time (HHMM)");
+  }
+  return toOleDate(*time);
+}
+
+Qso readQsoLine(const Tokens& tokens, const std::string& fileName, int line,
+                const CabrilloLayout& layout) {
+  if (tokens.size() < kLeadingFields + 2) {
+    throw InputError(fileName, line, "QSO", "needs frequency, mode, date, time, own call and call");
+  }
+  Qso qso;
+  qso.line = line;
+  qso.frequencyHz = readFrequency(tokens[0], fileName, line);
+  qso.band = bandFromFrequency(qso.frequencyHz);
+  qso.mode = cabrilloMode(tokens[1]);
+  qso.time = readTime(tokens[2], tokens[3], fileName, line);
+  StationPair stations =
+      splitStations(Tokens(tokens.begin() + kLeadingFields, tokens.end()), layout);
+  qso.myCall = stations.mine.call;
+  qso.rstSent = stations.mine.rst;
+  qso.exchSent = stations.mine.exchange;
+  qso.call = stations.theirs.call;
+  qso.rstRcvd = stations.theirs.rst;
+  qso.exchRcvd = stations.theirs.exchange;
+  return qso;
+}
+
+std::string_view trimmed(std::string_view text) {
+  std::size_t first = text.find_first_not_of(" \t\r");
+  if (first == std::string_view::npos) return std::string_view();
+  return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
+}
+
+// A claimed score is the log's own statement, not a QSO: one that is no
+// whole number is left out rather than making the log unreadable.
+std::optional<int> readClaimedScore(std::string_view text) {
+  constexpr int kMostDigits = 9;
+  if (text.empty() || text.size() > kMostDigits) return std::nullopt;
+  int score = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    score = score * 10 + (c - '0');
+  }
+  return score;
+}
+
+void readLine(std::string_view text, int line, const CabrilloLayout& layout, ImportedLog* log) {
+  std::size_t colon = text.find(':');
+  if (colon == std::string_view::npos) return;
+  std::string tag = toUpper(trimmed(text.substr(0, colon)));
+  std::string_view value = trimmed(text.substr(colon + 1));
+  if (tag == "QSO") {
+    log->qsos.push_back(readQsoLine(splitBlanks(value), log->fileName, line, layout));
+  } else if (tag == "CALLSIGN") {
+    log->ownCall = std::string(value);
+  } else if (startsWithNoCase(tag, "CATEGORY")) {
+    log->categories.push_back({tag, std::string(value)});
+  } else if (tag == "CLAIMED-SCORE") {
+    log->claimedScore = readClaimedScore(value);
+  } else {
+    log->otherHeader.push_back({tag, std::string(value)});
+  }
+}
+
+}  // namespace
+
+ImportedLog importCabrillo(std::string_view buffer, const std::string& fileName,
+                           const CabrilloLayout& layout) {
+  ImportedLog log;
+  log.fileName = fileName;
+  int line = 1;
+  for (std::size_t start = 0; start < buffer.size(); ++line) {
+    std::size_t end = buffer.find('\n', start);
+    if (end == std::string_view::npos) end = buffer.size();
+    readLine(buffer.substr(start, end - start), line, layout, &log);
+    start = end + 1;
+  }
+  return log;
+}
+
+}  // namespace imports

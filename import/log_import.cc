@@ -1,0 +1,107 @@
+#include "import/log_import.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+
+#include "import/adif_import.h"
+#include "import/cabrillo_import.h"
+#include "import/input_error.h"
+#include "import/text_case.h"
+
+namespace imports {
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+std::string_view skipLeadingBlanks(std::string_view buffer) {
+  if (buffer.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
+    buffer.remove_prefix(kByteOrderMark.size());
+  }
+  std::size_t first = buffer.find_first_not_of(" \t\r\n");
+  return first == std::string_view::npos ? std::string_view() : buffer.substr(first);
+}
+
+bool holdsAdifMarker(std::string_view buffer) {
+  for (std::size_t open = buffer.find('<'); open != std::string_view::npos;
+       open = buffer.find('<', open + 1)) {
+    std::string_view tag = buffer.substr(open, 5);
+    if (startsWithNoCase(tag, "<EOH>") || startsWithNoCase(tag, "<EOR>")) return true;
+  }
+  return false;
+}
+
+bool holdsQsoLine(std::string_view buffer) {
+  for (std::size_t start = 0;;) {
+    std::size_t end = buffer.find('\n', start);
+    std::string_view line = buffer.substr(start, end == std::string_view::npos ? end : end - start);
+    if (startsWithNoCase(skipLeadingBlanks(line), "QSO:")) return true;
+    if (end == std::string_view::npos) return false;
+    start = end + 1;
+  }
+}
+
+std::string readWholeFile(const std::string& path) {
+  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
+                                                       &std::fclose);
+  if (!file) throw InputError(path, 0, "", std::string("cannot read: ") + std::strerror(errno));
+  std::string contents;
+  char chunk[1 << 16];
+  std::size_t got;
+  while ((got = std::fread(chunk, 1, sizeof chunk, file.get())) > 0) contents.append(chunk, got);
+  if (std::ferror(file.get())) {
+    throw InputError(path, 0, "", std::string("cannot read: ") + std::strerror(errno));
+  }
+  return contents;
+}
+
+}  // namespace
+
+LogFormat detectLogFormat(std::string_view buffer) {
+  std::string_view text = skipLeadingBlanks(buffer);
+  if (text.empty()) return LogFormat::kUnknown;
+  if (text[0] == '<') return LogFormat::kAdif;
+  if (startsWithNoCase(text, "START-OF-LOG:")) return LogFormat::kCabrillo;
+  if (holdsAdifMarker(text)) return LogFormat::kAdif;
+  if (holdsQsoLine(text)) return LogFormat::kCabrillo;
+  return LogFormat::kUnknown;
+}
+
+ImportedLog importLog(std::string_view buffer, const std::string& fileName,
+                      const CabrilloLayout& layout) {
+  switch (detectLogFormat(buffer)) {
+    case LogFormat::kAdif:
+      return importAdif(buffer, fileName);
+    case LogFormat::kCabrillo:
+      return importCabrillo(buffer, fileName, layout);
+    case LogFormat::kUnknown:
+      break;
+  }
+  if (skipLeadingBlanks(buffer).empty()) throw InputError(fileName, 0, "", "the file is empty");
+  throw InputError(fileName, 0, "",
+                   "unknown format: neither ADIF (<EOH>, <EOR>) nor Cabrillo "
+                   "(START-OF-LOG:, QSO: lines)");
+}
+
+ImportedLog readLogFile(const std::string& path, const CabrilloLayout& layout) {
+  return importLog(readWholeFile(path), path, layout);
+}
+
+ReadResult tryReadLogFile(const std::string& path, const CabrilloLayout& layout) {
+  try {
+    return {readLogFile(path, layout), {}};
+  } catch (const InputError& error) {
+    return {std::nullopt, error.where()};
+  }
+}
+
+std::string entrantCall(const ImportedLog& log) {
+  if (!log.ownCall.empty()) return log.ownCall;
+  const std::string name = std::filesystem::path(log.fileName).filename().string();
+  const std::string beforeDot = name.substr(0, name.find('.'));  // calls hold no dots
+  return toUpper(beforeDot.empty() ? name : beforeDot);
+}
+
+}  // namespace imports

@@ -1,0 +1,45 @@
+#ifndef ZVK_IMPORT_LOG_IMPORT_H_
+#define ZVK_IMPORT_LOG_IMPORT_H_
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "import/cabrillo_stations.h"
+#include "import/input_error.h"
+#include "import/qso.h"
+
+namespace imports {
+
+enum class LogFormat { kAdif, kCabrillo, kUnknown };
+
+// Tells ADIF from Cabrillo by content: a text starting with '<' or holding
+// <EOH> or <EOR> is ADIF; one starting with START-OF-LOG: or holding a QSO:
+// line is Cabrillo.
+LogFormat detectLogFormat(std::string_view buffer);
+
+// The QSOs of a whole log text, whichever its format; Cabrillo lines are
+// split by `layout`. Throws InputError for an empty text, an unknown format
+// and malformed content.
+ImportedLog importLog(std::string_view buffer, const std::string& fileName,
+                      const CabrilloLayout& layout = {});
+
+// Reads and imports the file `path`. Throws InputError when it cannot be read.
+ImportedLog readLogFile(const std::string& path, const CabrilloLayout& layout = {});
+
+// One file read: the log, or where and why it could not be read.
+struct ReadResult {
+  std::optional<ImportedLog> log;
+  LogFileError error;  // set when `log` is empty
+};
+
+// readLogFile without throwing, so that one broken log stops no other.
+ReadResult tryReadLogFile(const std::string& path, const CabrilloLayout& layout = {});
+
+// The call of the station that sent `log`: its own call, else its file name
+// up to the first dot, in upper case ("logs/q1zvk.2025.cbr": "Q1ZVK").
+std::string entrantCall(const ImportedLog& log);
+
+}  // namespace imports
+
+#endif  // ZVK_IMPORT_LOG_IMPORT_H_

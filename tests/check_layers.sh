@@ -1,0 +1,34 @@
+#!/bin/sh
+# Every #include points down the layers, so no folder depends on one above it
+# and no two libraries need each other. A folder's rank: lower ranks are lower
+# layers; folders of one rank never include each other, except the plug-in's,
+# which form one layer among themselves.
+# Usage: check_layers.sh SOURCE_DIR
+set -eu
+cd "$1"
+rank() {
+  case "$1" in
+    platform) echo 0 ;;
+    log | checks | cabrillo | score | plugin) echo 1 ;;
+    import) echo 2 ;;
+    host | crosscheck) echo 3 ;;
+    pages) echo 4 ;;
+    cli) echo 5 ;;
+    *) echo "" ;;
+  esac
+}
+status=0
+for from in platform log checks cabrillo score plugin import host crosscheck pages cli; do
+  from_rank=$(rank "$from")
+  for to in $(grep -rhoE '^#include "[a-z_]+/' "$from" | sed 's/#include "//; s#/##' | sort -u); do
+    to_rank=$(rank "$to")
+    [ -z "$to_rank" ] && continue
+    [ "$to" = "$from" ] && continue
+    [ "$to_rank" -lt "$from_rank" ] && continue
+    [ "$to_rank" -eq 1 ] && [ "$from_rank" -eq 1 ] && continue
+    echo "$from/ includes $to/:"
+    grep -rnE "^#include \"$to/" "$from" | sed 's/^/  /'
+    status=1
+  done
+done
+exit $status
