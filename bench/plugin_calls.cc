@@ -34,12 +34,12 @@ int reset(int makeCabrillo) {
   a.contestant = contest_log::kContestant;
   a.periodStart = &start;
   a.periodEnd = &end;
-  return export_calls::call(&::ResetStats0, a);
+  return export_calls::call(&c_names::ResetStats0, a);
 }
 
-int add(const QsoFields& qso) { return callWithQso(&::AddData0, qso); }
+int add(const QsoFields& qso) { return callWithQso(&c_names::AddData0, qso); }
 
-int remove(const QsoFields& qso) { return callWithQso(&::RemoveData0, qso); }
+int remove(const QsoFields& qso) { return callWithQso(&c_names::RemoveData0, qso); }
 
 int check(const char* call, const char* band, char* exchOut) {
   export_calls::CheckCallArguments a;
@@ -47,7 +47,7 @@ int check(const char* call, const char* band, char* exchOut) {
   a.mode = "CW";
   a.band = a.otherBand = band;
   a.exchOut = exchOut;
-  return export_calls::call(&::CheckCall0, a);
+  return export_calls::call(&c_names::CheckCall0, a);
 }
 
 const char* result() {

@@ -112,7 +112,7 @@ class ExportCalls {
 
  private:
   void setQueries() {
-    require(GetNumberOfSets() == 1 && Stats::GetNumberOfSets() == 1, "set count is not 1");
+    require(c_names::GetNumberOfSets() == 1 && ::GetNumberOfSets() == 1, "set count is not 1");
     require(GetExchgCount0(in_.text(), in_.text(), in_.text()) == 1, "exchange count is not 1");
     int index = in_.integer();
     require(std::strcmp(GetSetName(index), index == 0 ? "ZVK-CW-CONTEST (C)" : "") == 0,
@@ -122,7 +122,7 @@ class ExportCalls {
 
   void addData() {
     QsoArguments a = readQsoArguments(in_);
-    int result = export_calls::call(in_.flag() ? &::AddData0 : &Stats::AddData0, a);
+    int result = export_calls::call(in_.flag() ? &c_names::AddData0 : &::AddData0, a);
     require(result == 0 || result == 1, "AddData0 answered neither 0 nor 1");
     if (result == 1) model_.store(recordOf(a));
     model_.requireSameAs(g_log);
@@ -131,7 +131,7 @@ class ExportCalls {
 
   void removeData() {
     QsoArguments a = readQsoArguments(in_);
-    int result = export_calls::call(in_.flag() ? &::RemoveData0 : &Stats::RemoveData0, a);
+    int result = export_calls::call(in_.flag() ? &c_names::RemoveData0 : &::RemoveData0, a);
     require(result == 0 || result == 1, "RemoveData0 answered neither 0 nor 1");
     if (result == 0) return model_.requireSameAs(g_log);
     model_.followRemoval(recordOf(a), g_log);
@@ -147,7 +147,7 @@ class ExportCalls {
     a.texts6to15[9] = in_.text();
     a.ints16to18[0] = in_.integer();
     a.doubles19to20[0] = in_.number();
-    int result = export_calls::call(&::ResetStats0, a);
+    int result = export_calls::call(&c_names::ResetStats0, a);
     require(result == 1, "ResetStats0 answered other than 1");
     require(g_ubnPath.Find("/") < 0 && g_ubnPath.Find("\\") < 0,
             "statistics file outside the working directory");
@@ -172,7 +172,7 @@ class ExportCalls {
     a.counts2to3[0] = in_.unsignedInteger();
     a.ints15to17[0] = in_.integer();
     a.doubles18to19[0] = in_.number();
-    int result = export_calls::call(in_.flag() ? &::CheckCall0 : &Stats::CheckCallFunc0, a);
+    int result = export_calls::call(in_.flag() ? &c_names::CheckCall0 : &::CheckCallFunc0, a);
     require(result == 0 || result == 1 || result == 4, "CheckCall0 answered outside 0, 1, 4");
     require(untouched(second.get()), "CheckCall0 wrote the second buffer");
     if (exchOut && result == 4) require(untouched(exchOut.get()), "no contest QSO wrote exchOut");
@@ -184,7 +184,7 @@ class ExportCalls {
 
   unsigned isValidExchange() {
     const char* t = in_.text();
-    auto function = in_.flag() ? &::IsValidExchg0 : &Stats::StatsIsValidExchg0;
+    auto function = in_.flag() ? &c_names::IsValidExchg0 : &::StatsIsValidExchg0;
     return static_cast<unsigned>(function(in_.text(), t, t, t, in_.integer(), 0, 0));
   }
 

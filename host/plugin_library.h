@@ -39,7 +39,7 @@ class PluginLibrary {
   void* handle_;
   decltype(&::ResetStats0) resetStats_;
   decltype(&::AddData0) addData_;
-  decltype(&::CheckCall0) checkCall_;
+  decltype(&c_names::CheckCall0) checkCall_;
   decltype(&::GetResult0) getResult_;
 };
 

@@ -44,7 +44,7 @@ int call(decltype(&::ResetStats0) function, const ResetArguments& a) {
                   a.texts21to23[1], a.texts21to23[2]);
 }
 
-int call(decltype(&::CheckCall0) function, const CheckCallArguments& a) {
+int call(decltype(&c_names::CheckCall0) function, const CheckCallArguments& a) {
   const Text* t = a.texts5to14;
   const Text* u = a.texts20to24;
   return function(a.call, a.counts2to3[0], a.counts2to3[1], a.mode, t[0], t[1], t[2], t[3], t[4],

@@ -63,7 +63,7 @@ struct QsoArguments {
 };
 
 int call(decltype(&::ResetStats0) function, const ResetArguments& a);
-int call(decltype(&::CheckCall0) function, const CheckCallArguments& a);
+int call(decltype(&c_names::CheckCall0) function, const CheckCallArguments& a);
 // AddData0 or RemoveData0.
 int call(decltype(&::AddData0) function, const QsoArguments& a);
 

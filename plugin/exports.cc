@@ -13,6 +13,7 @@
 
 using platform::Env;
 
+namespace c_names {
 extern "C" {
 
 int GetNumberOfSets() { return 1; }
@@ -57,6 +58,7 @@ const char* GetResult0(int* out) {
 }
 
 }  // extern "C"
+}  // namespace c_names
 
 // The decorated names are aliases of the bodies above, which throw nothing.
 // gcc wants the alias to say so; clang takes nothrow for an exception rule
@@ -66,7 +68,6 @@ const char* GetResult0(int* out) {
 #else
 #define ZVK_SAME_BODY_AS(name) __attribute__((nothrow, alias(#name)))
 #endif
-namespace Stats {
 int GetNumberOfSets() ZVK_SAME_BODY_AS(GetNumberOfSets);
 const char* GetSetName(int) ZVK_SAME_BODY_AS(GetSetName);
 void SetupSet0() ZVK_SAME_BODY_AS(SetupSet0);
@@ -77,4 +78,3 @@ int ResetStats0(ZVK_RESET_PARAMS) ZVK_SAME_BODY_AS(ResetStats0);
 int CheckCallFunc0(ZVK_CHECK_CALL_PARAMS) ZVK_SAME_BODY_AS(CheckCall0);
 int StatsIsValidExchg0(ZVK_EXCHANGE_PARAMS) ZVK_SAME_BODY_AS(IsValidExchg0);
 const char* GetResult0(int*) ZVK_SAME_BODY_AS(GetResult0);
-}  // namespace Stats

@@ -11,10 +11,11 @@
 //    call of the same function.
 // 4. Results: 1 yes or success, 0 no or rejected; CheckCall0 also answers 4
 //    for a QSO outside the contest.
-// 5. Each function is exported twice: under its plain C name, and as the C++
-//    function of the same body in namespace Stats (GetExchgCount0, CheckCall0
-//    and IsValidExchg0 there carry the names StatsGetExchgCount0,
-//    CheckCallFunc0 and StatsIsValidExchg0).
+// 5. Each function is exported twice with one body: under its plain C name,
+//    declared here in namespace c_names (the namespace is not part of a C
+//    name), and as a C++ function at global scope, as C++ hosts declare it
+//    (GetExchgCount0, CheckCall0 and IsValidExchg0 there carry the names
+//    StatsGetExchgCount0, CheckCallFunc0 and StatsIsValidExchg0).
 
 #include "platform/export.h"
 #include "platform/ole_date_time.h"
@@ -54,12 +55,12 @@ using Date = const COleDateTime*;
   ZVK_EXPORT int ZVK_CDECL IsValidExchg(ZVK_EXCHANGE_PARAMS);       \
   ZVK_EXPORT const char* ZVK_CDECL GetResult0(int* out);
 
+namespace c_names {
 extern "C" {
 ZVK_DECLARE_EXPORTS(GetExchgCount0, CheckCall0, IsValidExchg0)
 }
+}  // namespace c_names
 
-namespace Stats {
 ZVK_DECLARE_EXPORTS(StatsGetExchgCount0, CheckCallFunc0, StatsIsValidExchg0)
-}  // namespace Stats
 
 #endif  // ZVK_PLUGIN_STATS_EXPORTS_H_

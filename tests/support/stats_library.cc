@@ -18,33 +18,31 @@ const char* const kPlainNames[kExportCount] = {
     "RemoveData0",     "ResetStats0", "CheckCall0", "IsValidExchg0",  "GetResult0"};
 
 const char* const kDecoratedNames[kExportCount] = {
-    "_ZN5Stats15GetNumberOfSetsEv",
-    "_ZN5Stats10GetSetNameEi",
-    "_ZN5Stats9SetupSet0Ev",
-    "_ZN5Stats19StatsGetExchgCount0EPKcS1_S1_",
-    "_ZN5Stats8AddData0EPKcS1_PK12COleDateTimeS4_S4_S4_jjS1_S1_S1_S1_S1_S1_S1_S1_S1_S1_S1_S1_S1_"
-    "S1_S1_iiiddS1_S1_S1_S1_S1_",
-    "_ZN5Stats11RemoveData0EPKcS1_PK12COleDateTimeS4_S4_S4_jjS1_S1_S1_S1_S1_S1_S1_S1_S1_S1_S1_"
-    "S1_S1_S1_S1_iiiddS1_S1_S1_S1_S1_",
-    "_ZN5Stats11ResetStats0EPKciS1_PK12COleDateTimeS4_S1_S1_S1_S1_S1_S1_S1_S1_S1_S1_iiiddS1_S1_"
-    "S1_",
-    "_ZN5Stats14CheckCallFunc0EPKcjjS1_S1_S1_S1_S1_S1_S1_S1_S1_S1_S1_iiiddS1_S1_S1_S1_S1_S1_S1_"
-    "PcS2_",
-    "_ZN5Stats18StatsIsValidExchg0EPKcS1_S1_S1_iii",
-    "_ZN5Stats10GetResult0EPi",
+    "_Z15GetNumberOfSetsv",
+    "_Z10GetSetNamei",
+    "_Z9SetupSet0v",
+    "_Z19StatsGetExchgCount0PKcS0_S0_",
+    "_Z8AddData0PKcS0_PK12COleDateTimeS3_S3_S3_jjS0_S0_S0_S0_S0_S0_S0_S0_S0_S0_S0_S0_S0_S0_S0_"
+    "iiiddS0_S0_S0_S0_S0_",
+    "_Z11RemoveData0PKcS0_PK12COleDateTimeS3_S3_S3_jjS0_S0_S0_S0_S0_S0_S0_S0_S0_S0_S0_S0_S0_S0_S0_"
+    "iiiddS0_S0_S0_S0_S0_",
+    "_Z11ResetStats0PKciS0_PK12COleDateTimeS3_S0_S0_S0_S0_S0_S0_S0_S0_S0_S0_iiiddS0_S0_S0_",
+    "_Z14CheckCallFunc0PKcjjS0_S0_S0_S0_S0_S0_S0_S0_S0_S0_S0_iiiddS0_S0_S0_S0_S0_S0_S0_PcS1_",
+    "_Z18StatsIsValidExchg0PKcS0_S0_S0_iii",
+    "_Z10GetResult0Pi",
 };
 
 const char* const kMicrosoftNames[kExportCount] = {
-    "?GetNumberOfSets@Stats@@YAHXZ",
-    "?GetSetName@Stats@@YAPBDH@Z",
-    "?SetupSet0@Stats@@YAXXZ",
-    "?StatsGetExchgCount0@Stats@@YAHPBD00@Z",
-    "?AddData0@Stats@@YAHPBD0PBVCOleDateTime@@111II000000000000000HHHNN00000@Z",
-    "?RemoveData0@Stats@@YAHPBD0PBVCOleDateTime@@111II000000000000000HHHNN00000@Z",
-    "?ResetStats0@Stats@@YAHPBDH0PBVCOleDateTime@@10000000000HHHNN000@Z",
-    "?CheckCallFunc0@Stats@@YAHPBDII00000000000HHHNN0000000PAD1@Z",
-    "?StatsIsValidExchg0@Stats@@YAHPBD000HHH@Z",
-    "?GetResult0@Stats@@YAPBDPAH@Z",
+    "?GetNumberOfSets@@YAHXZ",
+    "?GetSetName@@YAPBDH@Z",
+    "?SetupSet0@@YAXXZ",
+    "?StatsGetExchgCount0@@YAHPBD00@Z",
+    "?AddData0@@YAHPBD0PBVCOleDateTime@@111II000000000000000HHHNN00000@Z",
+    "?RemoveData0@@YAHPBD0PBVCOleDateTime@@111II000000000000000HHHNN00000@Z",
+    "?ResetStats0@@YAHPBDH0PBVCOleDateTime@@10000000000HHHNN000@Z",
+    "?CheckCallFunc0@@YAHPBDII00000000000HHHNN0000000PAD1@Z",
+    "?StatsIsValidExchg0@@YAHPBD000HHH@Z",
+    "?GetResult0@@YAPBDPAH@Z",
 };
 
 bool resolveExports(const SymbolLookup& lookup, const char* const* names, Exports* e,

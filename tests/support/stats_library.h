@@ -16,12 +16,12 @@ struct Exports {
   decltype(&::GetNumberOfSets) getNumberOfSets;
   decltype(&::GetSetName) getSetName;
   decltype(&::SetupSet0) setupSet;
-  decltype(&::GetExchgCount0) getExchgCount;
+  decltype(&c_names::GetExchgCount0) getExchgCount;
   decltype(&::AddData0) addData;
   decltype(&::RemoveData0) removeData;
   decltype(&::ResetStats0) resetStats;
-  decltype(&::CheckCall0) checkCall;
-  decltype(&::IsValidExchg0) isValidExchg;
+  decltype(&c_names::CheckCall0) checkCall;
+  decltype(&c_names::IsValidExchg0) isValidExchg;
   decltype(&::GetResult0) getResult;
 };
 

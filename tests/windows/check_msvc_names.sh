@@ -4,7 +4,7 @@
 # Usage: check_msvc_names.sh UNDNAME CXXFILT GCC_EXPORTS_FILE MSVC_EXPORTS_FILE
 set -eu
 gcc=$(grep '^_Z' "$3" | "$2" | LC_ALL=C sort)
-# "int __cdecl Stats::F(char const *, class C const *)" -> "Stats::F(char const*, C const*)"
+# "int __cdecl F(char const *, class C const *)" -> "F(char const*, C const*)"
 msvc=$("$1" <"$4" | grep -v -e '^?' -e '^$' |
   sed -e 's/^.* __cdecl //' -e 's/class //g' -e 's/ \*/*/g' -e 's/(void)$/()/' | LC_ALL=C sort)
 if [ "$gcc" != "$msvc" ]; then
