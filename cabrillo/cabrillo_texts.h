@@ -9,6 +9,9 @@ constexpr char kInitialCategoryOperator[] = "SINGLE-OP";
 constexpr char kInitialCategoryBand[] = "ALL";
 constexpr char kInitialCategoryPower[] = "HIGH";
 
+// The station settings file, relative to the host's working folder, as the
+// profile functions take it (a Windows path; the POSIX build maps it).
+constexpr char kSettingsFile[] = "Plugins\\ZVK-CW.ini";
 constexpr char kSettingsSection[] = "Settings";
 constexpr char kKeyOperators[] = "Operators";
 constexpr char kKeyLocation[] = "Location";

@@ -19,8 +19,15 @@ enum ExitCode { kOk = 0, kUnreadableLog = 1, kBadUsage = 2, kCannotWrite = 3 };
 
 int fail(ExitCode code, const std::string& message) {
   std::cerr << "zvk-score crosscheck: " << message << "\n";
-  if (code == kBadUsage) std::cerr << kUsage;
   return code;
+}
+
+// Only a command line that cannot be followed earns the usage text; a bad
+// definition or overrides file is answered by its message alone.
+int failUsage(const std::string& message) {
+  fail(kBadUsage, message);
+  std::cerr << kUsage;
+  return kBadUsage;
 }
 
 crosscheck::Request makeRequest(const CrosscheckOptions& options) {
@@ -83,7 +90,7 @@ int runCrosscheckCommand(const std::vector<std::string>& arguments) {
     }
     return check(options);
   } catch (const UsageError& error) {
-    return fail(kBadUsage, error.what());
+    return failUsage(error.what());
   } catch (const crosscheck::DefinitionError& error) {
     return fail(kBadUsage, error.what());
   } catch (const crosscheck::OverrideError& error) {

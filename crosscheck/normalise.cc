@@ -1,6 +1,9 @@
 #include "crosscheck/normalise.h"
 
+#include <filesystem>
+
 #include "import/log_import.h"
+#include "import/log_text.h"
 #include "import/text_case.h"
 
 namespace crosscheck {
@@ -8,8 +11,12 @@ namespace {
 
 constexpr Minute kMinutesPerHour = 60;
 
+// Texts leave the cross-check as UTF-8 (JSON, reports, pages): converted
+// once here by the logs' one rule.
+std::string utf8(const std::string& text) { return imports::validUtf8(text); }
+
 TextId internUpper(const std::string& text, TextPool& texts) {
-  return texts.intern(imports::toUpper(text));
+  return texts.intern(utf8(imports::toUpper(text)));
 }
 
 Line normaliseQso(const imports::Qso& qso, TextPool& texts) {
@@ -26,10 +33,12 @@ Line normaliseQso(const imports::Qso& qso, TextPool& texts) {
 
 LogHeader headerOf(const imports::ImportedLog& log) {
   LogHeader header;
-  header.call = imports::toUpper(imports::entrantCall(log));
-  header.file = log.fileName;
+  header.call = utf8(imports::toUpper(imports::entrantCall(log)));
+  // The log as the entrant sent it: the path on the organiser's machine is
+  // no business of the entrant reading the report.
+  header.file = utf8(std::filesystem::path(log.fileName).filename().string());
   for (const imports::HeaderValue& value : log.categories) {
-    header.category.emplace_back(value.tag, value.value);
+    header.category.emplace_back(utf8(value.tag), utf8(value.value));
   }
   if (log.claimedScore) header.claimedScore = *log.claimedScore;
   header.lineCount = static_cast<std::int32_t>(log.qsos.size());

@@ -73,6 +73,9 @@ struct BandTally {
 struct Entrant {
   std::string call;
   std::string file;  // as given on the command line or found in a folder
+  // Its files' name in reports/ and entrants/, without extension: unique
+  // among the entrants (see nameEntrantFiles).
+  std::string fileStem;
   // The log's CATEGORY-* header values in file order, e.g. {"CATEGORY-POWER", "LOW"}.
   std::vector<std::pair<std::string, std::string>> category;
   std::string categoryLabel;  // the values joined by blanks: the group places count in

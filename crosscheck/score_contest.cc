@@ -5,6 +5,8 @@
 #include <numeric>
 #include <tuple>
 
+#include "crosscheck/entrant_files.h"
+
 namespace crosscheck {
 namespace {
 
@@ -168,6 +170,7 @@ Results scoreContest(ContestLogs contest, const Findings& findings,
     results.entrants.push_back(scorer.entrant(e));
   }
   placeEntrants(&results.entrants);
+  nameEntrantFiles(&results.entrants);
   for (TextId id = 1; id < findings.evidence.appearances.size(); ++id) {
     if (findings.evidence.appearances[id] > 0 && contest.entrantOf(id) < 0) {
       results.stationsWithoutLog.push_back(

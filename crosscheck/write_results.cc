@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <future>
 
-#include "cabrillo/file_stem.h"
 #include "crosscheck/entrant_report.h"
 #include "crosscheck/output_folder.h"
 #include "crosscheck/results_csv.h"
@@ -23,16 +22,14 @@ void writeReports(const Results& results, const std::string& dir) {
   if (error) throw OutputError(folder + ": cannot make the folder: " + error.message());
   for (std::size_t e = 0; e < results.entrants.size(); ++e) {
     const std::string text = reportText(entrantReport(results, e));
-    writeTextFile(folder + "/" + reportFileName(results.entrants[e].call),
+    writeTextFile(folder + "/" + reportFileName(results.entrants[e]),
                   [&](std::ostream& out) { out << text; });
   }
 }
 
 }  // namespace
 
-std::string reportFileName(const std::string& call) {
-  return cabrillo::makeFileStem(CString(call.c_str())).str() + ".txt";
-}
+std::string reportFileName(const Entrant& entrant) { return entrant.fileStem + ".txt"; }
 
 void writeResults(const Results& results, const std::string& dir, const FolderWriter& alsoWrite) {
   writeFolderWhole(dir, [&](const std::string& temporary) {

@@ -8,9 +8,8 @@
 
 namespace crosscheck {
 
-// The name of an entrant's report below reports/: the call made safe for a
-// file name as the plug-in makes its Cabrillo file name.
-std::string reportFileName(const std::string& call);
+// The name of an entrant's report below reports/.
+std::string reportFileName(const Entrant& entrant);
 
 // Writes more files into the folder being made, such as the pages.
 using FolderWriter = std::function<void(const std::string& folder)>;

@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+#include "cabrillo/cabrillo_texts.h"
 #include "fuzz/check.h"
 #include "fuzz/contest_model.h"
 #include "fuzz/host_inputs.h"
@@ -26,7 +27,6 @@ constexpr int kMaxCalls = 64;
 constexpr std::size_t kExchOutBytes = 50;
 constexpr char kUntouched = 0x7f;
 constexpr std::int32_t kHostOut = 0x5a5a5a5a;
-constexpr char kSettingsFile[] = "Plugins\\ZVK-CW.ini";
 
 HostInputs* currentInputs = nullptr;  // the input being run, for the dialog
 
@@ -200,8 +200,8 @@ class ExportCalls {
       model_.requireCabrilloFile(g_station.fileStem.str());
     }
     if (settingsWritable_) {
-      CString claimed =
-          platform::Env::current().readProfileString("Settings", "Claimed", "", kSettingsFile);
+      CString claimed = platform::Env::current().readProfileString(
+          cabrillo::kSettingsSection, cabrillo::kKeyClaimed, "", cabrillo::kSettingsFile);
       require(claimed.str() == std::to_string(model_.score()), "Claimed key not the score");
     }
   }

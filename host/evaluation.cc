@@ -30,7 +30,7 @@ Evaluation evaluate(PluginLibrary& plugin, const ContestSetup& setup,
                     const std::vector<imports::ImportedLog>& logs) {
   Evaluation evaluation;
   evaluation.ubnFile = ubnFileName(setup.end);
-  std::vector<std::string> candidates = {evaluation.ubnFile, kSettingsFile};
+  std::vector<std::string> candidates = {evaluation.ubnFile, settingsFileName()};
   if (setup.cabrillo) candidates.push_back(cabrilloFileName(setup.contestant));
   FileSnapshot snapshot(candidates);
   loadLogs(plugin, setup, logs);

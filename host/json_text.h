@@ -6,13 +6,10 @@
 #include <string_view>
 #include <vector>
 
-// JSON of the tools. Log texts are 8-bit texts of any code page: valid UTF-8
-// passes as it is, and any other byte is taken as Latin-1, so that the output
-// is always valid JSON and keeps every byte.
+// JSON of the tools. Log texts are read by the logs' one rule
+// (import/log_text.h), so that the output is always valid JSON and keeps
+// every byte.
 namespace host {
-
-// `text` as valid UTF-8, for a JSON library that takes nothing else.
-std::string validUtf8(std::string_view text);
 
 // `text` as a JSON string literal with its quotes; a byte that is no valid
 // UTF-8 is written as its Latin-1 escape.

@@ -1,11 +1,13 @@
 #include "host/output_files.h"
 
+#include "cabrillo/cabrillo_texts.h"
 #include "cabrillo/file_stem.h"
 #include "log/statistics_reset.h"
+#include "platform/posix/posix_env.h"
 
 namespace host {
 
-const char* const kSettingsFile = "Plugins/ZVK-CW.ini";
+std::string settingsFileName() { return platform::nativePath(cabrillo::kSettingsFile); }
 
 // The plug-in's own naming code, so that every file it writes is found.
 std::string ubnFileName(const COleDateTime& contestEnd) {

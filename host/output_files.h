@@ -12,7 +12,8 @@ namespace host {
 // Names of the files the plug-in writes in its working folder.
 std::string ubnFileName(const COleDateTime& contestEnd);
 std::string cabrilloFileName(const std::string& contestant);
-extern const char* const kSettingsFile;
+// The station settings file as this system names it.
+std::string settingsFileName();
 
 // Which of a few files an evaluation wrote: they are compared before and after,
 // since the plug-in reports no file of its own.

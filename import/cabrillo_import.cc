@@ -1,5 +1,7 @@
 #include "import/cabrillo_import.h"
 
+#include <algorithm>
+
 #include "import/band_plan.h"
 #include "import/cabrillo_stations.h"
 #include "import/input_error.h"
@@ -115,6 +117,19 @@ void readLine(std::string_view text, int line, const CabrilloLayout& layout, Imp
   }
 }
 
+// A log may carry the 2.0 CATEGORY: line beside the 3.0 CATEGORY-* lines that
+// say the same in parts; one category is ranked, so the 3.0 lines win and the
+// 2.0 line is kept among the other header lines.
+void keepOneCategory(ImportedLog* log) {
+  auto isOldStyle = [](const HeaderValue& value) { return value.tag == "CATEGORY"; };
+  std::vector<HeaderValue>& categories = log->categories;
+  if (std::all_of(categories.begin(), categories.end(), isOldStyle)) return;
+  auto old = std::stable_partition(categories.begin(), categories.end(),
+                                   [&](const HeaderValue& value) { return !isOldStyle(value); });
+  log->otherHeader.insert(log->otherHeader.end(), old, categories.end());
+  categories.erase(old, categories.end());
+}
+
 }  // namespace
 
 ImportedLog importCabrillo(std::string_view buffer, const std::string& fileName,
@@ -128,6 +143,7 @@ ImportedLog importCabrillo(std::string_view buffer, const std::string& fileName,
     readLine(buffer.substr(start, end - start), line, layout, &log);
     start = end + 1;
   }
+  keepOneCategory(&log);
   return log;
 }
 

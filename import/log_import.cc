@@ -91,7 +91,11 @@ ImportedLog readLogFile(const std::string& path, const CabrilloLayout& layout) {
 
 ReadResult tryReadLogFile(const std::string& path, const CabrilloLayout& layout) {
   try {
-    return {readLogFile(path, layout), {}};
+    ImportedLog log = readLogFile(path, layout);
+    if (log.qsos.empty()) {
+      throw InputError(path, 0, "", "no QSO: not a log (neither a QSO: line nor an ADIF record)");
+    }
+    return {std::move(log), {}};
   } catch (const InputError& error) {
     return {std::nullopt, error.where()};
   }

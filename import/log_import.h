@@ -33,7 +33,9 @@ struct ReadResult {
   LogFileError error;  // set when `log` is empty
 };
 
-// readLogFile without throwing, so that one broken log stops no other.
+// readLogFile without throwing, so that one broken log stops no other. A
+// file that holds no QSO at all (a README beside the logs, a header alone)
+// is no log: it is answered as an error too.
 ReadResult tryReadLogFile(const std::string& path, const CabrilloLayout& layout = {});
 
 // The call of the station that sent `log`: its own call, else its file name

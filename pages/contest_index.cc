@@ -33,7 +33,7 @@ std::string percent(double rate) {
 void writeEntrantRow(HtmlWriter& html, const Entrant& entrant) {
   html.open("tr");
   writeNumberCell(html, entrant.place);
-  html.open("td").element("a", entrant.call, {{"href", linkTo(entrantPagePath(entrant.call))}});
+  html.open("td").element("a", entrant.call, {{"href", linkTo(entrantPagePath(entrant))}});
   html.close();
   if (entrant.claimedScore) {
     writeNumberCell(html, static_cast<long>(*entrant.claimedScore));

@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <ostream>
 
-#include "cabrillo/file_stem.h"
 #include "crosscheck/output_folder.h"
 
 namespace pages {
@@ -15,8 +14,8 @@ void writePage(const std::string& path, const std::string& document) {
 
 }  // namespace
 
-std::string entrantPagePath(const std::string& call) {
-  return "entrants/" + cabrillo::makeFileStem(CString(call.c_str())).str() + ".html";
+std::string entrantPagePath(const crosscheck::Entrant& entrant) {
+  return "entrants/" + entrant.fileStem + ".html";
 }
 
 void writeContestPages(const crosscheck::Results& results, const std::string& dir) {
@@ -29,8 +28,7 @@ void writeContestPages(const crosscheck::Results& results, const std::string& di
   }
   writePage((folder / "index.html").string(), contestIndexPage(results));
   for (std::size_t i = 0; i < results.entrants.size(); ++i) {
-    writePage((folder / entrantPagePath(results.entrants[i].call)).string(),
-              entrantPage(results, i));
+    writePage((folder / entrantPagePath(results.entrants[i])).string(), entrantPage(results, i));
   }
 }
 

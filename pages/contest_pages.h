@@ -8,8 +8,8 @@
 namespace pages {
 
 // "entrants/Q1ZVK_P.html" for Q1ZVK/P: the entrant's page below the
-// cross-check's folder, named by the plug-in's file stem of the call.
-std::string entrantPagePath(const std::string& call);
+// cross-check's folder, named as its report is.
+std::string entrantPagePath(const crosscheck::Entrant& entrant);
 
 // The results by category, each call linking to its entrant's page.
 std::string contestIndexPage(const crosscheck::Results& results);

@@ -21,7 +21,7 @@ std::vector<pages::DetailRow> station(const std::vector<imports::ImportedLog>& l
     std::vector<pages::DetailRow> rows = pages::stationFromHeader(log);
     if (!rows.empty()) return rows;
   }
-  return pages::stationFromSettings(host::kSettingsFile);
+  return pages::stationFromSettings(host::settingsFileName());
 }
 
 std::vector<std::string> bandNames(const host::Summary& summary) {

@@ -15,7 +15,7 @@ CString g_periodFrom;
 CString g_periodTo;
 CString g_fileDate;
 CString g_iniSection(cabrillo::kSettingsSection);
-CString g_iniFile("Plugins\\ZVK-CW.ini");
+CString g_iniFile(cabrillo::kSettingsFile);
 CString g_resultText;
 std::int32_t g_claimedScore = 0;
 std::int32_t g_cabrilloEnabled = 0;

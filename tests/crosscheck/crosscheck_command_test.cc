@@ -68,7 +68,7 @@ TEST_F(CrosscheckCommandTest, WritesTheResultsAndEachEntrantsReport) {
             "Log check of OM3CC\n"
             "\n"
             "Contest:          ZVK-CW-CONTEST\n"
-            "File:             logs/OM3CC.log\n"
+            "File:             OM3CC.log\n"
             "Category:         SINGLE-OP LOW\n"
             "Place:            2 in SINGLE-OP LOW\n"
             "Claimed score:    10\n"
@@ -80,10 +80,10 @@ TEST_F(CrosscheckCommandTest, WritesTheResultsAndEachEntrantsReport) {
             "\n"
             "QSOs that lost points or were judged by hand: 1\n"
             "\n"
-            "logs/OM3CC.log:6: 2025-11-29 12:40 80m CW DL1AB sent 103 rcvd 101\n"
+            "OM3CC.log:6: 2025-11-29 12:40 80m CW DL1AB sent 103 rcvd 101\n"
             "  busted-call, 5 points lost: the station was DL1AA: its log holds this QSO with your "
             "call\n"
-            "  other log logs/DL1AA.log:8: 2025-11-29 12:40 80m CW OM3CC sent 101 rcvd 103\n");
+            "  other log DL1AA.log:8: 2025-11-29 12:40 80m CW OM3CC sent 101 rcvd 103\n");
 }
 
 TEST_F(CrosscheckCommandTest, JsonNamesEachLinesPartnerAndTheContestPeriod) {
@@ -99,7 +99,7 @@ TEST_F(CrosscheckCommandTest, JsonNamesEachLinesPartnerAndTheContestPeriod) {
             nlohmann::json::parse(R"({"line":6,"time":"2025-11-29T12:40","band":"80m","mode":"CW",
               "call":"DL1AB","exchSent":"103","exchRcvd":"101","result":"busted-call","points":0,
               "claimedPoints":5,"correctCall":"DL1AA","correctExch":null,
-              "partner":{"call":"DL1AA","file":"logs/DL1AA.log","line":8},"override":null})"));
+              "partner":{"call":"DL1AA","file":"DL1AA.log","line":8},"override":null})"));
 }
 
 TEST_F(CrosscheckCommandTest, BrokenAndDuplicateLogsAreListedAndTheOthersChecked) {
@@ -116,9 +116,8 @@ TEST_F(CrosscheckCommandTest, BrokenAndDuplicateLogsAreListedAndTheOthersChecked
   EXPECT_EQ(json["unreadable"], nlohmann::json::parse(R"j([{"file":"logs/broken.log","line":3,
               "error":"date: \"2025-11-31\" is not a date (YYYY-MM-DD)"
 }])j"));
-  EXPECT_EQ(json["duplicateLogs"],
-            nlohmann::json::parse(R"([{"call":"DL1AA","files":["logs/DL1AA.log",
-              "logs/dl1aa-short.log"],"used":"logs/DL1AA.log"}])"));
+  EXPECT_EQ(json["duplicateLogs"], nlohmann::json::parse(R"([{"call":"DL1AA","files":["DL1AA.log",
+              "dl1aa-short.log"],"used":"DL1AA.log"}])"));
   EXPECT_EQ(json["entrants"].size(), 3u);
 }
 
@@ -130,14 +129,16 @@ TEST_F(CrosscheckCommandTest, OverridesAreAppliedLastAndShownWithTheirReason) {
   EXPECT_NE(readFile("out/results.csv").find("1,OK1BB,SINGLE-OP HIGH,,10,3,2,0.0,15\n"),
             std::string::npos);
   const std::string report = readFile("out/reports/OK1BB.txt");
-  EXPECT_NE(report.find("logs/OK1BB.log:6: 2025-11-29 12:30 40m CW OM3CC sent NM rcvd 103\n"
+  EXPECT_NE(report.find("OK1BB.log:6: 2025-11-29 12:30 40m CW OM3CC sent NM rcvd 103\n"
                         "  ok, 0 points lost: confirmed\n"
                         "  judged by the organisers: OM3CC confirmed by mail\n"),
             std::string::npos)
       << report;
 }
 
-TEST_F(CrosscheckCommandTest, TextsThatAreNoUtf8AreWrittenReplaced) {
+// A log's bytes that are no UTF-8 are Latin-1 in results.json, as in
+// zvk-score --json, not lost.
+TEST_F(CrosscheckCommandTest, TextsThatAreNoUtf8AreReadAsLatin1) {
   writeFile("logs/SP9ZZ.log",
             "START-OF-LOG: 3.0\nCALLSIGN: SP9ZZ\nQSO:  7025 CW 2025-11-29 1210 SP9ZZ 599 1 DL1\xC9"
             "A "
@@ -146,9 +147,7 @@ TEST_F(CrosscheckCommandTest, TextsThatAreNoUtf8AreWrittenReplaced) {
   nlohmann::json json = nlohmann::json::parse(readFile("out/results.json"));
   for (const nlohmann::json& entrant : json["entrants"]) {
     if (entrant["call"] == "SP9ZZ") {
-      EXPECT_EQ(entrant["lines"][0]["call"],
-                "DL1\xEF\xBF\xBD"
-                "A");
+      EXPECT_EQ(entrant["lines"][0]["call"], "DL1\u00c9A");
     }
   }
 }
@@ -164,7 +163,7 @@ TEST_F(CrosscheckCommandTest, BadOverrideLineIsRejectedAndNothingWritten) {
       {"OK1BB four ok reason", "overrides.txt:1: LINE: \"four\" is not a line number"},
       {"OK1BB 6 ok", "overrides.txt:1: reason: missing"},
       {"SP9ZZ 6 ok reason", "overrides.txt:1: CALL: SP9ZZ sent no log"},
-      {"OK1BB 99 ok reason", "overrides.txt:1: LINE: logs/OK1BB.log holds no QSO on line 99"},
+      {"OK1BB 99 ok reason", "overrides.txt:1: LINE: OK1BB.log holds no QSO on line 99"},
   };
   std::filesystem::create_directory("out");
   writeFile("out/keep", "earlier results");
@@ -217,3 +216,42 @@ TEST_F(CrosscheckCommandTest, ClaimedScoreEqualsThePluginsForEachLog) {
 }
 
 }  // namespace
+
+// Calls that make one safe file name each keep their own report and page,
+// and a log with both the 2.0 and the 3.0 category lines has one category.
+TEST_F(CrosscheckCommandTest, EachEntrantHasItsOwnFilesAndOneCategory) {
+  std::filesystem::remove_all("logs");
+  std::filesystem::create_directory("logs");
+  writeFile("logs/portable.log",
+            "START-OF-LOG: 3.0\nCALLSIGN: Q1AB/P\nCATEGORY: SO-40M-CW-LOW\n"
+            "CATEGORY-OPERATOR: SINGLE-OP\nCATEGORY-POWER: LOW\n"
+            "QSO:  7025 CW 2025-11-29 1210 Q1AB/P 599 NM Q1AB_P 599 NM\n");
+  writeFile("logs/underscore.log",
+            "START-OF-LOG: 3.0\nCALLSIGN: Q1AB_P\n"
+            "QSO:  7025 CW 2025-11-29 1210 Q1AB_P 599 NM Q1AB/P 599 NM\n");
+  ASSERT_EQ(runZvkScore({"crosscheck", "logs", "--out", "out"}).exitCode, 0);
+  EXPECT_EQ(readFile("out/reports/Q1AB_P.txt").substr(0, 20), "Log check of Q1AB_P\n");
+  EXPECT_EQ(readFile("out/reports/Q1AB_P-2.txt").substr(0, 20), "Log check of Q1AB/P\n");
+  const std::string index = readFile("out/index.html");
+  EXPECT_NE(index.find("href=\"entrants/Q1AB_P-2.html\">Q1AB/P<"), std::string::npos) << index;
+  EXPECT_NE(index.find("href=\"entrants/Q1AB_P.html\">Q1AB_P<"), std::string::npos) << index;
+  EXPECT_TRUE(testing_support::fileExists("out/entrants/Q1AB_P-2.html"));
+  EXPECT_EQ(readFile("out/results.csv"),
+            "place,call,category,claimed,checked,qsos_logged,qsos_confirmed,error_rate_percent,"
+            "claimed_by_rules\n"
+            "1,Q1AB_P,,,1,1,1,0.0,1\n"
+            "1,Q1AB/P,SINGLE-OP LOW,,1,1,1,0.0,1\n");
+}
+
+// A definition that cannot be read is answered by its message alone: the
+// command line was right, so no usage text.
+TEST_F(CrosscheckCommandTest, BadDefinitionIsAnsweredByItsMessageAlone) {
+  writeFile("bad.ini",
+            "[Contest]\nName=X\nBands=80m\nModes=CW\nExchange=fixed\nPoints=1\n"
+            "Dupes=hour:4\n");
+  testing_support::ProgramRun run =
+      runZvkScore({"crosscheck", "--contest", "bad.ini", "logs", "--out", "out"});
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_EQ(run.err,
+            "zvk-score crosscheck: bad.ini: [Contest] Dupes: \"hour:4\" is not hours:N or band\n");
+}

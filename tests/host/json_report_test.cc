@@ -2,6 +2,7 @@
 
 #include "host/json_text.h"
 #include "host/result_report.h"
+#include "import/log_text.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ TEST(JsonText, ValidUtf8TakesOtherBytesAsLatin1ForTheLibrary) {
       {std::string("a\0b", 3), std::string("a\0b", 3)},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(host::validUtf8(c.text), c.utf8);
+    EXPECT_EQ(imports::validUtf8(c.text), c.utf8);
     // The library reads jsonString's text as the same characters.
     EXPECT_EQ(nlohmann::json::parse(host::jsonString(c.text)).get<std::string>(), c.utf8);
   }

@@ -50,14 +50,7 @@ class HostTest : public testing_support::TempDirTest,
   }
 
   int reset(const char* contestant, int makeCabrillo = 0) {
-    COleDateTime start(oleDate(2016, 6, 12, 12, 0), COleDateTime::valid);
-    COleDateTime end(oleDate(2016, 6, 13, 12, 0), COleDateTime::valid);
-    export_calls::ResetArguments a(kUnread);
-    a.makeCabrillo = makeCabrillo;
-    a.contestant = contestant;
-    a.periodStart = &start;
-    a.periodEnd = &end;
-    return export_calls::call(x.resetStats, a);
+    return testing_support::HostSession(x).reset(contestant, makeCabrillo);
   }
   int qso(decltype(&::AddData0) function, const HostQso& q) {
     COleDateTime time(q.when, COleDateTime::valid), other(1.0, COleDateTime::valid);
