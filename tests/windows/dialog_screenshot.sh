@@ -1,18 +1,16 @@
 #!/bin/sh
 # Takes a picture of the open header dialog on the X display (Xvfb in the test run).
-# Usage: dialog_screenshot.sh WINE_RUN PREFIX dialog_shot.exe OUT.png
+# Usage: dialog_screenshot.sh OUT.png EMULATOR... dialog_shot.exe
 set -eu
-wine_run="$1"
-prefix="$2"
-program="$3"
-out="$4"
+out="$1"
+shift
 if [ -z "${DISPLAY:-}" ]; then
   echo "no X display: run the Windows suite under Xvfb (scripts/test-windows.sh)" >&2
   exit 1
 fi
 folder=$(mktemp -d)
 trap 'rm -rf "$folder"' EXIT
-"$wine_run" "$prefix" "$program" "Z:$folder" &
+"$@" "Z:$folder" &
 shot=$!
 waited=0
 while [ ! -s "$folder/ready.flag" ]; do
