@@ -73,7 +73,8 @@ TEST_F(LogFileTest, TryReadGivesTheLogOrWhereAndWhyAsData) {
       "START-OF-LOG: 3.0\nQSO: 3524 CW 2025-11-29 1200 Q1ZVK 599 417 Q8XB 599\n"
       "QSO: 3524 CW 2025-11-29 12h1 Q1ZVK 599 417 Q2AB 599 NM\n");
   testing_support::writeFile("header.cbr", "START-OF-LOG: 3.0\nCALLSIGN: Q1ZVK\nEND-OF-LOG:\n");
-  testing_support::writeFile("README.md", "Send the log as ADIF, records ended by <EOR>, or as Cabrillo.\n");
+  testing_support::writeFile("README.md",
+                             "Send the log as ADIF, records ended by <EOR>, or as Cabrillo.\n");
   struct Case {
     std::string file;
     std::string error;  // "" for a log read
