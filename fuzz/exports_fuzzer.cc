@@ -113,7 +113,8 @@ class ExportCalls {
  private:
   void setQueries() {
     require(c_names::GetNumberOfSets() == 1 && ::GetNumberOfSets() == 1, "set count is not 1");
-    require(GetExchgCount0(in_.text(), in_.text(), in_.text()) == 1, "exchange count is not 1");
+    require(c_names::GetExchgCount0(in_.text(), in_.text(), in_.text()) == 1,
+            "exchange count is not 1");
     int index = in_.integer();
     require(std::strcmp(GetSetName(index), index == 0 ? "ZVK-CW-CONTEST (C)" : "") == 0,
             "wrong set name");
