@@ -47,9 +47,8 @@ void reply(httplib::Response& response, const Answer& answer) {
 std::string errorPage(int status, std::size_t sizeLimit) {
   if (status == kTooLarge) return tooLargePage(sizeLimit);
   if (status == kNotFound) return messagePage("Not found", "No such page here.");
-  return messagePage("Not answered",
-                     "The request could not be answered (HTTP status " + std::to_string(status) +
-                         ").");
+  return messagePage("Not answered", "The request could not be answered (HTTP status " +
+                                         std::to_string(status) + ").");
 }
 
 void replyPage(httplib::Response& response, const std::string& page) {
