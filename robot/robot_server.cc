@@ -17,6 +17,7 @@ namespace {
 constexpr std::size_t kFormOverhead = 64 * 1024;
 constexpr int kTooLarge = 413;
 constexpr int kNotFound = 404;
+constexpr char kUrlEncoded[] = "application/x-www-form-urlencoded";
 
 // A field of a form sent either way a browser sends one.
 std::string formField(const httplib::Request& request, const char* name) {
@@ -44,7 +45,17 @@ void reply(httplib::Response& response, const Answer& answer) {
   response.set_content(answer.page, answer.contentType.c_str());
 }
 
-std::string errorPage(int status, std::size_t sizeLimit) {
+// The library takes URL-encoded forms up to a small size of its own only.
+bool isUrlEncoded(const httplib::Request& request) {
+  return request.get_header_value("Content-Type").rfind(kUrlEncoded, 0) == 0;
+}
+
+std::string errorPage(const httplib::Request& request, int status, std::size_t sizeLimit) {
+  if (status == kTooLarge && isUrlEncoded(request)) {
+    return messagePage("Log not accepted",
+                       "A log in a URL-encoded form is taken up to 8 KiB only; send it as "
+                       "multipart/form-data, as the form on the robot's page does.");
+  }
   if (status == kTooLarge) return tooLargePage(sizeLimit);
   if (status == kNotFound) return messagePage("Not found", "No such page here.");
   return messagePage("Not answered", "The request could not be answered (HTTP status " +
@@ -86,10 +97,10 @@ void RobotServer::route() {
   // Answers the library makes itself (no such page, a body over the limit) get our pages too.
   using HandlerResponse = httplib::Server::HandlerResponse;
   http_->set_error_handler(httplib::Server::HandlerWithResponse(
-      [this](const httplib::Request&, httplib::Response& response) {
+      [this](const httplib::Request& request, httplib::Response& response) {
         if (!response.body.empty()) return HandlerResponse::Unhandled;
         const int status = response.status;
-        reply(response, {status, errorPage(status, settings_.sizeLimit)});
+        reply(response, {status, errorPage(request, status, settings_.sizeLimit)});
         return HandlerResponse::Handled;
       }));
 }

@@ -150,6 +150,18 @@ INSTANTIATE_TEST_SUITE_P(
                 "larger than 1 KiB", false}),
     [](const ::testing::TestParamInfo<Refusal>& info) { return info.param.name; });
 
+TEST_F(RobotServerTest, UrlEncodedFormIsReadButLargeOnesAreToldToSendMultipart) {
+  start();
+  httplib::Result small = client_->Post("/upload", httplib::Params{{"text", kLog}});
+  ASSERT_TRUE(small);
+  EXPECT_EQ(small->status, 200);
+  httplib::Result large =
+      client_->Post("/upload", httplib::Params{{"text", std::string(9000, ' ') + kLog}});
+  ASSERT_TRUE(large);
+  EXPECT_EQ(large->status, 413);
+  EXPECT_NE(large->body.find("send it as multipart/form-data"), std::string::npos);
+}
+
 TEST_F(RobotServerTest, TextFromALogIsEscapedOnEveryPage) {
   start();
   std::string log = kLog;
