@@ -48,38 +48,45 @@ bool writeAll(int fd, std::string_view contents) {
   return true;
 }
 
-void syncFolder(const std::string& folder) {
-  ScopedFd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY));
-  if (dir.get() < 0 || ::fsync(dir.get()) != 0) fail(folder, "sync the folder");
-}
-
-void fillTemporary(std::string& temporary, std::string_view contents) {
-  ScopedFd file(::mkstemp(temporary.data()));
-  if (file.get() < 0) fail(temporary, "create a temporary file");
+void fillScratchFile(std::string& scratch, std::string_view contents) {
+  ScopedFd file(::mkstemp(scratch.data()));
+  if (file.get() < 0) fail(scratch, "create a temporary file");
   // The organisers read the logs as another user.
   constexpr mode_t kReadableByAll = 0644;
-  if (::fchmod(file.get(), kReadableByAll) != 0) fail(temporary, "set the permissions");
-  const bool done = writeAll(file.get(), contents) && ::fsync(file.get()) == 0 && file.close();
+  const bool done = ::fchmod(file.get(), kReadableByAll) == 0 && writeAll(file.get(), contents) &&
+                    ::fsync(file.get()) == 0 && file.close();
   if (!done) {
     const int error = errno;
-    std::remove(temporary.c_str());
+    std::remove(scratch.c_str());
     errno = error;
-    fail(temporary, "write");
+    fail(scratch, "write");
   }
 }
 
 }  // namespace
 
+std::string writeScratchFile(std::string_view contents, const std::string& scratchDir) {
+  std::string scratch = scratchDir + "/write-XXXXXX";
+  fillScratchFile(scratch, contents);
+  return scratch;
+}
+
+void moveIntoPlace(const std::string& scratch, const std::string& path) {
+  if (std::rename(scratch.c_str(), path.c_str()) == 0) return;
+  const int error = errno;
+  std::remove(scratch.c_str());
+  errno = error;
+  fail(path, "rename the new version into place");
+}
+
+void syncFolder(const std::string& folder) {
+  ScopedFd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY));
+  if (dir.get() < 0 || ::fsync(dir.get()) != 0) fail(folder, "sync the folder");
+}
+
 void writeDurably(const std::string& path, std::string_view contents,
                   const std::string& scratchDir) {
-  std::string temporary = scratchDir + "/write-XXXXXX";
-  fillTemporary(temporary, contents);
-  if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-    const int error = errno;
-    std::remove(temporary.c_str());
-    errno = error;
-    fail(path, "rename the new version into place");
-  }
+  moveIntoPlace(writeScratchFile(contents, scratchDir), path);
   syncFolder(std::filesystem::path(path).parent_path().string());
 }
 

@@ -26,24 +26,28 @@ LogStore::LogStore(const std::string& dir, Clock clock)
 
 // "20261208-201506-3FA9C1": sorts by time, and the random part keeps two of
 // one second apart, also across restarts.
-Submission LogStore::describe(std::string_view text, UnixTime now) {
+Submission LogStore::describe(std::string_view text) {
   constexpr unsigned kRandomDigits = 6;
-  char suffix[16];
-  std::snprintf(suffix, sizeof suffix, "-%06llX",
-                static_cast<unsigned long long>(random_() & ((1ULL << (4 * kRandomDigits)) - 1)));
   Submission submission;
-  submission.receipt = compactUtc(now) + suffix;
-  submission.received = now;
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    submission.received = clock_();
+    char suffix[16];
+    std::snprintf(suffix, sizeof suffix, "-%06llX",
+                  static_cast<unsigned long long>(random_() & ((1ULL << (4 * kRandomDigits)) - 1)));
+    submission.receipt = compactUtc(submission.received) + suffix;
+  }
   submission.size = static_cast<std::int64_t>(text.size());
   submission.sha256 = sha256Hex(text);
   return submission;
 }
 
-// History first, then the current file, then the row: a crash between them
-// leaves a version the row does not name yet, which the start-up check reports.
+// The files reach the disk outside the lock, so that uploads write at once;
+// only the rename and the row are ordered. History first, then the current
+// file, then the row: a crash between them leaves a version no row names
+// yet, which the start-up check reports.
 Submission LogStore::accept(std::string_view text, const LogFacts& facts) {
-  std::lock_guard<std::mutex> lock(mutex_);
-  Submission submission = describe(text, clock_());
+  Submission submission = describe(text);
   submission.call = facts.call;
   submission.category = facts.category;
   submission.qsos = facts.qsos;
@@ -51,17 +55,22 @@ Submission LogStore::accept(std::string_view text, const LogFacts& facts) {
   submission.claimedScore = facts.claimedScore;
   submission.accepted = true;
   writeDurably(layout_.history(submission.receipt), text, layout_.scratchDir());
-  writeDurably(layout_.current(facts.call), text, layout_.scratchDir());
-  db_.add(submission);
+  const std::string scratch = writeScratchFile(text, layout_.scratchDir());
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    moveIntoPlace(scratch, layout_.current(facts.call));
+    db_.add(submission);
+  }
+  syncFolder(layout_.dir());
   return submission;
 }
 
 Submission LogStore::refuse(std::string_view text, const std::string& call,
                             const std::string& reason) {
-  std::lock_guard<std::mutex> lock(mutex_);
-  Submission submission = describe(text, clock_());
+  Submission submission = describe(text);
   submission.call = call;
   submission.reason = reason;
+  std::lock_guard<std::mutex> lock(mutex_);
   db_.add(submission);
   return submission;
 }

@@ -18,8 +18,8 @@ namespace robot {
 
 // Keeps every submission: the accepted log's version in the history, as the
 // call's current log and as a database row; a refused one as a row only.
-// Safe to use from many threads: submissions are kept one at a time, each
-// with the time it is kept at, so the later of two is the current one.
+// Safe to use from many threads: of two versions of one call, the one whose
+// row is added later is the current one.
 class LogStore {
  public:
   // Opens the store in `dir`, making what is missing. Throws StoreError.
@@ -35,7 +35,8 @@ class LogStore {
   const StoreLayout& layout() const { return layout_; }
 
  private:
-  Submission describe(std::string_view text, UnixTime now);
+  // A new receipt for `text`, with the time it is taken at.
+  Submission describe(std::string_view text);
 
   StoreLayout layout_;
   Clock clock_;
