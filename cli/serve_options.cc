@@ -77,7 +77,7 @@ ServeOptions parseServeOptions(const std::vector<std::string>& arguments) {
     }
     std::size_t equals = argument.find('=');
     std::string name = argument.substr(0, equals);
-    if (!takesValue(name)) throw UsageError("serve: unknown option or operand " + name);
+    if (!takesValue(name)) throw UsageError("unknown option or operand " + name);
     if (equals != std::string::npos) {
       setOption(name, argument.substr(equals + 1), &options);
     } else if (next < arguments.size()) {

@@ -120,6 +120,8 @@ struct Refusal {
   bool kept;  // as a refused row
 };
 
+void PrintTo(const Refusal& value, std::ostream* out) { *out << value.name; }
+
 class RefusalTest : public RobotServerTest, public ::testing::WithParamInterface<Refusal> {};
 
 TEST_P(RefusalTest, AnswersWithThePageAndKeepsNoLog) {

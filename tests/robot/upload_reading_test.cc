@@ -73,6 +73,8 @@ struct RefusalCase {
   std::vector<LineNote> problems;
 };
 
+void PrintTo(const RefusalCase& value, std::ostream* out) { *out << value.name; }
+
 class RefusedUpload : public ::testing::TestWithParam<RefusalCase> {};
 
 TEST_P(RefusedUpload, ListsEveryProblemWithItsLine) {
