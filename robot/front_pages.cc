@@ -11,8 +11,9 @@ constexpr char kHomeText[] = "Send a log";
 constexpr char kReceivedLink[] = "/received";
 
 std::string periodText(const crosscheck::ContestDefinition& definition) {
+  if (!definition.from && !definition.to) return "as the contest's rules give it";
   auto text = [](const std::optional<imports::UtcTime>& time) {
-    return time ? formatUtc(unixTimeOf(*time)) : std::string("not set");
+    return time ? formatUtc(unixTimeOf(*time)) : std::string("open");
   };
   return text(definition.from) + " to " + text(definition.to);
 }
