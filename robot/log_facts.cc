@@ -2,10 +2,13 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstring>
 
 #include "crosscheck/normalise.h"
 #include "crosscheck/own_log_rules.h"
 #include "import/text_case.h"
+#include "log/add_qso.h"
+#include "log/ubn_file.h"
 
 namespace robot {
 namespace {
@@ -85,6 +88,20 @@ std::string ruleBroken(Result result, const imports::Qso& qso, const Period& per
   }
 }
 
+// Whether the plug-in gives a QSO on the contest's bands no points for want of
+// an exchange, asked of its own rule.
+bool lacksExchange(const imports::Qso& qso, const rules::RuleSet& rules) {
+  QsoFields fields;
+  fields.band = CString(qso.band);
+  fields.mode = CString(qso.mode);
+  fields.exchSent = CString(qso.exchSent);
+  fields.exchRcvd = CString(qso.exchRcvd);
+  const char* reason =
+      rejectionReason(fields, CContestRules(rules.bands), CContestRules(rules.modes));
+  // Compared as texts: each file holds its own copy of the constant.
+  return reason && std::strcmp(reason, ubn_file::kNoExchange) == 0;
+}
+
 void warnAboutHeader(const imports::ImportedLog& log, std::vector<LineNote>* warnings) {
   if (log.ownCall.empty()) warnings->push_back({0, "", "CALLSIGN: missing from the header"});
   for (const char* tag : kNeededCategories) {
@@ -112,6 +129,10 @@ LogFacts factsOf(const imports::ImportedLog& log, const TextLines& lines,
   warnAboutHeader(log, &facts.warnings);
   for (std::size_t i = 0; i < log.qsos.size(); ++i) {
     std::string broken = ruleBroken(own.result[i], log.qsos[i], period);
+    if (broken.empty() && own.claimedPoints[i] == 0 &&
+        lacksExchange(log.qsos[i], definition.rules)) {
+      broken = "exchange sent or received missing: no points by the contest's rules";
+    }
     if (broken.empty()) continue;
     const int line = log.qsos[i].line;
     facts.warnings.push_back({line, std::string(lines.line(line)), std::move(broken)});

@@ -39,17 +39,18 @@ TEST(ReadUpload, ReadableLogGetsItsFactsAndEveryWarningByLine) {
                           "QSO:  1822 CW 2025-11-29 1320 Q1ZVK 599 417 Q2AB 599 NM\n"
                           "QSO: 14030 PH 2025-11-29 1330 Q1ZVK 59 417 Q2CD 59 NM\n"
                           "QSO:  7011 CW 2025-11-29 1800 Q1ZVK 599 417 Q3EF 599 NM\n"
+                          "QSO:  7012 CW 2025-11-29 1400 Q1ZVK Q3GH\n"
                           "END-OF-LOG:\n";
   UploadReading reading = readUpload(log, contest());
   ASSERT_TRUE(reading.facts);
   const LogFacts& facts = *reading.facts;
   EXPECT_EQ(facts.call, "Q1ZVK");
   EXPECT_EQ(facts.category, "LOW");
-  EXPECT_EQ(facts.qsos, 6);
+  EXPECT_EQ(facts.qsos, 7);
   std::vector<std::pair<std::string, int>> bands;
   for (const BandCount& band : facts.bands) bands.emplace_back(band.band, band.qsos);
   EXPECT_EQ(bands, (std::vector<std::pair<std::string, int>>{
-                       {"80m", 1}, {"40m", 1}, {"20m", 3}, {"160m", 1}}));
+                       {"80m", 1}, {"40m", 2}, {"20m", 3}, {"160m", 1}}));
   // 1 (NM) + 5 (member) + 5 (the dupe is counted by the plug-in too) + 1 (after the end).
   EXPECT_EQ(facts.claimedByRules, 12);
   EXPECT_EQ(facts.claimedScore, 12);
@@ -63,7 +64,9 @@ TEST(ReadUpload, ReadableLogGetsItsFactsAndEveryWarningByLine) {
                 {9, "QSO: 14030 PH 2025-11-29 1330 Q1ZVK 59 417 Q2CD 59 NM",
                  "20m SSB: not one of the contest's bands and modes"},
                 {10, "QSO:  7011 CW 2025-11-29 1800 Q1ZVK 599 417 Q3EF 599 NM",
-                 "outside the contest period from 2025-11-29T12:00 to 2025-11-29T17:59"}}));
+                 "outside the contest period from 2025-11-29T12:00 to 2025-11-29T17:59"},
+                {11, "QSO:  7012 CW 2025-11-29 1400 Q1ZVK Q3GH",
+                 "exchange sent or received missing: no points by the contest's rules"}}));
   EXPECT_TRUE(reading.problems.empty());
 }
 
