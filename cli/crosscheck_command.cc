@@ -4,13 +4,11 @@
 
 #include "cli/crosscheck_options.h"
 #include "cli/options.h"
-#include "crosscheck/crosscheck.h"
 #include "crosscheck/output_folder.h"
-#include "crosscheck/write_results.h"
 #include "host/progress.h"
 #include "import/input_error.h"
 #include "import/log_folder.h"
-#include "pages/contest_pages.h"
+#include "pages/contest_run.h"
 
 namespace cli {
 namespace {
@@ -44,38 +42,15 @@ crosscheck::Request makeRequest(const CrosscheckOptions& options) {
   return request;
 }
 
-// "57 logs checked (1 unreadable, 1 duplicate call), 10234 QSO lines: 9120 ok, ...".
-std::string summary(const crosscheck::Results& results, const std::string& outDir) {
-  std::size_t counts[crosscheck::kResultCount] = {};
-  std::size_t lines = 0;
-  for (const crosscheck::Entrant& entrant : results.entrants) {
-    for (const crosscheck::LineResult& line : entrant.lines)
-      ++counts[static_cast<int>(line.result)];
-    lines += entrant.lines.size();
-  }
-  std::string text = std::to_string(results.entrants.size()) + " logs checked (" +
-                     std::to_string(results.unreadable.size()) + " unreadable, " +
-                     std::to_string(results.duplicateLogs.size()) + " duplicate calls), " +
-                     std::to_string(lines) + " QSO lines:";
-  for (int r = 0; r < crosscheck::kResultCount; ++r) {
-    text += (r > 0 ? ", " : " ") + std::to_string(counts[r]) + " " +
-            crosscheck::resultName(static_cast<crosscheck::Result>(r));
-  }
-  return text + "; written to " + outDir;
-}
-
 int check(const CrosscheckOptions& options) {
   crosscheck::Request request = makeRequest(options);
   host::Progress progress(request.files.size(), "Reading", "logs");
   request.onFileRead = [&progress] { progress.advance(); };
-  crosscheck::Results results = crosscheckContest(request);
+  crosscheck::Results results = pages::checkAndPublish(request, options.outDir);
   for (const crosscheck::UnreadableLog& log : results.unreadable) {
     std::cerr << imports::describe({log.file, log.line, log.error}) << "\n";
   }
-  crosscheck::writeResults(results, options.outDir, [&](const std::string& folder) {
-    pages::writeContestPages(results, folder);
-  });
-  std::cout << summary(results, options.outDir) << "\n";
+  std::cout << pages::describeRun(results, options.outDir) << "\n";
   return results.unreadable.empty() ? kOk : kUnreadableLog;
 }
 

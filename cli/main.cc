@@ -12,6 +12,7 @@
 #include "cli/contest_setup.h"
 #include "cli/crosscheck_command.h"
 #include "cli/options.h"
+#include "cli/serve_command.h"
 #include "host/evaluation.h"
 #include "host/output_files.h"
 #include "host/result_report.h"
@@ -112,6 +113,9 @@ int run(const cli::Options& options) {
 int main(int argc, char** argv) {
   if (argc > 1 && std::string(argv[1]) == "crosscheck") {
     return cli::runCrosscheckCommand(std::vector<std::string>(argv + 2, argv + argc));
+  }
+  if (argc > 1 && std::string(argv[1]) == "serve") {
+    return cli::runServeCommand(std::vector<std::string>(argv + 2, argv + argc));
   }
   try {
     cli::Options options = cli::parseOptions(std::vector<std::string>(argv + 1, argv + argc));

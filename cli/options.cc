@@ -110,6 +110,7 @@ const char* const kUsage =
     "usage: zvk-score [options] LOG...\n"
     "       zvk-score check [options] LOG CALL BAND [MODE]\n"
     "       zvk-score crosscheck [options] LOG_OR_FOLDER...\n"
+    "       zvk-score serve [options]\n"
     "Scores ADIF or Cabrillo logs with the ZVK CW Contest plug-in.\n"
     "  --call CALL      contestant (default: the log's own call)\n"
     "  --from DATE      contest start, YYYY-MM-DD[THH:MM] UTC (default: first QSO)\n"
@@ -128,7 +129,15 @@ const char* const kUsage =
     "  --from, --to     contest period (default: the contest's, else first/last QSO)\n"
     "  --contest FILE   contest definition (default: the built-in ZVK CW Contest)\n"
     "  --out DIR        output folder, replaced whole (default: crosscheck)\n"
-    "  --overrides FILE judgements by hand, one a line: CALL LINE RESULT reason\n";
+    "  --overrides FILE judgements by hand, one a line: CALL LINE RESULT reason\n"
+    "serve runs the log robot: operators upload their logs on a web page and get\n"
+    "a receipt or every problem at once; it stops on SIGINT or SIGTERM.\n"
+    "  --contest FILE   contest definition (default: the built-in ZVK CW Contest)\n"
+    "  --logs DIR       folder the logs are kept in (default: received)\n"
+    "  --listen HOST:PORT  address to serve at (default: 127.0.0.1:8073)\n"
+    "  --deadline DATE  logs later than this are refused, YYYY-MM-DD[THH:MM] UTC\n"
+    "  --organiser-key-file FILE  the key that opens the organiser pages (default: off)\n"
+    "  --max-log-kib N  largest log taken, in KiB (default: 5120)\n";
 
 const char* const kVersionLine = "zvk-score " ZVK_VERSION_TEXT "\n";
 

@@ -1,6 +1,7 @@
 # Installed layout for the organiser's Linux machine, and its Debian package:
 #   bin/zvk-score, lib/zvk-stats/libStats.so (found by zvk-score through its
-#   RPATH), share/zvk-stats/contests/*.ini, share/doc/zvk-stats/.
+#   RPATH), share/zvk-stats/contests/*.ini, share/doc/zvk-stats/, and the log
+#   robot's unit lib/systemd/system/zvk-robot.service (installed, not enabled).
 include(GNUInstallDirs)
 set(ZVK_PLUGIN_INSTALL_DIR ${CMAKE_INSTALL_LIBDIR}/zvk-stats)
 
@@ -16,6 +17,8 @@ install(FILES ${zvk_contests} DESTINATION ${CMAKE_INSTALL_DATADIR}/zvk-stats/con
 install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/examples/zvk-sample.adi
               ${PROJECT_SOURCE_DIR}/examples/zvk-sample.cbr
         DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/zvk-stats)
+
+install(FILES ${PROJECT_SOURCE_DIR}/robot/zvk-robot.service DESTINATION lib/systemd/system)
 
 set(CPACK_PACKAGE_NAME zvk-stats)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})

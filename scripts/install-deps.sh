@@ -1,7 +1,8 @@
 #!/bin/sh
 # Installs what the native build and its tests need on Debian 12 (chromium: the
-# pages are tested in a real browser).
+# pages are tested in a real browser, the log robot through its driver).
 set -eu
 "$(dirname "$0")/install-packages.sh" cmake ninja-build g++ make googletest libgtest-dev \
   libbenchmark-dev clang-format binutils nlohmann-json3-dev dpkg-dev file \
-  python3 chromium
+  python3 chromium libcpp-httplib-dev libsqlite3-dev libssl-dev pkg-config chromium-driver \
+  python3-selenium

@@ -13,7 +13,8 @@ trap 'rm -rf "$stage"' EXIT
 deb=$(ls "$stage"/package/zvk-stats_*.deb)
 contents=$(dpkg-deb -c "$deb" | awk '{ print $6 }')
 status=0
-expected="./usr/bin/zvk-score ./usr/lib/zvk-stats/libStats.so ./usr/share/doc/zvk-stats/README.md"
+expected="./usr/bin/zvk-score ./usr/lib/zvk-stats/libStats.so ./usr/share/doc/zvk-stats/README.md
+  ./usr/lib/systemd/system/zvk-robot.service"
 for ini in contests/*.ini; do
   [ -e "$ini" ] && expected="$expected ./usr/share/zvk-stats/contests/$(basename "$ini")"
 done

@@ -13,12 +13,13 @@ rank() {
     import) echo 2 ;;
     host | crosscheck) echo 3 ;;
     pages) echo 4 ;;
-    cli) echo 5 ;;
+    robot) echo 5 ;;
+    cli) echo 6 ;;
     *) echo "" ;;
   esac
 }
 status=0
-for from in platform log checks cabrillo score plugin import host crosscheck pages cli; do
+for from in platform log checks cabrillo score plugin import host crosscheck pages robot cli; do
   from_rank=$(rank "$from")
   for to in $(grep -rhoE '^#include "[a-z_]+/' "$from" | sed 's/#include "//; s#/##' | sort -u); do
     to_rank=$(rank "$to")

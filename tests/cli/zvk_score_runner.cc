@@ -24,8 +24,8 @@ std::string quoted(const std::string& text) {
 ProgramRun runZvkScore(const std::vector<std::string>& arguments) {
   std::string command = quoted(ZVK_SCORE_PROGRAM);
   std::vector<std::string> all = arguments;
-  // crosscheck opens no plug-in.
-  if (all.empty() || all[0] != "crosscheck") {
+  // crosscheck and serve open no plug-in.
+  if (all.empty() || (all[0] != "crosscheck" && all[0] != "serve")) {
     all.insert(all.begin() + (!all.empty() && all[0] == "check" ? 1 : 0),
                {"--plugin", ZVK_STATS_LIBRARY});
   }

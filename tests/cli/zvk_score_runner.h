@@ -13,7 +13,7 @@ struct ProgramRun {
 };
 
 // Runs the built zvk-score with the built plug-in (a later --plugin in
-// `arguments` overrides it; crosscheck gets none), standard input empty, in
+// `arguments` overrides it; crosscheck and serve get none), standard input empty, in
 // the current folder.
 ProgramRun runZvkScore(const std::vector<std::string>& arguments);
 

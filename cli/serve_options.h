@@ -1,0 +1,31 @@
+#ifndef ZVK_CLI_SERVE_OPTIONS_H_
+#define ZVK_CLI_SERVE_OPTIONS_H_
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "import/utc_time.h"
+
+namespace cli {
+
+struct ServeOptions {
+  bool help = false;
+  std::string contestFile;  // empty: the built-in ZVK CW Contest
+  std::string logsDir = "received";
+  std::string host = "127.0.0.1";
+  int port = 8073;  // 0: any free port
+  std::optional<imports::UtcTime> deadline;
+  std::string organiserKeyFile;  // empty: no organiser pages
+  std::size_t sizeLimitKib = 5 * 1024;
+};
+
+// The arguments after "serve". Throws UsageError for an unknown option, a
+// missing value, a date that is not a date, an address that is not
+// HOST:PORT, a size that is no positive number, or an operand.
+ServeOptions parseServeOptions(const std::vector<std::string>& arguments);
+
+}  // namespace cli
+
+#endif  // ZVK_CLI_SERVE_OPTIONS_H_

@@ -1,0 +1,72 @@
+#include "robot/front_pages.h"
+
+#include "pages/page_frame.h"
+#include "pages/page_sections.h"
+
+namespace robot {
+namespace {
+
+constexpr char kHomeLink[] = "/";
+constexpr char kHomeText[] = "Send a log";
+constexpr char kReceivedLink[] = "/received";
+
+std::string periodText(const crosscheck::ContestDefinition& definition) {
+  if (!definition.from && !definition.to) return "as the contest's rules give it";
+  auto text = [](const std::optional<imports::UtcTime>& time) {
+    return time ? formatUtc(unixTimeOf(*time)) : std::string("open");
+  };
+  return text(definition.from) + " to " + text(definition.to);
+}
+
+void writeUploadForm(pages::HtmlWriter& html, const RobotSettings& settings) {
+  pages::openSection(html, "upload", "Send your log");
+  html.open("form",
+            {{"method", "post"}, {"action", "/upload"}, {"enctype", "multipart/form-data"}});
+  html.open("p").element("label", "Cabrillo or ADIF file: ", {{"for", kFileField}});
+  html.empty("input", {{"type", "file"}, {"id", kFileField}, {"name", kFileField}}).close();
+  html.open("p").element("label", "or paste the log here:", {{"for", kTextField}}).close();
+  html.element("textarea", "",
+               {{"id", kTextField}, {"name", kTextField}, {"rows", "12"}, {"cols", "80"}});
+  html.element("p", "At most " + std::to_string(settings.sizeLimit / 1024) + " KiB.");
+  html.open("p").element("button", "Send the log", {{"type", "submit"}}).close();
+  html.close().close();
+}
+
+}  // namespace
+
+std::string homePage(const RobotSettings& settings) {
+  pages::HtmlWriter html;
+  pages::openPage(html, {settings.definition.name, "Log robot", "", ""});
+  pages::writeDetails(html,
+                      {{"Contest", settings.definition.name},
+                       {"Period", periodText(settings.definition)},
+                       {"Deadline", settings.deadline ? formatUtc(*settings.deadline) : "none"}});
+  writeUploadForm(html, settings);
+  html.open("p").element("a", "Logs received so far", {{"href", kReceivedLink}}).close();
+  return pages::closePage(html);
+}
+
+std::string receivedPage(const RobotSettings& settings, const std::vector<Submission>& received) {
+  pages::HtmlWriter html;
+  pages::openPage(html, {"Logs received", settings.definition.name, kHomeLink, kHomeText});
+  html.element("p", std::to_string(received.size()) + " logs received.");
+  html.open("div", {{"class", "wide"}}).open("table", {{"class", "received"}});
+  pages::writeHeadings(html, {{"Call", false}, {"Category", false}, {"QSOs"}, {"Received", false}});
+  html.open("tbody");
+  for (const Submission& log : received) {
+    html.open("tr").element("td", log.call).element("td", log.category);
+    pages::writeNumberCell(html, log.qsos);
+    html.element("td", formatUtc(log.received)).close();
+  }
+  html.close().close().close();
+  return pages::closePage(html);
+}
+
+std::string messagePage(const std::string& title, const std::string& message) {
+  pages::HtmlWriter html;
+  pages::openPage(html, {title, "", kHomeLink, kHomeText});
+  html.element("p", message);
+  return pages::closePage(html);
+}
+
+}  // namespace robot

@@ -1,0 +1,94 @@
+#include "robot/log_store.h"
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+#include "robot/durable_file.h"
+#include "robot/sha256.h"
+
+namespace robot {
+namespace {
+
+StoreLayout createdLayout(const std::string& dir) {
+  StoreLayout layout(dir);
+  layout.create();
+  return layout;
+}
+
+}  // namespace
+
+LogStore::LogStore(const std::string& dir, Clock clock)
+    : layout_(createdLayout(dir)),
+      clock_(std::move(clock)),
+      db_(layout_.database()),
+      random_(std::random_device()()) {}
+
+// "20261208-201506-3FA9C1": sorts by time, and the random part keeps two of
+// one second apart, also across restarts.
+Submission LogStore::describe(std::string_view text) {
+  constexpr unsigned kRandomDigits = 6;
+  Submission submission;
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    submission.received = clock_();
+    char suffix[16];
+    std::snprintf(suffix, sizeof suffix, "-%06llX",
+                  static_cast<unsigned long long>(random_() & ((1ULL << (4 * kRandomDigits)) - 1)));
+    submission.receipt = compactUtc(submission.received) + suffix;
+  }
+  submission.size = static_cast<std::int64_t>(text.size());
+  submission.sha256 = sha256Hex(text);
+  return submission;
+}
+
+// The files reach the disk outside the lock, so that uploads write at once;
+// only the rename and the row are ordered. History first, then the current
+// file, then the row: a crash between them leaves a version no row names
+// yet, which the start-up check reports.
+Submission LogStore::accept(std::string_view text, const LogFacts& facts) {
+  Submission submission = describe(text);
+  submission.call = facts.call;
+  submission.category = facts.category;
+  submission.qsos = facts.qsos;
+  submission.claimedByRules = facts.claimedByRules;
+  submission.claimedScore = facts.claimedScore;
+  submission.accepted = true;
+  writeDurably(layout_.history(submission.receipt), text, layout_.scratchDir());
+  const std::string scratch = writeScratchFile(text, layout_.scratchDir());
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    moveIntoPlace(scratch, layout_.current(facts.call));
+    db_.add(submission);
+  }
+  syncFolder(layout_.dir());
+  return submission;
+}
+
+Submission LogStore::refuse(std::string_view text, const std::string& call,
+                            const std::string& reason) {
+  Submission submission = describe(text);
+  submission.call = call;
+  submission.reason = reason;
+  std::lock_guard<std::mutex> lock(mutex_);
+  db_.add(submission);
+  return submission;
+}
+
+std::vector<Submission> LogStore::submissions() const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return db_.all();
+}
+
+std::optional<std::string> LogStore::storedVersion(const std::string& receipt) const {
+  for (const Submission& submission : submissions()) {
+    if (submission.receipt != receipt || !submission.accepted) continue;
+    std::ifstream in(layout_.history(submission.receipt), std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    if (in) return text.str();
+  }
+  return std::nullopt;
+}
+
+}  // namespace robot

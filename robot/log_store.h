@@ -1,0 +1,50 @@
+#ifndef ZVK_ROBOT_LOG_STORE_H_
+#define ZVK_ROBOT_LOG_STORE_H_
+
+#include <mutex>
+#include <optional>
+#include <random>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "robot/store_layout.h"
+#include "robot/submission.h"
+#include "robot/submission_db.h"
+#include "robot/upload_reading.h"
+#include "robot/utc_text.h"
+
+namespace robot {
+
+// Keeps every submission: the accepted log's version in the history, as the
+// call's current log and as a database row; a refused one as a row only.
+// Safe to use from many threads: of two versions of one call, the one whose
+// row is added later is the current one.
+class LogStore {
+ public:
+  // Opens the store in `dir`, making what is missing. Throws StoreError.
+  LogStore(const std::string& dir, Clock clock);
+
+  // Throws StoreError; what was kept before stays as it was.
+  Submission accept(std::string_view text, const LogFacts& facts);
+  Submission refuse(std::string_view text, const std::string& call, const std::string& reason);
+
+  std::vector<Submission> submissions() const;
+  // The version kept under `receipt`; empty for a receipt of no accepted log.
+  std::optional<std::string> storedVersion(const std::string& receipt) const;
+  const StoreLayout& layout() const { return layout_; }
+
+ private:
+  // A new receipt for `text`, with the time it is taken at.
+  Submission describe(std::string_view text);
+
+  StoreLayout layout_;
+  Clock clock_;
+  mutable std::mutex mutex_;
+  SubmissionDb db_;
+  std::mt19937_64 random_;
+};
+
+}  // namespace robot
+
+#endif  // ZVK_ROBOT_LOG_STORE_H_

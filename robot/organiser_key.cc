@@ -1,0 +1,30 @@
+#include "robot/organiser_key.h"
+
+#include <openssl/crypto.h>
+
+#include <fstream>
+#include <stdexcept>
+
+#include "robot/sha256.h"
+
+namespace robot {
+
+std::string readOrganiserKey(const std::string& path) {
+  std::ifstream in(path);
+  std::string line;
+  if (!in || !std::getline(in, line)) {
+    throw std::runtime_error(path + ": cannot read the organiser key");
+  }
+  const std::size_t first = line.find_first_not_of(" \t\r");
+  if (first == std::string::npos) throw std::runtime_error(path + ": holds no organiser key");
+  return line.substr(first, line.find_last_not_of(" \t\r") - first + 1);
+}
+
+// Digests of equal length, so the comparison takes the same time whatever is given.
+bool isOrganiserKey(const std::string& given, const std::string& key) {
+  const std::string a = sha256Hex(given);
+  const std::string b = sha256Hex(key);
+  return !key.empty() && CRYPTO_memcmp(a.data(), b.data(), a.size()) == 0;
+}
+
+}  // namespace robot

@@ -1,0 +1,143 @@
+#include "robot/robot_server.h"
+
+#include <httplib.h>
+
+#include <filesystem>
+
+#include "robot/answer_pages.h"
+#include "robot/front_pages.h"
+#include "robot/organiser_pages.h"
+#include "robot/receive_log.h"
+#include "robot/store_check.h"
+
+namespace robot {
+namespace {
+
+// Room for the form's own parts around a log of the largest size.
+constexpr std::size_t kFormOverhead = 64 * 1024;
+constexpr int kTooLarge = 413;
+constexpr int kNotFound = 404;
+constexpr char kUrlEncoded[] = "application/x-www-form-urlencoded";
+
+// A field of a form sent either way a browser sends one.
+std::string formField(const httplib::Request& request, const char* name) {
+  if (request.has_file(name)) return request.get_file_value(name).content;
+  return request.get_param_value(name);
+}
+
+// The log of an upload: the file chosen, else the text pasted.
+std::string uploadedLog(const httplib::Request& request) {
+  std::string file = formField(request, kFileField);
+  return file.empty() ? formField(request, kTextField) : file;
+}
+
+std::string organiserKey(const httplib::Request& request) {
+  std::string key = request.get_header_value(kKeyHeader);
+  return key.empty() ? formField(request, kKeyField) : key;
+}
+
+void reply(httplib::Response& response, const Answer& answer) {
+  response.status = answer.status;
+  if (!answer.attachmentName.empty()) {
+    response.set_header("Content-Disposition",
+                        "attachment; filename=\"" + answer.attachmentName + "\"");
+  }
+  response.set_content(answer.page, answer.contentType.c_str());
+}
+
+// The library takes URL-encoded forms up to a small size of its own only.
+bool isUrlEncoded(const httplib::Request& request) {
+  return request.get_header_value("Content-Type").rfind(kUrlEncoded, 0) == 0;
+}
+
+std::string errorPage(const httplib::Request& request, int status, std::size_t sizeLimit) {
+  if (status == kTooLarge && isUrlEncoded(request)) {
+    return messagePage("Log not accepted",
+                       "A log in a URL-encoded form is taken up to 8 KiB only; send it as "
+                       "multipart/form-data, as the form on the robot's page does.");
+  }
+  if (status == kTooLarge) return tooLargePage(sizeLimit);
+  if (status == kNotFound) return messagePage("Not found", "No such page here.");
+  return messagePage("Not answered", "The request could not be answered (HTTP status " +
+                                         std::to_string(status) + ").");
+}
+
+void replyPage(httplib::Response& response, const std::string& page) {
+  reply(response, {200, page});
+}
+
+}  // namespace
+
+RobotServer::RobotServer(RobotSettings settings)
+    : settings_(std::move(settings)),
+      store_(settings_.logsDir, settings_.clock),
+      differences_(findDifferences(store_.layout(), store_.submissions())),
+      organiser_(settings_, store_, differences_),
+      http_(std::make_unique<httplib::Server>()) {
+  route();
+}
+
+RobotServer::~RobotServer() = default;
+
+void RobotServer::route() {
+  const int threads = settings_.threads;
+  http_->new_task_queue = [threads] { return new httplib::ThreadPool(threads); };
+  http_->set_payload_max_length(settings_.sizeLimit + kFormOverhead);
+  http_->Get("/", [this](const httplib::Request&, httplib::Response& response) {
+    replyPage(response, homePage(settings_));
+  });
+  http_->Get("/received", [this](const httplib::Request&, httplib::Response& response) {
+    replyPage(response, receivedPage(settings_, latestAccepted(store_.submissions())));
+  });
+  http_->Post("/upload", [this](const httplib::Request& request, httplib::Response& response) {
+    reply(response, receiveLog(uploadedLog(request), settings_, store_));
+  });
+  if (organiser_.enabled()) routeOrganiser();
+  mountResults();
+  // Answers the library makes itself (no such page, a body over the limit) get our pages too.
+  using HandlerResponse = httplib::Server::HandlerResponse;
+  http_->set_error_handler(httplib::Server::HandlerWithResponse(
+      [this](const httplib::Request& request, httplib::Response& response) {
+        if (!response.body.empty()) return HandlerResponse::Unhandled;
+        const int status = response.status;
+        reply(response, {status, errorPage(request, status, settings_.sizeLimit)});
+        return HandlerResponse::Handled;
+      }));
+}
+
+void RobotServer::routeOrganiser() {
+  http_->Get(kOrganiserPath, [this](const httplib::Request& request, httplib::Response& response) {
+    const std::string key = organiserKey(request);
+    reply(response, key.empty() ? Answer{200, keyPage(false)} : organiser_.submissions(key));
+  });
+  http_->Post(kOrganiserPath, [this](const httplib::Request& request, httplib::Response& response) {
+    reply(response, organiser_.submissions(organiserKey(request)));
+  });
+  http_->Post(kDownloadPath, [this](const httplib::Request& request, httplib::Response& response) {
+    reply(response, organiser_.download(organiserKey(request), formField(request, kReceiptField)));
+  });
+  http_->Post(kCrosscheckPath,
+              [this](const httplib::Request& request, httplib::Response& response) {
+                reply(response, organiser_.crosscheck(organiserKey(request)));
+              });
+}
+
+// The mount needs the folder now (each run replaces it whole): made for the
+// organiser's first run, else published only when a run made it.
+void RobotServer::mountResults() {
+  const std::string results = store_.layout().resultsDir();
+  std::error_code error;
+  if (organiser_.enabled()) std::filesystem::create_directories(results, error);
+  if (std::filesystem::is_directory(results, error)) http_->set_mount_point(kResultsPath, results);
+}
+
+int RobotServer::bind(const std::string& host, int port) {
+  if (port == 0) return http_->bind_to_any_port(host);
+  return http_->bind_to_port(host, port) ? port : -1;
+}
+
+void RobotServer::run() { http_->listen_after_bind(); }
+
+void RobotServer::stop() { http_->stop(); }
+
+}  // namespace robot

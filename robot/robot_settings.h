@@ -1,0 +1,28 @@
+#ifndef ZVK_ROBOT_ROBOT_SETTINGS_H_
+#define ZVK_ROBOT_ROBOT_SETTINGS_H_
+
+#include <cstddef>
+#include <optional>
+#include <string>
+
+#include "crosscheck/contest_definition.h"
+#include "robot/utc_text.h"
+
+namespace robot {
+
+constexpr std::size_t kDefaultSizeLimit = 5 * 1024 * 1024;
+
+// How the robot receives a contest's logs.
+struct RobotSettings {
+  crosscheck::ContestDefinition definition;
+  std::string logsDir = "received";
+  std::optional<UnixTime> deadline;           // unset: logs are taken at any time
+  std::string organiserKey;                   // empty: the organiser pages are off
+  std::size_t sizeLimit = kDefaultSizeLimit;  // bytes of a log
+  int threads = 8;                            // requests answered at once
+  Clock clock = systemClock;
+};
+
+}  // namespace robot
+
+#endif  // ZVK_ROBOT_ROBOT_SETTINGS_H_

@@ -1,0 +1,85 @@
+#include "robot/store_check.h"
+
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
+
+#include "robot/sha256.h"
+
+namespace robot {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The digest of a file's bytes; empty when it cannot be read.
+std::string digestOf(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::string();
+  std::ostringstream text;
+  text << in.rdbuf();
+  return sha256Hex(text.str());
+}
+
+std::set<std::string> regularFiles(const std::string& dir) {
+  std::set<std::string> files;
+  std::error_code error;
+  for (const fs::directory_entry& entry : fs::directory_iterator(dir, error)) {
+    if (entry.is_regular_file(error)) files.insert(entry.path().string());
+  }
+  return files;
+}
+
+void checkHistory(const StoreLayout& layout, const std::vector<Submission>& submissions,
+                  std::vector<std::string>* differences) {
+  std::set<std::string> unnamed = regularFiles(layout.historyDir());
+  for (const Submission& row : submissions) {
+    if (!row.accepted) continue;
+    const std::string path = layout.history(row.receipt);
+    unnamed.erase(path);
+    const std::string digest = digestOf(path);
+    if (digest.empty()) {
+      differences->push_back(path + ": missing, though receipt " + row.receipt + " was accepted");
+    } else if (digest != row.sha256) {
+      differences->push_back(path + ": other bytes than receipt " + row.receipt + " recorded");
+    }
+  }
+  for (const std::string& path : unnamed) {
+    differences->push_back(path + ": a version no receipt names");
+  }
+}
+
+void checkCurrentLogs(const StoreLayout& layout, const std::vector<Submission>& submissions,
+                      std::vector<std::string>* differences) {
+  std::set<std::string> unnamed = regularFiles(layout.dir());
+  unnamed.erase(layout.database());
+  for (const char* suffix : {"-wal", "-shm", "-journal"}) {
+    unnamed.erase(layout.database() + suffix);
+  }
+  for (const Submission& latest : latestAccepted(submissions)) {
+    const std::string path = layout.current(latest.call);
+    unnamed.erase(path);
+    if (digestOf(path) != latest.sha256) {
+      differences->push_back(path + ": not the latest version of " + latest.call + " (receipt " +
+                             latest.receipt + ")");
+    }
+  }
+  for (const std::string& path : unnamed) {
+    differences->push_back(path + ": a log no receipt names");
+  }
+}
+
+}  // namespace
+
+std::vector<std::string> findDifferences(const StoreLayout& layout,
+                                         const std::vector<Submission>& submissions) {
+  std::vector<std::string> differences;
+  checkHistory(layout, submissions, &differences);
+  checkCurrentLogs(layout, submissions, &differences);
+  for (const std::string& path : regularFiles(layout.scratchDir())) {
+    differences.push_back(path + ": left half-written by a stop during an upload");
+  }
+  return differences;
+}
+
+}  // namespace robot

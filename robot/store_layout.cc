@@ -1,0 +1,52 @@
+#include "robot/store_layout.h"
+
+#include <filesystem>
+
+#include "cabrillo/file_stem.h"
+#include "robot/submission_db.h"
+
+namespace robot {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr char kLogExtension[] = ".log";
+constexpr char kHistoryDir[] = ".history";
+constexpr char kScratchDir[] = ".incoming";
+constexpr char kDatabase[] = ".submissions.sqlite";
+constexpr char kResultsDir[] = "results";
+
+}  // namespace
+
+StoreLayout::StoreLayout(std::string dir) : dir_(std::move(dir)) {}
+
+std::string StoreLayout::current(const std::string& call) const {
+  const std::string stem = cabrillo::makeFileStem(CString(call)).GetString();
+  return dir_ + "/" + stem + kLogExtension;
+}
+
+std::string StoreLayout::history(const std::string& receipt) const {
+  return historyDir() + "/" + receipt + kLogExtension;
+}
+
+std::string StoreLayout::historyDir() const { return dir_ + "/" + kHistoryDir; }
+
+std::string StoreLayout::scratchDir() const { return dir_ + "/" + kScratchDir; }
+
+std::string StoreLayout::database() const { return dir_ + "/" + kDatabase; }
+
+std::string StoreLayout::resultsDir() const {
+  const fs::path logs = fs::absolute(dir_).lexically_normal();
+  const fs::path named = logs.has_filename() ? logs : logs.parent_path();
+  return (named.parent_path() / kResultsDir).string();
+}
+
+void StoreLayout::create() const {
+  std::error_code error;
+  for (const std::string& folder : {dir_, historyDir(), scratchDir()}) {
+    fs::create_directories(folder, error);
+    if (error) throw StoreError(folder + ": cannot make the folder: " + error.message());
+  }
+}
+
+}  // namespace robot

@@ -1,0 +1,34 @@
+#ifndef ZVK_ROBOT_SUBMISSION_H_
+#define ZVK_ROBOT_SUBMISSION_H_
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace robot {
+
+// Seconds since 1970-01-01 00:00 UTC.
+using UnixTime = std::int64_t;
+
+// One upload, accepted or refused: a row of the robot's database.
+struct Submission {
+  std::string receipt;
+  std::string call;  // empty when a refused log names none
+  std::string category;
+  UnixTime received = 0;
+  std::int64_t size = 0;  // bytes
+  std::string sha256;     // of the bytes as sent
+  int qsos = 0;
+  std::int64_t claimedByRules = 0;
+  std::optional<std::int64_t> claimedScore;  // the log's CLAIMED-SCORE
+  bool accepted = false;
+  std::string reason;  // why it was refused; empty when accepted
+};
+
+// The latest accepted submission of each call, by call: the logs received.
+std::vector<Submission> latestAccepted(const std::vector<Submission>& submissions);
+
+}  // namespace robot
+
+#endif  // ZVK_ROBOT_SUBMISSION_H_

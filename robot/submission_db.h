@@ -1,0 +1,43 @@
+#ifndef ZVK_ROBOT_SUBMISSION_DB_H_
+#define ZVK_ROBOT_SUBMISSION_DB_H_
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "robot/submission.h"
+
+struct sqlite3;
+
+namespace robot {
+
+// The store cannot keep a submission; the message names the file and why.
+class StoreError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// The database of every submission, one row each, in SQLite's write-ahead
+// log mode: a row is there whole once add() returns, after any crash. Not
+// shared between threads: the caller serialises.
+class SubmissionDb {
+ public:
+  // Opens or creates the database file `path`. Throws StoreError.
+  explicit SubmissionDb(const std::string& path);
+
+  // Adds the row; throws StoreError (a receipt that is there already, a full disk).
+  void add(const Submission& submission);
+  // Every row in the order added.
+  std::vector<Submission> all() const;
+
+ private:
+  void execute(const char* sql) const;
+
+  std::string path_;
+  std::unique_ptr<sqlite3, int (*)(sqlite3*)> db_;
+};
+
+}  // namespace robot
+
+#endif  // ZVK_ROBOT_SUBMISSION_DB_H_

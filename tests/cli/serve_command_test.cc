@@ -1,0 +1,75 @@
+// zvk-score serve's answers to a command line it cannot follow; the robot
+// itself is tested in tests/robot.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/cli/zvk_score_runner.h"
+#include "tests/support/temp_dir.h"
+
+namespace {
+
+using testing_support::runZvkScore;
+
+struct BadServe {
+  const char* name;
+  std::vector<std::string> arguments;
+  int exitCode;
+  std::string firstErrorLine;
+};
+
+void PrintTo(const BadServe& value, std::ostream* out) { *out << value.name; }
+
+class ServeCommandTest : public testing_support::TempDirTest,
+                         public ::testing::WithParamInterface<BadServe> {};
+
+TEST_P(ServeCommandTest, RefusesToStartAndSaysWhy) {
+  testing_support::writeFile("blank.key", " \n");
+  testing_support::writeFile("a-file", "");
+  std::vector<std::string> arguments = {"serve", "--listen", "127.0.0.1:0"};
+  arguments.insert(arguments.end(), GetParam().arguments.begin(), GetParam().arguments.end());
+  testing_support::ProgramRun run = runZvkScore(arguments);
+  EXPECT_EQ(run.exitCode, GetParam().exitCode);
+  EXPECT_EQ(run.err.substr(0, run.err.find('\n')), GetParam().firstErrorLine);
+  EXPECT_EQ(run.out, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CommandLines, ServeCommandTest,
+    ::testing::Values(
+        BadServe{"PortWithoutHost",
+                 {"--listen", "8073"},
+                 2,
+                 "zvk-score serve: --listen: \"8073\" is not HOST:PORT (such as 127.0.0.1:8073)"},
+        BadServe{"PortOutOfRange",
+                 {"--listen=localhost:65536"},
+                 2,
+                 "zvk-score serve: --listen: \"localhost:65536\" is not HOST:PORT (such as "
+                 "127.0.0.1:8073)"},
+        BadServe{"DeadlineNoDate",
+                 {"--deadline", "2025-12-32"},
+                 2,
+                 "zvk-score serve: --deadline: \"2025-12-32\" is not a date (YYYY-MM-DD or "
+                 "YYYY-MM-DDTHH:MM, UTC)"},
+        BadServe{"SizeZero",
+                 {"--max-log-kib", "0"},
+                 2,
+                 "zvk-score serve: --max-log-kib: \"0\" is not a size in KiB"},
+        BadServe{"Operand", {"received"}, 2, "zvk-score serve: unknown option or operand received"},
+        BadServe{"MissingValue", {"--logs"}, 2, "zvk-score serve: --logs needs a value"},
+        BadServe{"KeyFileMissing",
+                 {"--organiser-key-file", "none.key"},
+                 2,
+                 "zvk-score serve: none.key: cannot read the organiser key"},
+        BadServe{"KeyFileBlank",
+                 {"--organiser-key-file", "blank.key"},
+                 2,
+                 "zvk-score serve: blank.key: holds no organiser key"},
+        BadServe{"LogsFolderUnderAFile",
+                 {"--logs", "a-file/received"},
+                 3,
+                 "zvk-score serve: a-file/received: cannot make the folder: Not a directory"}),
+    [](const ::testing::TestParamInfo<BadServe>& info) { return info.param.name; });
+
+}  // namespace

@@ -1,0 +1,126 @@
+#include "robot/log_store.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <thread>
+
+#include "robot/store_check.h"
+#include "tests/support/temp_dir.h"
+
+namespace robot {
+namespace {
+
+using testing_support::fileExists;
+using testing_support::readFile;
+using testing_support::writeFile;
+
+constexpr UnixTime kNoon = 1764417600;  // 2025-11-29 12:00:00 UTC
+
+LogFacts factsFor(const std::string& call) {
+  LogFacts facts;
+  facts.call = call;
+  facts.category = "SINGLE-OP";
+  facts.qsos = 1;
+  facts.claimedByRules = 5;
+  return facts;
+}
+
+class LogStoreTest : public testing_support::TempDirTest {
+ protected:
+  UnixTime now_ = kNoon;
+  Clock clock() {
+    return [this] { return now_++; };
+  }
+};
+
+TEST_F(LogStoreTest, LaterVersionOfACallIsCurrentAndEveryVersionIsKept) {
+  LogStore store("logs", clock());
+  const Submission first = store.accept("first version\n", factsFor("Q1ZVK/P"));
+  const Submission second = store.accept("second version\n", factsFor("Q1ZVK/P"));
+  EXPECT_EQ(readFile("logs/Q1ZVK_P.log"), "second version\n");
+  EXPECT_EQ(readFile("logs/.history/" + first.receipt + ".log"), "first version\n");
+  EXPECT_EQ(readFile("logs/.history/" + second.receipt + ".log"), "second version\n");
+  EXPECT_EQ(store.storedVersion(first.receipt), "first version\n");
+  EXPECT_EQ(first.receipt.substr(0, 15), "20251129-120000");
+  ASSERT_EQ(store.submissions().size(), 2u);
+  EXPECT_EQ(latestAccepted(store.submissions()).at(0).receipt, second.receipt);
+  EXPECT_TRUE(findDifferences(store.layout(), store.submissions()).empty());
+}
+
+TEST_F(LogStoreTest, RefusedLogIsARowAndNoFile) {
+  LogStore store("logs", clock());
+  const Submission refused = store.refuse("not a log", "", "the log holds no QSO");
+  EXPECT_FALSE(store.storedVersion(refused.receipt));
+  EXPECT_TRUE(std::filesystem::is_empty("logs/.history"));
+  const std::vector<Submission> rows = LogStore("logs", clock()).submissions();
+  ASSERT_EQ(rows.size(), 1u);
+  EXPECT_FALSE(rows[0].accepted);
+  EXPECT_EQ(rows[0].reason, "the log holds no QSO");
+  EXPECT_EQ(rows[0].size, 9);
+  EXPECT_EQ(rows[0].sha256, "2f7498ddfc61874c3870b3426b28a5c1b1ef4625d04438c47337aae5a67a5369");
+}
+
+TEST_F(LogStoreTest, StartUpCheckNamesEveryDifference) {
+  std::string keptReceipt;
+  {
+    LogStore store("logs", clock());
+    keptReceipt = store.accept("kept\n", factsFor("Q1AA")).receipt;
+    store.accept("other\n", factsFor("Q2BB"));
+  }
+  writeFile("logs/Q1AA.log", "changed\n");
+  std::filesystem::remove("logs/Q2BB.log");
+  writeFile("logs/Q3CC.log", "nobody sent this\n");
+  writeFile("logs/.history/19990101-000000-000000.log", "stray\n");
+  writeFile("logs/.incoming/write-abc123", "half");
+  std::filesystem::remove("logs/.history/" + keptReceipt + ".log");
+  LogStore store("logs", clock());
+  const std::vector<Submission> rows = store.submissions();
+  EXPECT_EQ(findDifferences(store.layout(), rows),
+            (std::vector<std::string>{
+                "logs/.history/" + keptReceipt + ".log: missing, though receipt " + keptReceipt +
+                    " was accepted",
+                "logs/.history/19990101-000000-000000.log: a version no receipt names",
+                "logs/Q1AA.log: not the latest version of Q1AA (receipt " + keptReceipt + ")",
+                "logs/Q2BB.log: not the latest version of Q2BB (receipt " + rows[1].receipt + ")",
+                "logs/Q3CC.log: a log no receipt names",
+                "logs/.incoming/write-abc123: left half-written by a stop during an upload"}));
+}
+
+TEST_F(LogStoreTest, ConcurrentUploadsKeepEveryVersionAndTheLastAsCurrent) {
+  LogStore store("logs", systemClock);
+  constexpr int kThreads = 8;
+  constexpr int kEach = 5;
+  std::vector<std::thread> threads;
+  for (int t = 0; t < kThreads; ++t) {
+    threads.emplace_back([&store, t] {
+      for (int i = 0; i < kEach; ++i) {
+        store.accept("thread " + std::to_string(t) + " upload " + std::to_string(i) + "\n",
+                     factsFor(t % 2 ? "Q1ODD" : "Q2EVEN"));
+      }
+    });
+  }
+  for (std::thread& thread : threads) thread.join();
+  const std::vector<Submission> rows = store.submissions();
+  EXPECT_EQ(rows.size(), static_cast<std::size_t>(kThreads * kEach));
+  EXPECT_TRUE(findDifferences(store.layout(), rows).empty());
+  for (const Submission& latest : latestAccepted(rows)) {
+    EXPECT_EQ(readFile(store.layout().current(latest.call)), *store.storedVersion(latest.receipt));
+  }
+}
+
+// A scratch folder that is a file fails every write, also for root.
+TEST_F(LogStoreTest, FailedWriteKeepsNoRowAndNoFile) {
+  LogStore store("logs", clock());
+  store.accept("old\n", factsFor("Q1AA"));
+  std::filesystem::remove_all("logs/.incoming");
+  writeFile("logs/.incoming", "");
+  EXPECT_THROW(store.accept("new\n", factsFor("Q1AA")), StoreError);
+  EXPECT_THROW(store.accept("log\n", factsFor("Q2BB")), StoreError);
+  EXPECT_EQ(store.submissions().size(), 1u);
+  EXPECT_EQ(readFile("logs/Q1AA.log"), "old\n");
+  EXPECT_FALSE(fileExists("logs/Q2BB.log"));
+}
+
+}  // namespace
+}  // namespace robot

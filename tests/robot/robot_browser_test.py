@@ -1,0 +1,117 @@
+"""The log robot in a real browser: a person opens the form, chooses a log
+file, sends it and reads the receipt; a broken log shows its lines' errors.
+Then the robot stops on SIGTERM.
+
+Usage: robot_browser_test.py ZVK_SCORE SAMPLE_LOG
+Exits 77 (skipped) when chromium, its driver or Selenium is not installed."""
+
+import os
+import re
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import unittest
+
+try:
+    from selenium import webdriver
+except ImportError:
+    # Debian's package, when another Python runs the tests.
+    sys.path.append("/usr/lib/python3/dist-packages")
+    try:
+        from selenium import webdriver
+    except ImportError:
+        sys.exit(77)
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.by import By
+from selenium.webdriver.support import expected_conditions
+from selenium.webdriver.support.ui import WebDriverWait
+
+ZVK_SCORE, SAMPLE_LOG = sys.argv[1], sys.argv[2]
+CHROMIUM, DRIVER = shutil.which("chromium"), shutil.which("chromedriver")
+WAIT_SECONDS = 60
+BROKEN_LOG = ("START-OF-LOG: 3.0\n"
+              "CALLSIGN: Q1ZVK\n"
+              "QSO:  3524 CW 2025-11-29 1200 Q1ZVK 599 417 Q8XB 599 NM\n"
+              "QSO: 14x22 CW 2025-11-29 1303 Q1ZVK 599 417 Q4WZ 599 902\n"
+              "QSO: 14022 CW 2025-11-29 25:03 Q1ZVK 599 417 <b>Q4WZ 599 902\n"
+              "END-OF-LOG:\n")
+
+
+def start_robot():
+    robot = subprocess.Popen([ZVK_SCORE, "serve", "--listen", "127.0.0.1:0"],
+                             stdout=subprocess.PIPE, text=True)
+    port = re.search(r":(\d+)/$", robot.stdout.readline().strip()).group(1)
+    return robot, "http://127.0.0.1:%s/" % port
+
+
+def start_browser():
+    options = webdriver.ChromeOptions()
+    options.binary_location = CHROMIUM
+    for flag in ["--headless", "--no-sandbox", "--disable-gpu", "--no-first-run",
+                 "--disable-background-networking", "--disable-component-update"]:
+        options.add_argument(flag)
+    return webdriver.Chrome(service=Service(DRIVER), options=options)
+
+
+def details(driver):
+    """The page's label: value pairs."""
+    labels = [dt.text for dt in driver.find_elements(By.TAG_NAME, "dt")]
+    return dict(zip(labels, [dd.text for dd in driver.find_elements(By.TAG_NAME, "dd")]))
+
+
+class RobotInBrowserTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.folder = tempfile.TemporaryDirectory()
+        os.chdir(cls.folder.name)
+        cls.robot, cls.url = start_robot()
+        cls.driver = start_browser()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.driver.quit()
+        if cls.robot.poll() is None:
+            cls.robot.kill()
+        os.chdir("/")
+        cls.folder.cleanup()
+
+    def send_file(self, path, heading):
+        self.driver.get(self.url)
+        self.driver.find_element(By.ID, "log").send_keys(os.path.abspath(path))
+        self.driver.find_element(By.CSS_SELECTOR, "button[type=submit]").click()
+        WebDriverWait(self.driver, WAIT_SECONDS).until(
+            expected_conditions.text_to_be_present_in_element((By.TAG_NAME, "h1"), heading))
+
+    def test_1_chosen_file_gets_a_receipt(self):
+        self.send_file(SAMPLE_LOG, "Log received")
+        shown = details(self.driver)
+        self.assertEqual(shown["Call"], "Q1ZVK")
+        self.assertEqual(shown["QSOs"], "150")
+        self.assertEqual(shown["CLAIMED-SCORE in the log"], "491")
+        with open(SAMPLE_LOG, "rb") as sent, \
+                open("received/.history/%s.log" % shown["Receipt"], "rb") as kept:
+            self.assertEqual(kept.read(), sent.read())
+
+    def test_2_broken_log_shows_each_line_and_its_error(self):
+        with open("broken.cbr", "w") as log:
+            log.write(BROKEN_LOG)
+        self.send_file("broken.cbr", "Log not accepted")
+        rows = [[cell.text for cell in row.find_elements(By.TAG_NAME, "td")]
+                for row in self.driver.find_elements(By.CSS_SELECTOR, "table.problems tbody tr")]
+        self.assertEqual(rows, [
+            ["4", 'frequency: "14x22" is not a frequency in kHz',
+             "QSO: 14x22 CW 2025-11-29 1303 Q1ZVK 599 417 Q4WZ 599 902"],
+            ["5", 'time: "25:03" is not a time (HHMM)',
+             "QSO: 14022 CW 2025-11-29 25:03 Q1ZVK 599 417 <b>Q4WZ 599 902"]])
+
+    def test_3_robot_stops_on_sigterm(self):
+        self.robot.send_signal(signal.SIGTERM)
+        self.assertEqual(self.robot.wait(timeout=WAIT_SECONDS), 0)
+
+
+if __name__ == "__main__":
+    if not CHROMIUM or not DRIVER:
+        sys.exit(77)
+    unittest.main(argv=sys.argv[:1])

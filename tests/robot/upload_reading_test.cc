@@ -1,0 +1,124 @@
+#include "robot/upload_reading.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace robot {
+
+// In the namespace of LineNote, where the comparisons of vectors look.
+bool operator==(const LineNote& a, const LineNote& b) {
+  return a.line == b.line && a.text == b.text && a.message == b.message;
+}
+
+std::ostream& operator<<(std::ostream& out, const LineNote& note) {
+  return out << note.line << " [" << note.text << "] " << note.message;
+}
+
+namespace {
+
+crosscheck::ContestDefinition contest() {
+  crosscheck::ContestDefinition definition = crosscheck::zvkCwDefinition();
+  definition.from = imports::UtcTime{2025, 11, 29, 12, 0, 0};
+  definition.to = imports::UtcTime{2025, 11, 29, 17, 59, 0};
+  return definition;
+}
+
+constexpr char kHeader[] =
+    "START-OF-LOG: 3.0\n"
+    "CALLSIGN: q1zvk\n"
+    "CATEGORY-POWER: LOW\n"
+    "CLAIMED-SCORE: 12\n";
+
+TEST(ReadUpload, ReadableLogGetsItsFactsAndEveryWarningByLine) {
+  const std::string log = std::string(kHeader) +
+                          "QSO:  3524 CW 2025-11-29 1200 Q1ZVK 599 417 Q8XB 599 NM\n"
+                          "QSO: 14022 CW 2025-11-29 1303 Q1ZVK 599 417 Q4WZ 599 902\n"
+                          "QSO: 14025 CW 2025-11-29 1310 Q1ZVK 599 417 Q4WZ 599 902\n"
+                          "QSO:  1822 CW 2025-11-29 1320 Q1ZVK 599 417 Q2AB 599 NM\n"
+                          "QSO: 14030 PH 2025-11-29 1330 Q1ZVK 59 417 Q2CD 59 NM\n"
+                          "QSO:  7011 CW 2025-11-29 1800 Q1ZVK 599 417 Q3EF 599 NM\n"
+                          "QSO:  7012 CW 2025-11-29 1400 Q1ZVK Q3GH\n"
+                          "END-OF-LOG:\n";
+  UploadReading reading = readUpload(log, contest());
+  ASSERT_TRUE(reading.facts);
+  const LogFacts& facts = *reading.facts;
+  EXPECT_EQ(facts.call, "Q1ZVK");
+  EXPECT_EQ(facts.category, "LOW");
+  EXPECT_EQ(facts.qsos, 7);
+  std::vector<std::pair<std::string, int>> bands;
+  for (const BandCount& band : facts.bands) bands.emplace_back(band.band, band.qsos);
+  EXPECT_EQ(bands, (std::vector<std::pair<std::string, int>>{
+                       {"80m", 1}, {"40m", 2}, {"20m", 3}, {"160m", 1}}));
+  // 1 (NM) + 5 (member) + 5 (the dupe is counted by the plug-in too) + 1 (after the end).
+  EXPECT_EQ(facts.claimedByRules, 12);
+  EXPECT_EQ(facts.claimedScore, 12);
+  EXPECT_EQ(facts.warnings,
+            (std::vector<LineNote>{
+                {0, "", "CATEGORY-OPERATOR: missing from the header"},
+                {7, "QSO: 14025 CW 2025-11-29 1310 Q1ZVK 599 417 Q4WZ 599 902",
+                 "dupe: Q4WZ was worked before on 20m CW"},
+                {8, "QSO:  1822 CW 2025-11-29 1320 Q1ZVK 599 417 Q2AB 599 NM",
+                 "160m CW: not one of the contest's bands and modes"},
+                {9, "QSO: 14030 PH 2025-11-29 1330 Q1ZVK 59 417 Q2CD 59 NM",
+                 "20m SSB: not one of the contest's bands and modes"},
+                {10, "QSO:  7011 CW 2025-11-29 1800 Q1ZVK 599 417 Q3EF 599 NM",
+                 "outside the contest period from 2025-11-29T12:00 to 2025-11-29T17:59"},
+                {11, "QSO:  7012 CW 2025-11-29 1400 Q1ZVK Q3GH",
+                 "exchange sent or received missing: no points by the contest's rules"}}));
+  EXPECT_TRUE(reading.problems.empty());
+}
+
+struct RefusalCase {
+  const char* name;
+  std::string log;
+  std::vector<LineNote> problems;
+};
+
+void PrintTo(const RefusalCase& value, std::ostream* out) { *out << value.name; }
+
+class RefusedUpload : public ::testing::TestWithParam<RefusalCase> {};
+
+TEST_P(RefusedUpload, ListsEveryProblemWithItsLine) {
+  UploadReading reading = readUpload(GetParam().log, contest());
+  EXPECT_FALSE(reading.facts);
+  EXPECT_EQ(reading.problems, GetParam().problems);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Logs, RefusedUpload,
+    ::testing::Values(
+        RefusalCase{"EveryBrokenQsoLine",
+                    std::string(kHeader) +
+                        "QSO:  3524 CW 2025-11-29 1200 Q1ZVK 599 417 Q8XB 599 NM\r\n"
+                        "QSO: 14x22 CW 2025-11-29 1303 Q1ZVK 599 417 Q4WZ 599 902\r\n"
+                        "QSO: 14022 CW 2025-13-29 1303 Q1ZVK 599 417 Q4WZ 599 902\r\n"
+                        "QSO: 14022 CW 2025-11-29 1303 Q1ZVK\r\n"
+                        "QSO:  9999 CW 2025-11-29 1303 Q1ZVK 599 417 Q4WZ 599 902\r\n",
+                    {{6, "QSO: 14x22 CW 2025-11-29 1303 Q1ZVK 599 417 Q4WZ 599 902",
+                      "frequency: \"14x22\" is not a frequency in kHz"},
+                     {7, "QSO: 14022 CW 2025-13-29 1303 Q1ZVK 599 417 Q4WZ 599 902",
+                      "date: \"2025-13-29\" is not a date (YYYY-MM-DD)"},
+                     {8, "QSO: 14022 CW 2025-11-29 1303 Q1ZVK",
+                      "QSO: needs frequency, mode, date, time, own call and call"},
+                     {9, "QSO:  9999 CW 2025-11-29 1303 Q1ZVK 599 417 Q4WZ 599 902",
+                      "band: missing, or the frequency is in no band"}}},
+        RefusalCase{"NoQso", kHeader, {{0, "", "the log holds no QSO"}}},
+        RefusalCase{"NotALog",
+                    "Dear organisers, my log follows.\n",
+                    {{0, "",
+                      "unknown format: neither ADIF (<EOH>, <EOR>) nor Cabrillo (START-OF-LOG:, "
+                      "QSO: lines)"}}},
+        RefusalCase{"AdifWithoutCallOrOwnCall",
+                    "<EOH>\n"
+                    "<QSO_DATE:8>20251129<TIME_ON:4>1200<BAND:3>20m<MODE:2>CW<EOR>\n",
+                    {{0, "",
+                      "own call: missing (CALLSIGN: or STATION_CALLSIGN), so the log has no "
+                      "owner"},
+                     {2, "<QSO_DATE:8>20251129<TIME_ON:4>1200<BAND:3>20m<MODE:2>CW<EOR>",
+                      "call: missing"}}}),
+    [](const ::testing::TestParamInfo<RefusalCase>& info) { return info.param.name; });
+
+}  // namespace
+}  // namespace robot
