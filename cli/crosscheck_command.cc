@@ -51,8 +51,10 @@ std::string summary(const crosscheck::Results& results, const std::string& outDi
                      std::to_string(results.duplicateLogs.size()) + " duplicate calls), " +
                      std::to_string(lines) + " QSO lines:";
   for (int r = 0; r < crosscheck::kResultCount; ++r) {
-    text += (r > 0 ? ", " : " ") + std::to_string(counts[r]) + " " +
-            crosscheck::resultName(static_cast<crosscheck::Result>(r));
+    const auto result = static_cast<crosscheck::Result>(r);
+    // A contest that voids no QSO for the other side's error has no such lines to count.
+    if (crosscheck::isPartnerResult(result) && counts[r] == 0) continue;
+    text += (r > 0 ? ", " : " ") + std::to_string(counts[r]) + " " + crosscheck::resultName(result);
   }
   return text + "; written to " + outDir;
 }

@@ -24,13 +24,20 @@ enum class Result : std::uint8_t {
   kBustedCall,
   kBustedExchange,
   kUnique,
+  // Errors=both: the other station miscopied this QSO, which voids it for both.
+  kPartnerBustedCall,
+  kPartnerBustedExchange,
 };
-constexpr int kResultCount = 8;
+constexpr int kResultCount = 10;
 
 // "ok", "not-contest", "outside-period", "dupe", "not-in-log", "busted-call",
-// "busted-exchange", "unique".
+// "busted-exchange", "unique", "partner-busted-call", "partner-busted-exchange".
 const char* resultName(Result result);
 std::optional<Result> resultFromName(std::string_view name);
+// The results only Errors=both gives.
+inline bool isPartnerResult(Result result) {
+  return result == Result::kPartnerBustedCall || result == Result::kPartnerBustedExchange;
+}
 
 // Minutes since 1899-12-30 00:00 UTC (the plug-in's hour numbers times 60).
 using Minute = std::int32_t;
