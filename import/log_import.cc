@@ -10,6 +10,7 @@
 #include "import/cabrillo_import.h"
 #include "import/input_error.h"
 #include "import/text_case.h"
+#include "import/text_encoding.h"
 
 namespace imports {
 namespace {
@@ -57,6 +58,13 @@ std::string readWholeFile(const std::string& path) {
   return contents;
 }
 
+// Cabrillo counts no bytes, so a text in an 8-bit code page can be read as UTF-8 whole.
+ImportedLog importCabrilloAsUtf8(std::string_view buffer, const std::string& fileName,
+                                 const CabrilloLayout& layout) {
+  const std::optional<std::string> utf8 = utf8FromEightBit(buffer);
+  return importCabrillo(utf8 ? std::string_view(*utf8) : buffer, fileName, layout);
+}
+
 }  // namespace
 
 LogFormat detectLogFormat(std::string_view buffer) {
@@ -71,11 +79,14 @@ LogFormat detectLogFormat(std::string_view buffer) {
 
 ImportedLog importLog(std::string_view buffer, const std::string& fileName,
                       const CabrilloLayout& layout) {
+  if (const std::optional<std::string> utf8 = utf8FromUtf16(buffer, fileName)) {
+    return importLog(*utf8, fileName, layout);
+  }
   switch (detectLogFormat(buffer)) {
     case LogFormat::kAdif:
       return importAdif(buffer, fileName);
     case LogFormat::kCabrillo:
-      return importCabrillo(buffer, fileName, layout);
+      return importCabrilloAsUtf8(buffer, fileName, layout);
     case LogFormat::kUnknown:
       break;
   }

@@ -22,9 +22,13 @@ void both(Logs* logs, const std::string& hhmm, const std::string& a, const std::
   (*logs)[b].push_back(hhmm + " " + b + " " + bSent + " " + a + " " + aSent);
 }
 
-std::string cabrillo(const std::string& call, const std::vector<std::string>& lines) {
+constexpr char kDay[] = "2017-08-19";
+constexpr char kDayBefore[] = "2017-08-18";
+
+std::string cabrillo(const std::string& call, const std::vector<std::string>& lines,
+                     const std::string& date) {
   std::string text = "START-OF-LOG: 3.0\nCALLSIGN: " + call + "\n";
-  for (const std::string& line : lines) text += "QSO: 3534 CW 2017-08-19 " + line + "\n";
+  for (const std::string& line : lines) text += "QSO: 3534 CW " + date + " " + line + "\n";
   return text + "END-OF-LOG:\n";
 }
 
@@ -42,7 +46,8 @@ class RealContestRulesTest : public testing_support::TempDirTest {
     crosscheck::Request request;
     for (const auto& [call, lines] : logs) {
       request.files.push_back(call + ".log");
-      testing_support::writeFile(request.files.back(), cabrillo(call, lines));
+      testing_support::writeFile(request.files.back(),
+                                 cabrillo(call, lines, call == dayEarly_ ? kDayBefore : kDay));
     }
     request.definition = definition;
     return crosscheck::crosscheckContest(request);
@@ -62,7 +67,24 @@ class RealContestRulesTest : public testing_support::TempDirTest {
     for (const auto& [call, lines] : byCall) text += lines;
     return text;
   }
+
+  std::string dayEarly_;  // the call whose log carries the day before's date
 };
+
+TEST_F(RealContestRulesTest, ALogADayOffIsOutsideThePeriodNotShifted) {
+  Logs logs;
+  both(&logs, "0700", "Q0AA", "001 000", "Q0BB", "001 000");
+  both(&logs, "0710", "Q0AA", "002 001", "Q0CC", "001 000");
+  both(&logs, "0720", "Q0BB", "002 001", "Q0CC", "002 002");
+  dayEarly_ = "Q0AA";
+  EXPECT_EQ(judged(logs, fieldDay()),
+            "Q0AA 07:00 Q0BB outside-period\n"
+            "Q0AA 07:10 Q0CC outside-period\n"
+            "Q0BB 07:00 Q0AA not-in-log\n"
+            "Q0BB 07:20 Q0CC ok\n"
+            "Q0CC 07:10 Q0AA not-in-log\n"
+            "Q0CC 07:20 Q0BB ok\n");
+}
 
 TEST_F(RealContestRulesTest, ARepeatIsADupeOnlyWithinTheMinutesOfTheLastQsoThatCounted) {
   Logs logs;
