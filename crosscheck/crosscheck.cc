@@ -54,15 +54,6 @@ std::vector<std::int32_t> clockOffsets(const ContestDefinition& definition,
   return estimateClockOffsets(contest, index, own);
 }
 
-// The exchange that logs agree on for a station without a log is known when
-// every field compared is one it sends all contest.
-bool fixedExchange(const ContestDefinition& definition) {
-  for (ExchangeKind kind : comparedFields(definition)) {
-    if (kind != ExchangeKind::kFixed) return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 Results crosscheckContest(const Request& request) {
@@ -75,7 +66,7 @@ Results crosscheckContest(const Request& request) {
   const ExchangeCompare exchanges(contest.texts, definition);
   const MatchSettings settings{definition.matchWindowMinutes, &clocks};
   const Matches matches = matchQsos(contest, index, own, exchanges, settings);
-  const CallEvidence evidence = gatherCallEvidence(contest, own, fixedExchange(definition));
+  const CallEvidence evidence = gatherCallEvidence(contest, own, comparedFields(definition));
   Judgements judgements =
       judgeLines(contest, own, matches, evidence, exchanges, SearchedLogs{index, settings});
   if (definition.errorsVoidBoth) voidPartnersOfErrors(matches, &judgements);

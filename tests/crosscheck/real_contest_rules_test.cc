@@ -213,3 +213,21 @@ TEST_F(RealContestRulesTest, ANearCallIsUniqueWhenTheBusierCallsLogHoldsNoSuchQs
 }
 
 }  // namespace
+
+// Q0NL sent no log: the fixed field most logs agree on is checked, the
+// serial beside it cannot be.
+TEST_F(RealContestRulesTest, AStationWithoutALogIsCheckedOnTheFixedFieldMostLogsAgreeOn) {
+  Logs logs;
+  logs["Q0AA"].push_back("0700 Q0AA 599 1 NY Q0NL 599 5 NY");
+  logs["Q0BB"].push_back("0710 Q0BB 599 1 NJ Q0NL 599 9 NY");
+  logs["Q0CC"].push_back("0720 Q0CC 599 1 NY Q0NL 599 12 NY");
+  logs["Q0DD"].push_back("0730 Q0DD 599 1 NY Q0NL 599 7 NJ");
+  crosscheck::ContestDefinition definition = fieldDay();
+  definition.exchangeList = {crosscheck::ExchangeKind::kRst, crosscheck::ExchangeKind::kSerial,
+                             crosscheck::ExchangeKind::kFixed};
+  EXPECT_EQ(judged(logs, definition),
+            "Q0AA 07:00 Q0NL ok\n"
+            "Q0BB 07:10 Q0NL ok\n"
+            "Q0CC 07:20 Q0NL ok\n"
+            "Q0DD 07:30 Q0NL busted-exchange\n");
+}
