@@ -5,6 +5,7 @@
 #include <cstring>
 #include <filesystem>
 #include <memory>
+#include <vector>
 
 #include "import/adif_import.h"
 #include "import/cabrillo_import.h"
@@ -58,11 +59,29 @@ std::string readWholeFile(const std::string& path) {
   return contents;
 }
 
-// Cabrillo counts no bytes, so a text in an 8-bit code page can be read as UTF-8 whole.
+// Header values in an 8-bit code page, as UTF-8, the code page guessed from
+// all of them together. QSO lines keep their bytes: they are compared as logged.
+void readHeaderValuesAsUtf8(ImportedLog* log) {
+  std::vector<std::string*> values;
+  for (HeaderValue& value : log->categories) values.push_back(&value.value);
+  for (HeaderValue& value : log->otherHeader) values.push_back(&value.value);
+  std::string joined;
+  for (const std::string* value : values) joined += *value + '\n';
+  const std::optional<std::string> utf8 = utf8FromEightBit(joined);
+  if (!utf8) return;
+  std::size_t start = 0;
+  for (std::string* value : values) {
+    const std::size_t end = utf8->find('\n', start);
+    *value = utf8->substr(start, end - start);
+    start = end + 1;
+  }
+}
+
 ImportedLog importCabrilloAsUtf8(std::string_view buffer, const std::string& fileName,
                                  const CabrilloLayout& layout) {
-  const std::optional<std::string> utf8 = utf8FromEightBit(buffer);
-  return importCabrillo(utf8 ? std::string_view(*utf8) : buffer, fileName, layout);
+  ImportedLog log = importCabrillo(buffer, fileName, layout);
+  readHeaderValuesAsUtf8(&log);
+  return log;
 }
 
 }  // namespace
