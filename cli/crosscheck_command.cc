@@ -37,6 +37,22 @@ crosscheck::Request makeRequest(const CrosscheckOptions& options) {
   return request;
 }
 
+// " 9120 ok, 0 not-contest, ...": the partner results only when a line has
+// one, as only a contest that voids a QSO for both sides gives them.
+std::string countsText(const std::size_t (&counts)[crosscheck::kResultCount]) {
+  std::size_t partnerLines = 0;
+  for (int r = 0; r < crosscheck::kResultCount; ++r) {
+    if (crosscheck::isPartnerResult(static_cast<crosscheck::Result>(r))) partnerLines += counts[r];
+  }
+  std::string text;
+  for (int r = 0; r < crosscheck::kResultCount; ++r) {
+    const auto result = static_cast<crosscheck::Result>(r);
+    if (crosscheck::isPartnerResult(result) && partnerLines == 0) continue;
+    text += (r > 0 ? ", " : " ") + std::to_string(counts[r]) + " " + crosscheck::resultName(result);
+  }
+  return text;
+}
+
 // "57 logs checked (1 unreadable, 1 duplicate call), 10234 QSO lines: 9120 ok, ...".
 std::string summary(const crosscheck::Results& results, const std::string& outDir) {
   std::size_t counts[crosscheck::kResultCount] = {};
@@ -46,17 +62,10 @@ std::string summary(const crosscheck::Results& results, const std::string& outDi
       ++counts[static_cast<int>(line.result)];
     lines += entrant.lines.size();
   }
-  std::string text = std::to_string(results.entrants.size()) + " logs checked (" +
-                     std::to_string(results.unreadable.size()) + " unreadable, " +
-                     std::to_string(results.duplicateLogs.size()) + " duplicate calls), " +
-                     std::to_string(lines) + " QSO lines:";
-  for (int r = 0; r < crosscheck::kResultCount; ++r) {
-    const auto result = static_cast<crosscheck::Result>(r);
-    // A contest that voids no QSO for the other side's error has no such lines to count.
-    if (crosscheck::isPartnerResult(result) && counts[r] == 0) continue;
-    text += (r > 0 ? ", " : " ") + std::to_string(counts[r]) + " " + crosscheck::resultName(result);
-  }
-  return text + "; written to " + outDir;
+  return std::to_string(results.entrants.size()) + " logs checked (" +
+         std::to_string(results.unreadable.size()) + " unreadable, " +
+         std::to_string(results.duplicateLogs.size()) + " duplicate calls), " +
+         std::to_string(lines) + " QSO lines:" + countsText(counts) + "; written to " + outDir;
 }
 
 int check(const CrosscheckOptions& options) {
