@@ -52,8 +52,8 @@ bool ExchangeCompare::agrees(TextId received, TextId sent) const {
   return listAgrees(texts_.view(received), texts_.view(sent));
 }
 
-bool ExchangeCompare::lacksField(TextId sent) const {
-  return byField_ && imports::lacksField(texts_.view(sent));
+bool ExchangeCompare::lacksField(TextId exchange) const {
+  return byField_ && imports::lacksField(texts_.view(exchange));
 }
 
 // A field the sender's log lacks is not held against the receiver: the

@@ -20,9 +20,9 @@ class ExchangeCompare {
   ExchangeCompare(const TextPool& texts, const ContestDefinition& definition);
 
   bool agrees(TextId received, TextId sent) const;
-  // Whether an exchange sent lacks one of the listed fields, so that no
-  // QSO it is part of can be confirmed for the station that logged it.
-  bool lacksField(TextId sent) const;
+  // Whether an exchange lacks one of the listed fields: one sent so lacking
+  // confirms no QSO for the station that logged it.
+  bool lacksField(TextId exchange) const;
 
  private:
   bool listAgrees(std::string_view received, std::string_view sent) const;

@@ -59,7 +59,7 @@ class Judge {
     }
     const TextId agreed = evidence_.agreedExchange[line.call];
     // A missing exchange is a fault whatever the other logs hold.
-    if (line.exchRcvd == TextPool::kEmpty) {
+    if (line.exchRcvd == TextPool::kEmpty || exchanges_.lacksField(line.exchRcvd)) {
       out_->correctExch[i] = agreed;
       return Result::kBustedExchange;
     }
