@@ -27,7 +27,10 @@ class Judge {
       case MatchKind::kNone:
         break;
     }
-    if (contest_.entrantOf(contest_.lines[i].call) >= 0) return Result::kNotInLog;
+    const TextId call = contest_.lines[i].call;
+    if (contest_.entrantOf(call) >= 0) return Result::kNotInLog;
+    // A line that names no station confirms nothing, however many such lines there are.
+    if (call == TextPool::kEmpty) return Result::kBustedCall;
     return judgeUnlogged(i);
   }
 

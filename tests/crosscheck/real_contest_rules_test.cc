@@ -214,6 +214,16 @@ TEST_F(RealContestRulesTest, ANearCallIsUniqueWhenTheBusierCallsLogHoldsNoSuchQs
 
 }  // namespace
 
+// Two logs whose lines name no worked call, only serials where it should stand.
+TEST_F(RealContestRulesTest, ALineNamingNoStationIsABustedCall) {
+  Logs logs;
+  logs["Q0AA"].push_back("0700 Q0AA 001 000 005 004");
+  logs["Q0BB"].push_back("0700 Q0BB 001 000 005 004");
+  EXPECT_EQ(judged(logs, fieldDay()),
+            "Q0AA 07:00  busted-call\n"
+            "Q0BB 07:00  busted-call\n");
+}
+
 // Q0NL sent no log: the fixed field most logs agree on is checked, the
 // serial beside it cannot be.
 TEST_F(RealContestRulesTest, AStationWithoutALogIsCheckedOnTheFixedFieldMostLogsAgreeOn) {
