@@ -144,7 +144,7 @@ class ReportBuilder {
     const std::string window = std::to_string(results_.matchWindowMinutes) + "-minute window";
     if (other) {
       return call + "'s log holds this QSO at " + spaced(other->time) + ", outside the " + window +
-             " after both clocks are corrected";
+             (results_.clocksCorrected ? " after both clocks are corrected" : " as both logged it");
     }
     return call + "'s log holds no QSO with " + entrant_.call + " on " + where + " within the " +
            window + " of " + spaced(line.time);

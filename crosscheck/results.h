@@ -120,7 +120,8 @@ struct Results {
   Minute from = 0;
   Minute to = 0;
   std::int32_t matchWindowMinutes = 0;
-  std::vector<Entrant> entrants;                      // by category label, then place
+  bool clocksCorrected = true;    // false: logs were matched on their times as logged
+  std::vector<Entrant> entrants;  // by category label, then place
   std::vector<StationWithoutLog> stationsWithoutLog;  // by appearances, then call
   std::vector<DuplicateLog> duplicateLogs;
   std::vector<UnreadableLog> unreadable;

@@ -190,6 +190,15 @@ TEST_F(RealContestRulesTest, ClockCorrectionDecidesWhetherAClockFourMinutesAhead
                                             result + "\nQ0DD 07:30 Q0BB " + result + "\n")
         << "ClockCorrection " << correct;
   }
+  crosscheck::ContestDefinition asLogged = fieldDay();
+  asLogged.clockCorrection = false;
+  const crosscheck::Results results = check(logs, asLogged);
+  EXPECT_EQ(crosscheck::entrantReport(results, 0).lost.at(0).reason,
+            results.entrants[0].call == "Q0BB"
+                ? "Q0AA's log holds this QSO at 2017-08-19 07:10, outside the 3-minute window as "
+                  "both logged it"
+                : "Q0BB's log holds this QSO at 2017-08-19 07:14, outside the 3-minute window as "
+                  "both logged it");
 }
 
 // Q0BX sent no log and is one character from Q0BB, which four logs hold:
