@@ -56,6 +56,33 @@ std::size_t readWord(const Setting& setting, const std::vector<std::string>& wor
                   "is not " + words[0] + " or " + words[1]);
 }
 
+// Exchange= words, in the order of ExchangeKind.
+const std::vector<std::string> kExchangeKinds = {"fixed", "serial", "rst", "text"};
+
+// "fixed" and "serial" alone are the one-word form; anything else is a list.
+void readExchange(const Setting& setting, ContestDefinition* definition) {
+  const std::vector<std::size_t> kinds =
+      orReject(parseWordList(setting.value, kExchangeKinds), setting,
+               "is not fixed, serial or a list of rst, serial, fixed and text");
+  std::vector<ExchangeKind> list;
+  for (std::size_t kind : kinds) list.push_back(static_cast<ExchangeKind>(kind));
+  if (list.size() == 1 && (list[0] == ExchangeKind::kFixed || list[0] == ExchangeKind::kSerial)) {
+    definition->exchange = list[0];
+    return;
+  }
+  definition->exchangeList = list;
+  if (comparedFields(*definition).empty()) reject(setting, "names no field to compare");
+}
+
+void readDupes(const Setting& setting, ContestDefinition* definition) {
+  if (std::optional<int> minutes = parseDupeMinutes(setting.value)) {
+    definition->dupeMinutes = *minutes;
+    return;
+  }
+  definition->rules.dupe =
+      orReject(parseDupes(setting.value), setting, "is not hours:N, minutes:N or band");
+}
+
 using KeyReader = void (*)(const Setting&, ContestDefinition*);
 
 struct Key {
@@ -77,19 +104,12 @@ const Key kKeys[] = {
      }},
     {"From", false, [](const Setting& s, ContestDefinition* d) { d->from = readTime(s); }},
     {"To", false, [](const Setting& s, ContestDefinition* d) { d->to = readTime(s); }},
-    {"Exchange", true,
-     [](const Setting& s, ContestDefinition* d) {
-       d->exchange =
-           readWord(s, {"fixed", "serial"}) == 0 ? ExchangeKind::kFixed : ExchangeKind::kSerial;
-     }},
+    {"Exchange", true, readExchange},
     {"Points", true,
      [](const Setting& s, ContestDefinition* d) {
        d->rules.points = orReject(parsePoints(s.value), s, "is not N or EXCHANGE=N,...,*=N");
      }},
-    {"Dupes", true,
-     [](const Setting& s, ContestDefinition* d) {
-       d->rules.dupe = orReject(parseDupes(s.value), s, "is not hours:N or band");
-     }},
+    {"Dupes", true, readDupes},
     {"MatchWindowMinutes", false,
      [](const Setting& s, ContestDefinition* d) { d->matchWindowMinutes = readCount(s, 0, 1440); }},
     {"SerialTolerance", false,
@@ -102,6 +122,14 @@ const Key kKeys[] = {
      [](const Setting& s, ContestDefinition* d) { d->penalty = readCount(s, 0, 100); }},
     {"ExchangeFields", false,
      [](const Setting& s, ContestDefinition* d) { d->exchangeFields = readCount(s, 1, 8); }},
+    {"Errors", false,
+     [](const Setting& s, ContestDefinition* d) {
+       d->errorsVoidBoth = readWord(s, {"own", "both"}) == 1;
+     }},
+    {"ClockCorrection", false,
+     [](const Setting& s, ContestDefinition* d) {
+       d->clockCorrection = readWord(s, {"yes", "no"}) == 0;
+     }},
 };
 
 const Key* findKey(const std::string& name) {
@@ -155,6 +183,14 @@ void requirePeriod(const ContestDefinition& definition, const platform::IniText&
   reject({file, "To", to}, "is not after From");
 }
 
+// A list gives every field, so ExchangeFields belongs to the one-word form only.
+void requireOneExchangeForm(const ContestDefinition& definition, const platform::IniText& ini,
+                            const std::string& file) {
+  std::string fields;
+  if (definition.exchangeList.empty() || !ini.find(kSection, "ExchangeFields", &fields)) return;
+  reject({file, "ExchangeFields", fields}, "goes with Exchange=fixed or serial, not a list");
+}
+
 ContestDefinition definitionFromText(const std::string& text, const std::string& file) {
   platform::IniText ini(text);
   std::vector<const Key*> keys = givenKeys(ini, file);
@@ -168,10 +204,20 @@ ContestDefinition definitionFromText(const std::string& text, const std::string&
     key->read({file, name, value}, &definition);
   }
   requirePeriod(definition, ini, file);
+  requireOneExchangeForm(definition, ini, file);
   return definition;
 }
 
 }  // namespace
+
+std::vector<ExchangeKind> comparedFields(const ContestDefinition& definition) {
+  if (definition.exchangeList.empty()) return {definition.exchange};
+  std::vector<ExchangeKind> compared;
+  for (ExchangeKind kind : definition.exchangeList) {
+    if (kind != ExchangeKind::kRst) compared.push_back(kind);
+  }
+  return compared;
+}
 
 ContestDefinition readContestDefinition(const std::string& path) {
   std::string text;

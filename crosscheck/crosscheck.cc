@@ -7,8 +7,10 @@
 #include "crosscheck/exchange_compare.h"
 #include "crosscheck/judge_lines.h"
 #include "crosscheck/match_qsos.h"
+#include "crosscheck/minute_dupes.h"
 #include "crosscheck/normalise.h"
 #include "crosscheck/own_log_rules.h"
+#include "crosscheck/partner_errors.h"
 #include "crosscheck/qso_index.h"
 #include "crosscheck/read_logs.h"
 #include "crosscheck/score_contest.h"
@@ -35,21 +37,40 @@ Period periodOf(const ContestDefinition& definition, const ContestLogs& contest)
   return period;
 }
 
+// The fields of each half of a QSO line, as the importer splits them.
+imports::CabrilloLayout layoutOf(const ContestDefinition& definition) {
+  imports::CabrilloLayout layout{definition.exchangeFields, {}};
+  for (ExchangeKind kind : definition.exchangeList) {
+    layout.fields.push_back(kind == ExchangeKind::kRst ? imports::FieldRole::kReport
+                                                       : imports::FieldRole::kExchange);
+  }
+  return layout;
+}
+
+std::vector<std::int32_t> clockOffsets(const ContestDefinition& definition,
+                                       const ContestLogs& contest, const QsoIndex& index,
+                                       const OwnLogRules& own) {
+  if (!definition.clockCorrection) return std::vector<std::int32_t>(contest.entrants.size(), 0);
+  return estimateClockOffsets(contest, index, own);
+}
+
 }  // namespace
 
 Results crosscheckContest(const Request& request) {
   const ContestDefinition& definition = request.definition;
-  ContestLogs contest = readLogs(request.files, {definition.exchangeFields}, request.onFileRead);
+  ContestLogs contest = readLogs(request.files, layoutOf(definition), request.onFileRead);
   const Period period = periodOf(definition, contest);
-  const OwnLogRules own = applyOwnLogRules(contest, definition.rules, period.from, period.to);
+  const OwnLogRules own = applyOwnLogRules(contest, definition, period.from, period.to);
   const QsoIndex index(contest);
-  const std::vector<std::int32_t> clocks = estimateClockOffsets(contest, index, own);
+  const std::vector<std::int32_t> clocks = clockOffsets(definition, contest, index, own);
   const ExchangeCompare exchanges(contest.texts, definition);
-  const Matches matches =
-      matchQsos(contest, index, own, exchanges, {definition.matchWindowMinutes, &clocks});
-  const CallEvidence evidence =
-      gatherCallEvidence(contest, own, definition.exchange == ExchangeKind::kFixed);
-  Judgements judgements = judgeLines(contest, own, matches, evidence, exchanges);
+  const MatchSettings settings{definition.matchWindowMinutes, &clocks};
+  const Matches matches = matchQsos(contest, index, own, exchanges, settings);
+  const CallEvidence evidence = gatherCallEvidence(contest, own, comparedFields(definition));
+  Judgements judgements =
+      judgeLines(contest, own, matches, evidence, exchanges, SearchedLogs{index, settings});
+  if (definition.errorsVoidBoth) voidPartnersOfErrors(matches, &judgements);
+  markMinuteDupes(contest, definition, &judgements);
   const OverrideReasons reasons = applyOverrides(request.overrides, contest, &judgements);
   const Findings findings{own, matches, judgements, reasons, clocks, evidence};
   return scoreContest(std::move(contest), findings, definition, period.from, period.to);

@@ -7,6 +7,7 @@ namespace {
 
 constexpr int kMostPoints = 1000;
 constexpr int kMostDupeHours = 1000;
+constexpr int kMostDupeMinutes = 24 * 60;
 
 std::string_view trimmed(std::string_view text) {
   std::size_t first = text.find_first_not_of(" \t");
@@ -128,6 +129,27 @@ std::optional<rules::DupeRule> parseDupes(std::string_view text) {
   std::optional<int> hours = parseCount(text.substr(kHours.size()), kMostDupeHours);
   if (!hours || *hours == 0) return std::nullopt;
   return rules::DupeRule{rules::DupeRule::Kind::kWithinHours, *hours};
+}
+
+std::optional<int> parseDupeMinutes(std::string_view text) {
+  constexpr std::string_view kMinutes = "minutes:";
+  if (!imports::startsWithNoCase(text, kMinutes)) return std::nullopt;
+  std::optional<int> minutes = parseCount(text.substr(kMinutes.size()), kMostDupeMinutes);
+  if (!minutes || *minutes == 0) return std::nullopt;
+  return minutes;
+}
+
+std::optional<std::vector<std::size_t>> parseWordList(std::string_view text,
+                                                      const std::vector<std::string>& words) {
+  std::optional<std::vector<std::string_view>> items = splitList(text);
+  if (!items) return std::nullopt;
+  std::vector<std::size_t> indexes;
+  for (std::string_view item : *items) {
+    std::optional<std::size_t> index = parseWord(item, words);
+    if (!index) return std::nullopt;
+    indexes.push_back(*index);
+  }
+  return indexes;
 }
 
 std::optional<std::size_t> parseWord(std::string_view text, const std::vector<std::string>& words) {

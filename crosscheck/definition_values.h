@@ -23,6 +23,11 @@ std::optional<int> parseCount(std::string_view text, int most);
 std::optional<rules::PointsRule> parsePoints(std::string_view text);
 // "hours:4" (a repeat within four hours is a dupe) or "band" (once per band).
 std::optional<rules::DupeRule> parseDupes(std::string_view text);
+// "minutes:30": a repeat within 30 minutes of the last QSO that counted.
+std::optional<int> parseDupeMinutes(std::string_view text);
+// "serial,serial": each item one of `words`, ignoring case, as indexes in `words`.
+std::optional<std::vector<std::size_t>> parseWordList(std::string_view text,
+                                                      const std::vector<std::string>& words);
 // `text` when it is one of `words`, ignoring case, as the index in `words`.
 std::optional<std::size_t> parseWord(std::string_view text, const std::vector<std::string>& words);
 

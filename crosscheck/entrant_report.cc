@@ -3,10 +3,13 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "import/cabrillo_stations.h"
+
 namespace crosscheck {
 namespace {
 
 constexpr std::size_t kLabelWidth = 18;
+constexpr char kVoidsBoth[] = ": an error by either side voids the QSO for both";
 
 std::string spaced(Minute minute) {
   std::string text = formatMinute(minute);
@@ -103,12 +106,31 @@ class ReportBuilder {
       case Result::kUnique:
         return call + " sent no log and no other entrant logged it" +
                (line.points > 0 ? " (credited)" : " (not credited)");
+      case Result::kPartnerBustedCall:
+        return call + " logged your call as " + orDash(other ? other->call : "") + kVoidsBoth;
+      case Result::kPartnerBustedExchange:
+        return partnerBustedExchange(line, call, other);
     }
     return std::string();
   }
 
+  static std::string partnerBustedExchange(const LineResult& line, const std::string& call,
+                                           const LineResult* other) {
+    if (!other) return call + " miscopied the exchange" + kVoidsBoth;
+    if (imports::lacksField(other->exchSent)) {
+      return call + "'s log does not show the whole exchange it sent (" +
+             std::string(other->exchSent) + ")" + kVoidsBoth;
+    }
+    return call + " logged " + orDash(other->exchRcvd) + ", you sent " + orDash(line.exchSent) +
+           kVoidsBoth;
+  }
+
   static std::string bustedExchange(const LineResult& line, const std::string& call,
                                     const LineResult* other) {
+    if (imports::lacksField(line.exchSent)) {
+      return "your log does not show the whole exchange you sent (" + std::string(line.exchSent) +
+             ")";
+    }
     const std::string received =
         line.exchRcvd.empty() ? "no exchange received" : "received " + std::string(line.exchRcvd);
     if (line.correctExch.empty()) return received;
@@ -122,7 +144,7 @@ class ReportBuilder {
     const std::string window = std::to_string(results_.matchWindowMinutes) + "-minute window";
     if (other) {
       return call + "'s log holds this QSO at " + spaced(other->time) + ", outside the " + window +
-             " after both clocks are corrected";
+             (results_.clocksCorrected ? " after both clocks are corrected" : " as both logged it");
     }
     return call + "'s log holds no QSO with " + entrant_.call + " on " + where + " within the " +
            window + " of " + spaced(line.time);

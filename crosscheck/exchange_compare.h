@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "crosscheck/contest_definition.h"
@@ -12,18 +13,24 @@ namespace crosscheck {
 
 // Whether an exchange received is what the other station sent: the same
 // text, or for serial numbers the same number (007 = 7) within the
-// definition's tolerance.
+// definition's tolerance. A definition with a list of fields compares them
+// one by one, each by its kind.
 class ExchangeCompare {
  public:
   ExchangeCompare(const TextPool& texts, const ContestDefinition& definition);
 
   bool agrees(TextId received, TextId sent) const;
+  // Whether an exchange lacks one of the listed fields: one sent so lacking
+  // confirms no QSO for the station that logged it.
+  bool lacksField(TextId exchange) const;
 
  private:
-  std::optional<std::int64_t> numberOf(TextId id) const;
+  bool listAgrees(std::string_view received, std::string_view sent) const;
+  bool fieldAgrees(ExchangeKind kind, std::string_view received, std::string_view sent) const;
 
   const TextPool& texts_;
-  bool serial_;
+  std::vector<ExchangeKind> fields_;
+  bool byField_;
   std::int64_t tolerance_;
 };
 

@@ -1,16 +1,19 @@
 #include "crosscheck/judge_lines.h"
 
+#include <cstdlib>
+
 namespace crosscheck {
 namespace {
 
 class Judge {
  public:
   Judge(const ContestLogs& contest, const Matches& matches, const CallEvidence& evidence,
-        const ExchangeCompare& exchanges, Judgements* out)
+        const ExchangeCompare& exchanges, const SearchedLogs& searched, Judgements* out)
       : contest_(contest),
         matches_(matches),
         evidence_(evidence),
         exchanges_(exchanges),
+        searched_(searched),
         out_(out) {}
 
   Result judge(std::size_t i) {
@@ -24,7 +27,10 @@ class Judge {
       case MatchKind::kNone:
         break;
     }
-    if (contest_.entrantOf(contest_.lines[i].call) >= 0) return Result::kNotInLog;
+    const TextId call = contest_.lines[i].call;
+    if (contest_.entrantOf(call) >= 0) return Result::kNotInLog;
+    // A line that names no station confirms nothing, however many such lines there are.
+    if (call == TextPool::kEmpty) return Result::kBustedCall;
     return judgeUnlogged(i);
   }
 
@@ -37,6 +43,7 @@ class Judge {
       out_->correctCall[i] = partnerCall;
       return Result::kBustedCall;
     }
+    if (exchanges_.lacksField(line.exchSent)) return Result::kBustedExchange;
     if (!exchanges_.agrees(line.exchRcvd, theirs.exchSent)) {
       out_->correctExch[i] = theirs.exchSent;
       return Result::kBustedExchange;
@@ -47,13 +54,15 @@ class Judge {
   Result judgeUnlogged(std::size_t i) {
     const Line& line = contest_.lines[i];
     const std::int32_t seen = evidence_.appearances[line.call];
-    if (evidence_.likelyCall[line.call] != TextPool::kEmpty) {
-      out_->correctCall[i] = evidence_.likelyCall[line.call];
+    const TextId likely = evidence_.likelyCall[line.call];
+    const std::int32_t likelyLog = contest_.entrantOf(likely);
+    if (likely != TextPool::kEmpty && (likelyLog < 0 || holdsQsoNear(likelyLog, i))) {
+      out_->correctCall[i] = likely;
       return Result::kBustedCall;
     }
     const TextId agreed = evidence_.agreedExchange[line.call];
     // A missing exchange is a fault whatever the other logs hold.
-    if (line.exchRcvd == TextPool::kEmpty) {
+    if (line.exchRcvd == TextPool::kEmpty || exchanges_.lacksField(line.exchRcvd)) {
       out_->correctExch[i] = agreed;
       return Result::kBustedExchange;
     }
@@ -65,22 +74,39 @@ class Judge {
     return Result::kOk;
   }
 
+  // Whether `entrant`'s log holds a QSO with line `i`'s station on its band
+  // within the match window: the evidence that the line miscopied its call.
+  bool holdsQsoNear(std::int32_t entrant, std::size_t i) const {
+    const Line& line = contest_.lines[i];
+    const std::vector<std::int32_t>& offsets = *searched_.settings.clockOffsets;
+    const Minute around = line.minute - offsets[line.owner] + offsets[entrant];
+    const TextId ownCall = contest_.entrants[line.owner].callId;
+    for (std::uint32_t j :
+         searched_.index.byCall(entrant, ownCall, static_cast<std::uint32_t>(i))) {
+      if (std::abs(contest_.lines[j].minute - around) <= searched_.settings.windowMinutes)
+        return true;
+    }
+    return false;
+  }
+
   const ContestLogs& contest_;
   const Matches& matches_;
   const CallEvidence& evidence_;
   const ExchangeCompare& exchanges_;
+  const SearchedLogs& searched_;
   Judgements* out_;
 };
 
 }  // namespace
 
 Judgements judgeLines(const ContestLogs& contest, const OwnLogRules& own, const Matches& matches,
-                      const CallEvidence& evidence, const ExchangeCompare& exchanges) {
+                      const CallEvidence& evidence, const ExchangeCompare& exchanges,
+                      const SearchedLogs& searched) {
   Judgements judgements;
   judgements.result = own.result;
   judgements.correctCall.assign(contest.lines.size(), TextPool::kEmpty);
   judgements.correctExch.assign(contest.lines.size(), TextPool::kEmpty);
-  Judge judge(contest, matches, evidence, exchanges, &judgements);
+  Judge judge(contest, matches, evidence, exchanges, searched, &judgements);
   for (std::size_t i = 0; i < contest.lines.size(); ++i) {
     if (judgements.result[i] == Result::kOk) judgements.result[i] = judge.judge(i);
   }

@@ -19,8 +19,16 @@ struct Judgements {
   std::vector<TextId> correctExch;
 };
 
+// Where the other half of a QSO was looked for: to tell a unique call from a
+// miscopy of a call whose log holds no such QSO.
+struct SearchedLogs {
+  const QsoIndex& index;
+  const MatchSettings& settings;
+};
+
 Judgements judgeLines(const ContestLogs& contest, const OwnLogRules& own, const Matches& matches,
-                      const CallEvidence& evidence, const ExchangeCompare& exchanges);
+                      const CallEvidence& evidence, const ExchangeCompare& exchanges,
+                      const SearchedLogs& searched);
 
 }  // namespace crosscheck
 

@@ -82,8 +82,9 @@ void markDupes(const ContestLogs& contest, const LogHeader& log, const rules::Du
 
 }  // namespace
 
-OwnLogRules applyOwnLogRules(const ContestLogs& contest, const rules::RuleSet& rules, Minute from,
-                             Minute to) {
+OwnLogRules applyOwnLogRules(const ContestLogs& contest, const ContestDefinition& definition,
+                             Minute from, Minute to) {
+  const rules::RuleSet& rules = definition.rules;
   OwnLogRules own;
   own.result.assign(contest.lines.size(), Result::kOk);
   own.claimedPoints.assign(contest.lines.size(), 0);
@@ -102,6 +103,7 @@ OwnLogRules applyOwnLogRules(const ContestLogs& contest, const rules::RuleSet& r
       own.claimedByRules[line.owner] += own.claimedPoints[i];
     }
   }
+  if (definition.dupeMinutes > 0) return own;
   for (const LogHeader& log : contest.entrants) markDupes(contest, log, rules.dupe, &own.result);
   return own;
 }

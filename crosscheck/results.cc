@@ -8,8 +8,16 @@ namespace crosscheck {
 namespace {
 
 constexpr const char* kResultNames[kResultCount] = {
-    "ok",         "not-contest", "outside-period",  "dupe",
-    "not-in-log", "busted-call", "busted-exchange", "unique",
+    "ok",
+    "not-contest",
+    "outside-period",
+    "dupe",
+    "not-in-log",
+    "busted-call",
+    "busted-exchange",
+    "unique",
+    "partner-busted-call",
+    "partner-busted-exchange",
 };
 constexpr double kMinutesPerDay = 24 * 60;
 

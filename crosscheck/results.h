@@ -24,13 +24,20 @@ enum class Result : std::uint8_t {
   kBustedCall,
   kBustedExchange,
   kUnique,
+  // Errors=both: the other station miscopied this QSO, which voids it for both.
+  kPartnerBustedCall,
+  kPartnerBustedExchange,
 };
-constexpr int kResultCount = 8;
+constexpr int kResultCount = 10;
 
 // "ok", "not-contest", "outside-period", "dupe", "not-in-log", "busted-call",
-// "busted-exchange", "unique".
+// "busted-exchange", "unique", "partner-busted-call", "partner-busted-exchange".
 const char* resultName(Result result);
 std::optional<Result> resultFromName(std::string_view name);
+// The results only Errors=both gives.
+inline bool isPartnerResult(Result result) {
+  return result == Result::kPartnerBustedCall || result == Result::kPartnerBustedExchange;
+}
 
 // Minutes since 1899-12-30 00:00 UTC (the plug-in's hour numbers times 60).
 using Minute = std::int32_t;
@@ -116,7 +123,8 @@ struct Results {
   Minute from = 0;
   Minute to = 0;
   std::int32_t matchWindowMinutes = 0;
-  std::vector<Entrant> entrants;                      // by category label, then place
+  bool clocksCorrected = true;    // false: logs were matched on their times as logged
+  std::vector<Entrant> entrants;  // by category label, then place
   std::vector<StationWithoutLog> stationsWithoutLog;  // by appearances, then call
   std::vector<DuplicateLog> duplicateLogs;
   std::vector<UnreadableLog> unreadable;

@@ -165,6 +165,7 @@ Results scoreContest(ContestLogs contest, const Findings& findings,
   results.from = from;
   results.to = to;
   results.matchWindowMinutes = definition.matchWindowMinutes;
+  results.clocksCorrected = definition.clockCorrection;
   Scorer scorer(contest, findings, definition);
   for (std::size_t e = 0; e < contest.entrants.size(); ++e) {
     results.entrants.push_back(scorer.entrant(e));

@@ -6,6 +6,7 @@
 #include <unordered_map>
 
 #include "crosscheck/call_distance.h"
+#include "import/cabrillo_stations.h"
 
 namespace crosscheck {
 namespace {
@@ -28,12 +29,44 @@ std::vector<std::int32_t> countAppearances(const ContestLogs& contest, const Own
   return appearances;
 }
 
-std::vector<TextId> agreeOnExchanges(const ContestLogs& contest, const OwnLogRules& own) {
+// `received` with each field not fixed marked missing; empty when it has no fixed field.
+std::string fixedPart(std::string_view received, const std::vector<ExchangeKind>& compared) {
+  std::string part;
+  bool fixed = false;
+  for (ExchangeKind kind : compared) {
+    const std::size_t blank = received.find(' ');
+    const std::string_view field = received.substr(0, blank);
+    received = blank == std::string_view::npos ? std::string_view() : received.substr(blank + 1);
+    const bool kept = kind == ExchangeKind::kFixed && !field.empty();
+    fixed = fixed || kept;
+    part += (part.empty() ? "" : " ") + std::string(kept ? field : imports::kMissingField);
+  }
+  return fixed ? part : std::string();
+}
+
+// By line: what it received of what a station sends all contest. A lone
+// fixed field is the whole exchange, which needs no copy.
+std::vector<TextId> fixedPartsReceived(ContestLogs& contest,
+                                       const std::vector<ExchangeKind>& compared) {
+  std::vector<TextId> parts(contest.lines.size(), TextPool::kEmpty);
+  const bool whole = compared.size() == 1 && compared[0] == ExchangeKind::kFixed;
+  const bool anyFixed =
+      std::find(compared.begin(), compared.end(), ExchangeKind::kFixed) != compared.end();
+  for (std::size_t i = 0; anyFixed && i < contest.lines.size(); ++i) {
+    const TextId received = contest.lines[i].exchRcvd;
+    parts[i] =
+        whole ? received : contest.texts.intern(fixedPart(contest.texts.view(received), compared));
+  }
+  return parts;
+}
+
+std::vector<TextId> agreeOnExchanges(const ContestLogs& contest, const OwnLogRules& own,
+                                     const std::vector<TextId>& parts) {
   std::vector<std::tuple<TextId, TextId, std::int32_t>> said;  // call, exchange, owner
   for (std::size_t i = 0; i < contest.lines.size(); ++i) {
     const Line& line = contest.lines[i];
     if (!own.canConfirm(i) || contest.entrantOf(line.call) >= 0) continue;
-    if (line.exchRcvd != TextPool::kEmpty) said.emplace_back(line.call, line.exchRcvd, line.owner);
+    if (parts[i] != TextPool::kEmpty) said.emplace_back(line.call, parts[i], line.owner);
   }
   sortUnique(&said);
   std::vector<TextId> agreed(contest.texts.size(), TextPool::kEmpty);
@@ -103,13 +136,12 @@ class PopularCalls {
 
 }  // namespace
 
-CallEvidence gatherCallEvidence(const ContestLogs& contest, const OwnLogRules& own,
-                                bool fixedExchange) {
+CallEvidence gatherCallEvidence(ContestLogs& contest, const OwnLogRules& own,
+                                const std::vector<ExchangeKind>& compared) {
+  const std::vector<TextId> parts = fixedPartsReceived(contest, compared);
   CallEvidence evidence;
   evidence.appearances = countAppearances(contest, own);
-  evidence.agreedExchange = fixedExchange
-                                ? agreeOnExchanges(contest, own)
-                                : std::vector<TextId>(contest.texts.size(), TextPool::kEmpty);
+  evidence.agreedExchange = agreeOnExchanges(contest, own, parts);
   evidence.likelyCall.assign(contest.texts.size(), TextPool::kEmpty);
   PopularCalls popular(contest.texts, evidence.appearances);
   for (TextId id = 1; id < evidence.appearances.size(); ++id) {

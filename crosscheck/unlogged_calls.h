@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "crosscheck/contest_definition.h"
 #include "crosscheck/contest_logs.h"
 #include "crosscheck/own_log_rules.h"
 
@@ -21,15 +22,17 @@ constexpr std::int32_t kFarMoreLogs = 4;
 // What the logs together say about the calls worked, by TextId.
 struct CallEvidence {
   std::vector<std::int32_t> appearances;  // entrants that logged the call
-  // For a call that sent no log: the exchange kLogsToAgree logs agree it
-  // sent (fixed exchanges only), else kEmpty.
+  // For a call that sent no log: the fixed fields of the exchange
+  // kLogsToAgree logs agree it sent, the others kMissingField, else kEmpty.
   std::vector<TextId> agreedExchange;
   // For a rare call: the call it is likely a miscopy of, else kEmpty.
   std::vector<TextId> likelyCall;
 };
 
-CallEvidence gatherCallEvidence(const ContestLogs& contest, const OwnLogRules& own,
-                                bool fixedExchange);
+// `compared`: the kinds of the exchange's fields; the texts of their fixed
+// parts are added to the contest's.
+CallEvidence gatherCallEvidence(ContestLogs& contest, const OwnLogRules& own,
+                                const std::vector<ExchangeKind>& compared);
 
 }  // namespace crosscheck
 

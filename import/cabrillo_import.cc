@@ -59,7 +59,7 @@ COleDateTime readTime(std::string_view date, std::string_view clock, const std::
 }
 
 Qso readQsoLine(const Tokens& tokens, const std::string& fileName, int line,
-                const CabrilloLayout& layout) {
+                const CabrilloLayout& layout, std::string_view ownCall) {
   if (tokens.size() < kLeadingFields + 2) {
     throw InputError(fileName, line, "QSO", "needs frequency, mode, date, time, own call and call");
   }
@@ -70,7 +70,7 @@ Qso readQsoLine(const Tokens& tokens, const std::string& fileName, int line,
   qso.mode = cabrilloMode(tokens[1]);
   qso.time = readTime(tokens[2], tokens[3], fileName, line);
   StationPair stations =
-      splitStations(Tokens(tokens.begin() + kLeadingFields, tokens.end()), layout);
+      splitStations(Tokens(tokens.begin() + kLeadingFields, tokens.end()), layout, ownCall);
   qso.myCall = stations.mine.call;
   qso.rstSent = stations.mine.rst;
   qso.exchSent = stations.mine.exchange;
@@ -105,7 +105,7 @@ void readLine(std::string_view text, int line, const CabrilloLayout& layout, Imp
   std::string tag = toUpper(trimmed(text.substr(0, colon)));
   std::string_view value = trimmed(text.substr(colon + 1));
   if (tag == "QSO") {
-    log->qsos.push_back(readQsoLine(splitBlanks(value), log->fileName, line, layout));
+    log->qsos.push_back(readQsoLine(splitBlanks(value), log->fileName, line, layout, log->ownCall));
   } else if (tag == "CALLSIGN") {
     log->ownCall = std::string(value);
   } else if (startsWithNoCase(tag, "CATEGORY")) {

@@ -4,37 +4,15 @@
 #include <optional>
 #include <utility>
 
+#include "import/field_split.h"
+#include "import/qso_tokens.h"
+
 namespace imports {
 namespace {
 
 using Tokens = std::vector<std::string_view>;
 
 constexpr std::size_t kSmallestHalfWithTransmitter = 3;  // call, report, exchange
-
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-
-bool looksLikeCall(std::string_view token) {
-  bool letter = false;
-  bool digit = false;
-  for (char c : token) {
-    letter = letter || isLetter(c);
-    digit = digit || isDigit(c);
-  }
-  return letter && digit && token.size() >= 3;
-}
-
-// "599", "59", "579": readability 1-5, strength and tone 1-9.
-bool looksLikeReport(std::string_view token) {
-  if (token.size() < 2 || token.size() > 3) return false;
-  if (token[0] < '1' || token[0] > '5') return false;
-  for (std::size_t i = 1; i < token.size(); ++i) {
-    if (token[i] < '1' || token[i] > '9') return false;
-  }
-  return true;
-}
-
-bool isTransmitterId(std::string_view token) { return token == "0" || token == "1"; }
 
 std::size_t countWithoutTransmitter(const Tokens& tokens) {
   std::size_t count = tokens.size();
@@ -100,7 +78,9 @@ std::pair<bool, bool> reportsOf(const Tokens& tokens, std::size_t theirs, std::s
 
 }  // namespace
 
-StationPair splitStations(const Tokens& tokens, const CabrilloLayout& layout) {
+StationPair splitStations(const Tokens& tokens, const CabrilloLayout& layout,
+                          std::string_view ownCall) {
+  if (!layout.fields.empty()) return splitByFields(tokens, layout.fields, ownCall);
   std::size_t count = countWithoutTransmitter(tokens);
   std::size_t theirs = theirCallIndex(tokens, count, layout);
   auto [mineReport, theirReport] = reportsOf(tokens, theirs, count, layout);

@@ -5,11 +5,13 @@
 #include <cstring>
 #include <filesystem>
 #include <memory>
+#include <vector>
 
 #include "import/adif_import.h"
 #include "import/cabrillo_import.h"
 #include "import/input_error.h"
 #include "import/text_case.h"
+#include "import/text_encoding.h"
 
 namespace imports {
 namespace {
@@ -57,6 +59,31 @@ std::string readWholeFile(const std::string& path) {
   return contents;
 }
 
+// Header values in an 8-bit code page, as UTF-8, the code page guessed from
+// all of them together. QSO lines keep their bytes: they are compared as logged.
+void readHeaderValuesAsUtf8(ImportedLog* log) {
+  std::vector<std::string*> values;
+  for (HeaderValue& value : log->categories) values.push_back(&value.value);
+  for (HeaderValue& value : log->otherHeader) values.push_back(&value.value);
+  std::string joined;
+  for (const std::string* value : values) joined += *value + '\n';
+  const std::optional<std::string> utf8 = utf8FromEightBit(joined);
+  if (!utf8) return;
+  std::size_t start = 0;
+  for (std::string* value : values) {
+    const std::size_t end = utf8->find('\n', start);
+    *value = utf8->substr(start, end - start);
+    start = end + 1;
+  }
+}
+
+ImportedLog importCabrilloAsUtf8(std::string_view buffer, const std::string& fileName,
+                                 const CabrilloLayout& layout) {
+  ImportedLog log = importCabrillo(buffer, fileName, layout);
+  readHeaderValuesAsUtf8(&log);
+  return log;
+}
+
 }  // namespace
 
 LogFormat detectLogFormat(std::string_view buffer) {
@@ -71,11 +98,14 @@ LogFormat detectLogFormat(std::string_view buffer) {
 
 ImportedLog importLog(std::string_view buffer, const std::string& fileName,
                       const CabrilloLayout& layout) {
+  if (const std::optional<std::string> utf8 = utf8FromUtf16(buffer, fileName)) {
+    return importLog(*utf8, fileName, layout);
+  }
   switch (detectLogFormat(buffer)) {
     case LogFormat::kAdif:
       return importAdif(buffer, fileName);
     case LogFormat::kCabrillo:
-      return importCabrillo(buffer, fileName, layout);
+      return importCabrilloAsUtf8(buffer, fileName, layout);
     case LogFormat::kUnknown:
       break;
   }

@@ -19,8 +19,9 @@ enum class LogFormat { kAdif, kCabrillo, kUnknown };
 LogFormat detectLogFormat(std::string_view buffer);
 
 // The QSOs of a whole log text, whichever its format; Cabrillo lines are
-// split by `layout`. Throws InputError for an empty text, an unknown format
-// and malformed content.
+// split by `layout`. A text saved as UTF-16 (with its byte-order mark) is
+// read as UTF-8, and so are Cabrillo header values in an 8-bit code page. Throws
+// InputError for an empty text, an unknown format and malformed content.
 ImportedLog importLog(std::string_view buffer, const std::string& fileName,
                       const CabrilloLayout& layout = {});
 

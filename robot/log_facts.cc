@@ -124,7 +124,7 @@ LogFacts factsOf(const imports::ImportedLog& log, const TextLines& lines,
   if (log.claimedScore) facts.claimedScore = *log.claimedScore;
   const Period period = periodOf(definition);
   const crosscheck::OwnLogRules own =
-      crosscheck::applyOwnLogRules(contestOfOne(log), definition.rules, period.from, period.to);
+      crosscheck::applyOwnLogRules(contestOfOne(log), definition, period.from, period.to);
   facts.claimedByRules = own.claimedByRules.front();
   warnAboutHeader(log, &facts.warnings);
   for (std::size_t i = 0; i < log.qsos.size(); ++i) {

@@ -105,13 +105,23 @@ TEST_F(ContestDefinitionTest, EveryBadOrMissingValueNamesFileKeyAndValue) {
        "From: \"2025-11-29 12:0\" is not a date (YYYY-MM-DD or YYYY-MM-DDTHH:MM, UTC)"},
       {{{"From", "2025-11-29T13:00"}, {"To", "2025-11-29T13:00"}},
        "To: \"2025-11-29T13:00\" is not after From"},
-      {{{"Exchange", "serials"}}, "Exchange: \"serials\" is not fixed or serial"},
+      {{{"Exchange", "serials"}},
+       "Exchange: \"serials\" is not fixed, serial or a list of rst, serial, fixed and text"},
+      {{{"Exchange", "rst,serial,"}},
+       "Exchange: \"rst,serial,\" is not fixed, serial or a list of rst, serial, fixed and text"},
+      {{{"Exchange", "rst"}}, "Exchange: \"rst\" names no field to compare"},
+      {{{"Exchange", "rst,serial"}, {"ExchangeFields", "2"}},
+       "ExchangeFields: \"2\" goes with Exchange=fixed or serial, not a list"},
       {{{"Points", "NM=1"}}, "Points: \"NM=1\" is not N or EXCHANGE=N,...,*=N"},
       {{{"Points", "NM=1,*=5,NM=2"}}, "Points: \"NM=1,*=5,NM=2\" is not N or EXCHANGE=N,...,*=N"},
       {{{"Points", "*=1,*=5"}}, "Points: \"*=1,*=5\" is not N or EXCHANGE=N,...,*=N"},
       {{{"Points", "-1"}}, "Points: \"-1\" is not N or EXCHANGE=N,...,*=N"},
-      {{{"Dupes", "hour:4"}}, "Dupes: \"hour:4\" is not hours:N or band"},
-      {{{"Dupes", "hours:0"}}, "Dupes: \"hours:0\" is not hours:N or band"},
+      {{{"Dupes", "hour:4"}}, "Dupes: \"hour:4\" is not hours:N, minutes:N or band"},
+      {{{"Dupes", "hours:0"}}, "Dupes: \"hours:0\" is not hours:N, minutes:N or band"},
+      {{{"Dupes", "minutes:0"}}, "Dupes: \"minutes:0\" is not hours:N, minutes:N or band"},
+      {{{"Dupes", "minutes:1441"}}, "Dupes: \"minutes:1441\" is not hours:N, minutes:N or band"},
+      {{{"Errors", "mine"}}, "Errors: \"mine\" is not own or both"},
+      {{{"ClockCorrection", "off"}}, "ClockCorrection: \"off\" is not yes or no"},
       {{{"MatchWindowMinutes", "1441"}}, "MatchWindowMinutes: \"1441\" " + range + "0 to 1440"},
       {{{"SerialTolerance", "-1"}}, "SerialTolerance: \"-1\" " + range + "0 to 9999"},
       {{{"Uniques", "keep"}}, "Uniques: \"keep\" is not credit or remove"},
@@ -119,7 +129,8 @@ TEST_F(ContestDefinitionTest, EveryBadOrMissingValueNamesFileKeyAndValue) {
       {{{"ExchangeFields", "0"}}, "ExchangeFields: \"0\" " + range + "1 to 8"},
       {{{"Colour", "red"}},
        "Colour: unknown key (known: Name, Bands, Modes, From, To, Exchange, Points, Dupes, "
-       "MatchWindowMinutes, SerialTolerance, Uniques, Penalty, ExchangeFields)"},
+       "MatchWindowMinutes, SerialTolerance, Uniques, Penalty, ExchangeFields, Errors, "
+       "ClockCorrection)"},
   };
   for (const Case& c : cases) {
     testing_support::writeFile("x.ini", definitionText(c.changes));
@@ -174,6 +185,47 @@ TEST(ShippedDefinitions, LoadAsWritten) {
             "80M-CW-SPRINT bands=80m modes=CW from=2025-12-06T20:00 to=2025-12-06T21:00 "
             "exchange=serial points=*=1 dupes=band window=5 tolerance=0 uniques=credit penalty=0 "
             "fields=2");
+}
+
+// The keys real contests need, which the one-word definitions above leave unset.
+std::string describeRealContestKeys(const ContestDefinition& d) {
+  static const char* const kKinds[] = {"fixed", "serial", "rst", "text"};
+  std::string text = "exchange=";
+  for (crosscheck::ExchangeKind kind : d.exchangeList)
+    text += kKinds[static_cast<int>(kind)] + std::string(",");
+  return text + " dupeMinutes=" + std::to_string(d.dupeMinutes) +
+         " errors=" + (d.errorsVoidBoth ? "both" : "own") +
+         " clockCorrection=" + (d.clockCorrection ? "yes" : "no");
+}
+
+TEST_F(ContestDefinitionTest, RealContestKeysTakeListsMinutesAndBothSides) {
+  struct Case {
+    Lines changes;
+    std::string keys;
+  } cases[] = {
+      {{}, "exchange= dupeMinutes=0 errors=own clockCorrection=yes"},
+      {{{"Exchange", "RST, serial,Fixed,text"},
+        {"Dupes", "Minutes:30"},
+        {"Errors", "BOTH"},
+        {"ClockCorrection", "No"}},
+       "exchange=rst,serial,fixed,text, dupeMinutes=30 errors=both clockCorrection=no"},
+      {{{"Exchange", "text"}, {"Errors", "own"}, {"ClockCorrection", "yes"}},
+       "exchange=text, dupeMinutes=0 errors=own clockCorrection=yes"},
+  };
+  for (const Case& c : cases) {
+    testing_support::writeFile("x.ini", definitionText(c.changes));
+    EXPECT_EQ(describeRealContestKeys(crosscheck::readContestDefinition("x.ini")), c.keys);
+  }
+}
+
+TEST(ShippedDefinitions, FieldDayReadsItsRealContestKeys) {
+  const ContestDefinition d =
+      crosscheck::readContestDefinition(ZVK_CONTESTS_DIR "/field-day-80m.ini");
+  EXPECT_EQ(describe(d),
+            "FIELD-DAY-80M bands=80m modes=CW from=- to=- exchange=fixed points=*=2 "
+            "dupes=hours:4 window=3 tolerance=0 uniques=remove penalty=0 fields=2");
+  EXPECT_EQ(describeRealContestKeys(d),
+            "exchange=serial,serial, dupeMinutes=30 errors=both clockCorrection=no");
 }
 
 TEST(ShippedDefinitions, TheBuiltInOneIsTheFileAndCountsAsThePlugIn) {

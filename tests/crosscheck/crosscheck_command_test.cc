@@ -152,6 +152,33 @@ TEST_F(CrosscheckCommandTest, TextsThatAreNoUtf8AreReadAsLatin1) {
   }
 }
 
+// A field day: Q0BB miscopies Q0AA's exchange, which voids the QSO for both.
+TEST_F(CrosscheckCommandTest, FieldDayCountsThePartnerResultsAndQuotesBothLogs) {
+  std::filesystem::create_directory("fd");
+  writeFile("fd/Q0AA.log",
+            "START-OF-LOG: 3.0\nCALLSIGN: Q0AA\n"
+            "QSO: 3534 CW 2017-08-19 0701 Q0AA 002 001 Q0BB 002 001\n");
+  writeFile("fd/Q0BB.log",
+            "START-OF-LOG: 3.0\nCALLSIGN: Q0BB\n"
+            "QSO: 3534 CW 2017-08-19 0701 Q0BB 002 001 Q0AA 002 002\n");
+  testing_support::ProgramRun run =
+      runZvkScore({"crosscheck", "--contest", ZVK_CONTESTS_DIR "/field-day-80m.ini", "--from",
+                   "2017-08-19T07:00", "--to", "2017-08-19T10:00", "fd", "--out", "out"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.out,
+            "2 logs checked (0 unreadable, 0 duplicate calls), 2 QSO lines: 0 ok, 0 not-contest, "
+            "0 outside-period, 0 dupe, 0 not-in-log, 0 busted-call, 1 busted-exchange, 0 unique, "
+            "0 partner-busted-call, 1 partner-busted-exchange; written to out\n");
+  const std::string report = readFile("out/reports/Q0AA.txt");
+  EXPECT_NE(report.find("\nQ0AA.log:3: 2017-08-19 07:01 80m CW Q0BB sent 002 001 rcvd 002 001\n"
+                        "  partner-busted-exchange, 2 points lost: Q0BB logged 002 002, you sent "
+                        "002 001: an error by either side voids the QSO for both\n"
+                        "  other log Q0BB.log:3: 2017-08-19 07:01 80m CW Q0AA sent 002 001 "
+                        "rcvd 002 002\n"),
+            std::string::npos)
+      << report;
+}
+
 struct BadOverride {
   const char* line;
   const char* error;
@@ -253,5 +280,6 @@ TEST_F(CrosscheckCommandTest, BadDefinitionIsAnsweredByItsMessageAlone) {
       runZvkScore({"crosscheck", "--contest", "bad.ini", "logs", "--out", "out"});
   EXPECT_EQ(run.exitCode, 2);
   EXPECT_EQ(run.err,
-            "zvk-score crosscheck: bad.ini: [Contest] Dupes: \"hour:4\" is not hours:N or band\n");
+            "zvk-score crosscheck: bad.ini: [Contest] Dupes: \"hour:4\" is not hours:N, minutes:N "
+            "or band\n");
 }
