@@ -40,6 +40,7 @@ LogHeader headerOf(const imports::ImportedLog& log) {
   for (const imports::HeaderValue& value : log.categories) {
     header.category.emplace_back(utf8(value.tag), utf8(value.value));
   }
+  header.categoryLabel = utf8(imports::categoryLabel(log));
   if (log.claimedScore) header.claimedScore = *log.claimedScore;
   header.lineCount = static_cast<std::int32_t>(log.qsos.size());
   return header;

@@ -45,9 +45,7 @@ class Scorer {
     out.call = log.call;
     out.file = log.file;
     out.category = log.category;
-    for (const auto& [tag, value] : log.category) {
-      out.categoryLabel += (out.categoryLabel.empty() ? "" : " ") + value;
-    }
+    out.categoryLabel = log.categoryLabel;
     out.claimedScore = log.claimedScore;
     out.claimedByRules = findings_.own.claimedByRules[e];
     out.clockOffsetMinutes = findings_.clockOffsets[e];

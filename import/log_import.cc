@@ -138,4 +138,12 @@ std::string entrantCall(const ImportedLog& log) {
   return toUpper(beforeDot.empty() ? name : beforeDot);
 }
 
+std::string categoryLabel(const ImportedLog& log) {
+  std::string label;
+  for (const HeaderValue& value : log.categories) {
+    label += (label.empty() ? "" : " ") + value.value;
+  }
+  return label;
+}
+
 }  // namespace imports

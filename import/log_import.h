@@ -43,6 +43,10 @@ ReadResult tryReadLogFile(const std::string& path, const CabrilloLayout& layout 
 // up to the first dot, in upper case ("logs/q1zvk.2025.cbr": "Q1ZVK").
 std::string entrantCall(const ImportedLog& log);
 
+// The category `log` is ranked in: its category values joined by blanks
+// ("SINGLE-OP LOW"), empty for a log that names none.
+std::string categoryLabel(const ImportedLog& log);
+
 }  // namespace imports
 
 #endif  // ZVK_IMPORT_LOG_IMPORT_H_

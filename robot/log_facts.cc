@@ -6,6 +6,7 @@
 
 #include "crosscheck/normalise.h"
 #include "crosscheck/own_log_rules.h"
+#include "import/log_import.h"
 #include "import/text_case.h"
 #include "log/add_qso.h"
 #include "log/ubn_file.h"
@@ -42,14 +43,6 @@ crosscheck::ContestLogs contestOfOne(const imports::ImportedLog& log) {
 
 std::string ownCall(const imports::ImportedLog& log) {
   return imports::toUpper(log.ownCall.empty() ? log.qsos.front().myCall : log.ownCall);
-}
-
-std::string categoryOf(const imports::ImportedLog& log) {
-  std::string category;
-  for (const imports::HeaderValue& value : log.categories) {
-    category += (category.empty() ? "" : " ") + value.value;
-  }
-  return category;
 }
 
 std::vector<BandCount> countBands(const imports::ImportedLog& log,
@@ -118,7 +111,7 @@ LogFacts factsOf(const imports::ImportedLog& log, const TextLines& lines,
                  const crosscheck::ContestDefinition& definition) {
   LogFacts facts;
   facts.call = ownCall(log);
-  facts.category = categoryOf(log);
+  facts.category = imports::categoryLabel(log);
   facts.qsos = static_cast<int>(log.qsos.size());
   facts.bands = countBands(log, definition.rules.bands);
   if (log.claimedScore) facts.claimedScore = *log.claimedScore;
