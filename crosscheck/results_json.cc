@@ -1,5 +1,8 @@
 #include "crosscheck/results_json.h"
 
+#include <rapidjson/stringbuffer.h>
+#include <rapidjson/writer.h>
+
 #include <algorithm>
 #include <deque>
 #include <future>
@@ -9,6 +12,7 @@ namespace crosscheck {
 namespace {
 
 using Json = nlohmann::ordered_json;
+using Buffer = rapidjson::StringBuffer;
 
 // Entrants whose text is made on one thread at a time; two blocks are made
 // at once.
@@ -21,86 +25,89 @@ std::string dumped(const Json& json) {
   return json.dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 
-// One line's object, kept and refilled for every line: a million lines
-// built as a million objects cost more than everything else together. The
-// fields are found once; refilling them adds no member, so they stay put.
+void append(Buffer* out, std::string_view text) {
+  std::copy(text.begin(), text.end(), out->Push(text.size()));
+}
+
+bool printableAscii(std::string_view text) {
+  return std::all_of(text.begin(), text.end(), [](char c) { return c >= ' ' && c < 0x7f; });
+}
+
+// One line's object. The million lines go through the fast writer; the
+// entrants' facts, a few thousand, stay with the library that writes the
+// rest of the document.
 class LineWriter {
  public:
-  explicit LineWriter(const Results& results) : results_(results) {
-    for (const char* key : kKeysInOrder) object_[key] = nullptr;
-    for (int f = 0; f < kFieldCount; ++f) fields_[f] = &object_[kKeysInOrder[f]];
-  }
+  explicit LineWriter(const Results& results) : results_(results) {}
 
-  void write(const LineResult& line, std::string* out) {
-    *fields_[kLine] = line.line;
-    setText(kTime, formatMinute(line.time));
-    setText(kBand, line.band);
-    setText(kMode, line.mode);
-    setText(kCall, line.call);
-    setText(kExchSent, line.exchSent);
-    setText(kExchRcvd, line.exchRcvd);
-    setText(kResult, resultName(line.result));
-    *fields_[kPoints] = line.points;
-    *fields_[kClaimedPoints] = line.claimedPoints;
-    setText(kCorrectCall, line.correctCall);
-    setText(kCorrectExch, line.correctExch);
-    setPartner(line.partner);
-    setText(kOverride, line.overrideReason);
-    *out += dumped(object_);
+  void write(const LineResult& line, Buffer* out) {
+    writer_.Reset(*out);
+    writer_.StartObject();
+    number("line", line.line);
+    char time[kMinuteTextSize];
+    text("time", {time, writeMinute(line.time, time)});
+    text("band", line.band);
+    text("mode", line.mode);
+    text("call", line.call);
+    text("exchSent", line.exchSent);
+    text("exchRcvd", line.exchRcvd);
+    text("result", resultName(line.result));
+    number("points", line.points);
+    number("claimedPoints", line.claimedPoints);
+    textOrNull("correctCall", line.correctCall);
+    textOrNull("correctExch", line.correctExch);
+    partner(line.partner);
+    textOrNull("override", line.overrideReason);
+    writer_.EndObject();
   }
 
  private:
-  enum Field {
-    kLine,
-    kTime,
-    kBand,
-    kMode,
-    kCall,
-    kExchSent,
-    kExchRcvd,
-    kResult,
-    kPoints,
-    kClaimedPoints,
-    kCorrectCall,
-    kCorrectExch,
-    kPartner,
-    kOverride,
-    kFieldCount
-  };
-  static constexpr const char* kKeysInOrder[] = {
-      "line",   "time",   "band",          "mode",        "call",        "exchSent", "exchRcvd",
-      "result", "points", "claimedPoints", "correctCall", "correctExch", "partner",  "override"};
-  static_assert(sizeof kKeysInOrder / sizeof kKeysInOrder[0] == kFieldCount, "a key per field");
+  void number(const char* key, std::int32_t value) {
+    writer_.Key(key);
+    writer_.Int(value);
+  }
 
-  // The text, or null for an empty one where the field may be null.
-  void setText(Field f, std::string_view value) {
-    Json& field = *fields_[f];
-    const bool nullable = f == kCorrectCall || f == kCorrectExch || f == kOverride;
-    if (value.empty() && nullable) {
-      field = nullptr;
-    } else if (field.is_string()) {
-      field.get_ref<std::string&>() = value;
+  void text(const char* key, std::string_view value) {
+    writer_.Key(key);
+    string(value);
+  }
+
+  void textOrNull(const char* key, std::string_view value) {
+    writer_.Key(key);
+    if (value.empty()) {
+      writer_.Null();
     } else {
-      field = value;
+      string(value);
     }
   }
 
-  void setPartner(const PartnerRef& partner) {
-    Json& field = *fields_[kPartner];
+  // Printable ASCII, nearly every text of a log, is escaped alike by both
+  // libraries; any other text is written as the rest of the document is.
+  void string(std::string_view value) {
+    if (printableAscii(value)) {
+      writer_.String(value.data(), static_cast<rapidjson::SizeType>(value.size()));
+    } else {
+      const std::string json = dumped(Json(value));
+      writer_.RawValue(json.data(), json.size(), rapidjson::kStringType);
+    }
+  }
+
+  void partner(const PartnerRef& partner) {
+    writer_.Key("partner");
     if (!partner.found()) {
-      field = nullptr;
+      writer_.Null();
       return;
     }
     const Entrant& other = results_.entrants[partner.entrant];
-    if (!field.is_object()) field = {{"call", ""}, {"file", ""}, {"line", 0}};
-    field["call"].get_ref<std::string&>() = other.call;
-    field["file"].get_ref<std::string&>() = other.file;
-    field["line"] = other.lines[partner.lineIndex].line;
+    writer_.StartObject();
+    text("call", other.call);
+    text("file", other.file);
+    number("line", other.lines[partner.lineIndex].line);
+    writer_.EndObject();
   }
 
   const Results& results_;
-  Json object_;
-  Json* fields_[kFieldCount];
+  rapidjson::Writer<Buffer> writer_;
 };
 
 Json entrantJson(const Entrant& entrant) {
@@ -153,33 +160,35 @@ std::string openObject(const Json& object) {
 }
 
 // The entrants from `first` to `last`, each after a separator.
-std::string entrantsText(const Results& results, std::size_t first, std::size_t last) {
+Buffer entrantsText(const Results& results, std::size_t first, std::size_t last) {
   LineWriter lines(results);
-  std::string text;
+  Buffer text;
   for (std::size_t e = first; e < last; ++e) {
     const Entrant& entrant = results.entrants[e];
-    text += (e > 0 ? ",\n" : "\n") + openObject(entrantJson(entrant)) + ",\"lines\":[";
+    append(&text, e > 0 ? ",\n" : "\n");
+    append(&text, openObject(entrantJson(entrant)));
+    append(&text, ",\"lines\":[");
     for (std::size_t k = 0; k < entrant.lines.size(); ++k) {
-      text += k > 0 ? ",\n" : "\n";
+      append(&text, k > 0 ? ",\n" : "\n");
       lines.write(entrant.lines[k], &text);
     }
-    text += "]}";
+    append(&text, "]}");
   }
   return text;
 }
 
 }  // namespace
 
-// A million lines as one document tree would take gigabytes: the library
-// writes each entrant's facts and each line, and only the arrays around them
-// are joined here, block by block in order.
+// A million lines as one document tree would take gigabytes: each entrant's
+// facts and each line are written on their own, and only the arrays around
+// them are joined here, block by block in order.
 void writeResultsJson(const Results& results, std::ostream& out) {
   Json head = {{"contest", results.contest},
                {"period", {{"from", formatMinute(results.from)}, {"to", formatMinute(results.to)}}},
                {"matchWindowMinutes", results.matchWindowMinutes}};
   out << openObject(head) << ",\"entrants\":[";
   const std::size_t count = results.entrants.size();
-  std::deque<std::future<std::string>> blocks;
+  std::deque<std::future<Buffer>> blocks;
   for (std::size_t next = 0; next < count || !blocks.empty();) {
     while (next < count && blocks.size() < kBlocksAhead) {
       const std::size_t last = std::min(count, next + kEntrantsPerBlock);
@@ -187,7 +196,8 @@ void writeResultsJson(const Results& results, std::ostream& out) {
           std::async(std::launch::async, entrantsText, std::cref(results), next, last));
       next = last;
     }
-    out << blocks.front().get();
+    Buffer block = blocks.front().get();
+    out.write(block.GetString(), static_cast<std::streamsize>(block.GetSize()));
     blocks.pop_front();
   }
   out << "\n]," << dumped(tailJson(results)).substr(1) << "\n";

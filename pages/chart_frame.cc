@@ -1,7 +1,8 @@
 #include "pages/chart_frame.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
+#include <string_view>
 
 namespace pages {
 namespace {
@@ -62,11 +63,10 @@ void writeTableRow(HtmlWriter& html, const ChartData& chart, std::size_t row, bo
 
 std::string svgNumber(double value) {
   char text[32];
-  std::snprintf(text, sizeof text, "%.1f", value);
-  std::string number = text;
-  if (number.size() > 2 && number.compare(number.size() - 2, 2, ".0") == 0)
-    number.resize(number.size() - 2);
-  return number == "-0" ? "0" : number;
+  char* end = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 1).ptr;
+  if (end - text > 2 && end[-2] == '.' && end[-1] == '0') end -= 2;
+  const std::string_view number(text, static_cast<std::size_t>(end - text));
+  return number == "-0" ? "0" : std::string(number);
 }
 
 std::string seriesClass(std::size_t index) { return "s" + std::to_string(index % kSeriesColours); }
