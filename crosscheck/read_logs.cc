@@ -1,5 +1,6 @@
 #include "crosscheck/read_logs.h"
 
+#include <deque>
 #include <future>
 #include <map>
 
@@ -8,6 +9,10 @@
 
 namespace crosscheck {
 namespace {
+
+// Reading a file costs several times what taking it in does: two are read
+// at once, one a core, while the one before is taken in.
+constexpr std::size_t kReadsAhead = 2;
 
 // The logs read so far, one per call, and every file each call came in.
 class LogCollector {
@@ -87,11 +92,13 @@ ContestLogs readLogs(const std::vector<std::string>& files, const imports::Cabri
     return std::async(std::launch::async,
                       [&layout, file] { return imports::tryReadLogFile(file, layout); });
   };
-  std::future<imports::ReadResult> next;
-  if (!files.empty()) next = readAhead(files[0]);
+  std::deque<std::future<imports::ReadResult>> ahead;
+  std::size_t next = 0;
   for (std::size_t i = 0; i < files.size(); ++i) {
-    imports::ReadResult result = next.get();
-    if (i + 1 < files.size()) next = readAhead(files[i + 1]);
+    while (next < files.size() && ahead.size() < kReadsAhead)
+      ahead.push_back(readAhead(files[next++]));
+    imports::ReadResult result = ahead.front().get();
+    ahead.pop_front();
     takeResult(std::move(result), &contest, &collector);
     onFileRead();
   }

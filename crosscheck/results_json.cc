@@ -29,84 +29,79 @@ void append(Buffer* out, std::string_view text) {
   std::copy(text.begin(), text.end(), out->Push(text.size()));
 }
 
+// Printable ASCII, nearly every text of a log, is escaped alike by both
+// libraries.
 bool printableAscii(std::string_view text) {
   return std::all_of(text.begin(), text.end(), [](char c) { return c >= ' ' && c < 0x7f; });
 }
 
-// One line's object. The million lines go through the fast writer; the
-// entrants' facts, a few thousand, stay with the library that writes the
-// rest of the document.
+// One line's object. Its keys are fixed and written as they are; the fast
+// writer writes each value, and a text that needs escaping goes through the
+// library that writes the rest of the document.
 class LineWriter {
  public:
   explicit LineWriter(const Results& results) : results_(results) {}
 
   void write(const LineResult& line, Buffer* out) {
-    writer_.Reset(*out);
-    writer_.StartObject();
-    number("line", line.line);
+    out_ = out;
+    number("{\"line\":", line.line);
     char time[kMinuteTextSize];
-    text("time", {time, writeMinute(line.time, time)});
-    text("band", line.band);
-    text("mode", line.mode);
-    text("call", line.call);
-    text("exchSent", line.exchSent);
-    text("exchRcvd", line.exchRcvd);
-    text("result", resultName(line.result));
-    number("points", line.points);
-    number("claimedPoints", line.claimedPoints);
-    textOrNull("correctCall", line.correctCall);
-    textOrNull("correctExch", line.correctExch);
+    text(",\"time\":", {time, writeMinute(line.time, time)});
+    text(",\"band\":", line.band);
+    text(",\"mode\":", line.mode);
+    text(",\"call\":", line.call);
+    text(",\"exchSent\":", line.exchSent);
+    text(",\"exchRcvd\":", line.exchRcvd);
+    text(",\"result\":", resultName(line.result));
+    number(",\"points\":", line.points);
+    number(",\"claimedPoints\":", line.claimedPoints);
+    textOrNull(",\"correctCall\":", line.correctCall);
+    textOrNull(",\"correctExch\":", line.correctExch);
     partner(line.partner);
-    textOrNull("override", line.overrideReason);
-    writer_.EndObject();
+    textOrNull(",\"override\":", line.overrideReason);
+    append(out_, "}");
   }
 
  private:
-  void number(const char* key, std::int32_t value) {
-    writer_.Key(key);
+  void number(std::string_view key, std::int32_t value) {
+    append(out_, key);
+    writer_.Reset(*out_);
     writer_.Int(value);
   }
 
-  void text(const char* key, std::string_view value) {
-    writer_.Key(key);
-    string(value);
-  }
-
-  void textOrNull(const char* key, std::string_view value) {
-    writer_.Key(key);
-    if (value.empty()) {
-      writer_.Null();
+  void text(std::string_view key, std::string_view value) {
+    append(out_, key);
+    if (printableAscii(value)) {
+      writer_.Reset(*out_);
+      writer_.String(value.data(), static_cast<rapidjson::SizeType>(value.size()));
     } else {
-      string(value);
+      append(out_, dumped(Json(value)));
     }
   }
 
-  // Printable ASCII, nearly every text of a log, is escaped alike by both
-  // libraries; any other text is written as the rest of the document is.
-  void string(std::string_view value) {
-    if (printableAscii(value)) {
-      writer_.String(value.data(), static_cast<rapidjson::SizeType>(value.size()));
+  void textOrNull(std::string_view key, std::string_view value) {
+    if (value.empty()) {
+      append(out_, key);
+      append(out_, "null");
     } else {
-      const std::string json = dumped(Json(value));
-      writer_.RawValue(json.data(), json.size(), rapidjson::kStringType);
+      text(key, value);
     }
   }
 
   void partner(const PartnerRef& partner) {
-    writer_.Key("partner");
     if (!partner.found()) {
-      writer_.Null();
+      append(out_, ",\"partner\":null");
       return;
     }
     const Entrant& other = results_.entrants[partner.entrant];
-    writer_.StartObject();
-    text("call", other.call);
-    text("file", other.file);
-    number("line", other.lines[partner.lineIndex].line);
-    writer_.EndObject();
+    text(",\"partner\":{\"call\":", other.call);
+    text(",\"file\":", other.file);
+    number(",\"line\":", other.lines[partner.lineIndex].line);
+    append(out_, "}");
   }
 
   const Results& results_;
+  Buffer* out_ = nullptr;
   rapidjson::Writer<Buffer> writer_;
 };
 
