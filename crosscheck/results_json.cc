@@ -1,23 +1,15 @@
 #include "crosscheck/results_json.h"
 
-#include <rapidjson/stringbuffer.h>
-#include <rapidjson/writer.h>
-
 #include <algorithm>
-#include <deque>
-#include <future>
+#include <charconv>
 #include <nlohmann/json.hpp>
 
 namespace crosscheck {
 namespace {
 
 using Json = nlohmann::ordered_json;
-using Buffer = rapidjson::StringBuffer;
 
-// Entrants whose text is made on one thread at a time; two blocks are made
-// at once.
-constexpr std::size_t kEntrantsPerBlock = 64;
-constexpr std::size_t kBlocksAhead = 2;
+constexpr std::size_t kFlushBytes = 4 << 20;
 
 // Log texts are 8-bit texts of any code page: bytes that are no UTF-8 are
 // written as U+FFFD rather than refused.
@@ -25,64 +17,84 @@ std::string dumped(const Json& json) {
   return json.dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 
-void append(Buffer* out, std::string_view text) {
-  std::copy(text.begin(), text.end(), out->Push(text.size()));
+// A text JSON holds as it is: printable ASCII without quote or backslash,
+// nearly every text of a log.
+bool needsNoEscape(std::string_view text) {
+  return std::all_of(text.begin(), text.end(),
+                     [](char c) { return c >= ' ' && c < 0x7f && c != '"' && c != '\\'; });
 }
 
-// Printable ASCII, nearly every text of a log, is escaped alike by both
-// libraries.
-bool printableAscii(std::string_view text) {
-  return std::all_of(text.begin(), text.end(), [](char c) { return c >= ' ' && c < 0x7f; });
+// A text as JSON.
+void appendText(std::string_view text, std::string* out) {
+  if (needsNoEscape(text)) {
+    *out += '"';
+    *out += text;
+    *out += '"';
+  } else {
+    *out += dumped(Json(text));
+  }
 }
 
-// One line's object. Its keys are fixed and written as they are; the fast
-// writer writes each value, and a text that needs escaping goes through the
-// library that writes the rest of the document.
+// One line's object, the bulk of the document, written straight into the
+// text: its keys are fixed, numbers and our own texts need no escaping, and
+// a log's text that does goes through the library that writes the rest of
+// the document.
 class LineWriter {
  public:
-  explicit LineWriter(const Results& results) : results_(results) {}
+  LineWriter(const Results& results, std::string* out) : results_(results), out_(*out) {
+    // Each entrant is the partner of many lines: its part is made once.
+    for (const Entrant& entrant : results.entrants) {
+      std::string& text = partnerStart_.emplace_back(",\"partner\":{\"call\":");
+      appendText(entrant.call, &text);
+      text += ",\"file\":";
+      appendText(entrant.file, &text);
+      text += ",\"line\":";
+    }
+  }
 
-  void write(const LineResult& line, Buffer* out) {
-    out_ = out;
+  void write(const LineResult& line) {
     number("{\"line\":", line.line);
     char time[kMinuteTextSize];
-    text(",\"time\":", {time, writeMinute(line.time, time)});
+    ours(",\"time\":", {time, writeMinute(line.time, time)});
     text(",\"band\":", line.band);
     text(",\"mode\":", line.mode);
     text(",\"call\":", line.call);
     text(",\"exchSent\":", line.exchSent);
     text(",\"exchRcvd\":", line.exchRcvd);
-    text(",\"result\":", resultName(line.result));
+    ours(",\"result\":", resultName(line.result));
     number(",\"points\":", line.points);
     number(",\"claimedPoints\":", line.claimedPoints);
     textOrNull(",\"correctCall\":", line.correctCall);
     textOrNull(",\"correctExch\":", line.correctExch);
     partner(line.partner);
     textOrNull(",\"override\":", line.overrideReason);
-    append(out_, "}");
+    out_ += '}';
   }
 
  private:
   void number(std::string_view key, std::int32_t value) {
-    append(out_, key);
-    writer_.Reset(*out_);
-    writer_.Int(value);
+    out_ += key;
+    char digits[16];
+    out_.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+  }
+
+  // A text of our own making: digits, letters and dashes.
+  void ours(std::string_view key, std::string_view value) {
+    out_ += key;
+    out_ += '"';
+    out_ += value;
+    out_ += '"';
   }
 
   void text(std::string_view key, std::string_view value) {
-    append(out_, key);
-    if (printableAscii(value)) {
-      writer_.Reset(*out_);
-      writer_.String(value.data(), static_cast<rapidjson::SizeType>(value.size()));
-    } else {
-      append(out_, dumped(Json(value)));
-    }
+    out_ += key;
+    appendText(value, &out_);
   }
 
   void textOrNull(std::string_view key, std::string_view value) {
     if (value.empty()) {
-      append(out_, key);
-      append(out_, "null");
+      out_ += key;
+      out_ += "null";
     } else {
       text(key, value);
     }
@@ -90,19 +102,17 @@ class LineWriter {
 
   void partner(const PartnerRef& partner) {
     if (!partner.found()) {
-      append(out_, ",\"partner\":null");
+      out_ += ",\"partner\":null";
       return;
     }
     const Entrant& other = results_.entrants[partner.entrant];
-    text(",\"partner\":{\"call\":", other.call);
-    text(",\"file\":", other.file);
-    number(",\"line\":", other.lines[partner.lineIndex].line);
-    append(out_, "}");
+    number(partnerStart_[partner.entrant], other.lines[partner.lineIndex].line);
+    out_ += '}';
   }
 
   const Results& results_;
-  Buffer* out_ = nullptr;
-  rapidjson::Writer<Buffer> writer_;
+  std::string& out_;
+  std::vector<std::string> partnerStart_;
 };
 
 Json entrantJson(const Entrant& entrant) {
@@ -154,48 +164,41 @@ std::string openObject(const Json& object) {
   return text;
 }
 
-// The entrants from `first` to `last`, each after a separator.
-Buffer entrantsText(const Results& results, std::size_t first, std::size_t last) {
-  LineWriter lines(results);
-  Buffer text;
-  for (std::size_t e = first; e < last; ++e) {
-    const Entrant& entrant = results.entrants[e];
-    append(&text, e > 0 ? ",\n" : "\n");
-    append(&text, openObject(entrantJson(entrant)));
-    append(&text, ",\"lines\":[");
-    for (std::size_t k = 0; k < entrant.lines.size(); ++k) {
-      append(&text, k > 0 ? ",\n" : "\n");
-      lines.write(entrant.lines[k], &text);
-    }
-    append(&text, "]}");
+// One entrant with its lines, after a separator.
+void appendEntrant(const Results& results, std::size_t e, LineWriter& lines, std::string* text) {
+  const Entrant& entrant = results.entrants[e];
+  *text += e > 0 ? ",\n" : "\n";
+  *text += openObject(entrantJson(entrant));
+  *text += ",\"lines\":[";
+  for (std::size_t k = 0; k < entrant.lines.size(); ++k) {
+    *text += k > 0 ? ",\n" : "\n";
+    lines.write(entrant.lines[k]);
   }
-  return text;
+  *text += "]}";
 }
 
 }  // namespace
 
 // A million lines as one document tree would take gigabytes: each entrant's
 // facts and each line are written on their own, and only the arrays around
-// them are joined here, block by block in order.
+// them are joined here. One buffer, emptied into the file whenever it holds
+// a few megabytes, serves the whole document.
 void writeResultsJson(const Results& results, std::ostream& out) {
   Json head = {{"contest", results.contest},
                {"period", {{"from", formatMinute(results.from)}, {"to", formatMinute(results.to)}}},
                {"matchWindowMinutes", results.matchWindowMinutes}};
-  out << openObject(head) << ",\"entrants\":[";
-  const std::size_t count = results.entrants.size();
-  std::deque<std::future<Buffer>> blocks;
-  for (std::size_t next = 0; next < count || !blocks.empty();) {
-    while (next < count && blocks.size() < kBlocksAhead) {
-      const std::size_t last = std::min(count, next + kEntrantsPerBlock);
-      blocks.push_back(
-          std::async(std::launch::async, entrantsText, std::cref(results), next, last));
-      next = last;
+  std::string text;
+  text.reserve(kFlushBytes + kFlushBytes / 4);
+  text += openObject(head) + ",\"entrants\":[";
+  LineWriter lines(results, &text);
+  for (std::size_t e = 0; e < results.entrants.size(); ++e) {
+    appendEntrant(results, e, lines, &text);
+    if (text.size() >= kFlushBytes) {
+      out << text;
+      text.clear();
     }
-    Buffer block = blocks.front().get();
-    out.write(block.GetString(), static_cast<std::streamsize>(block.GetSize()));
-    blocks.pop_front();
   }
-  out << "\n]," << dumped(tailJson(results)).substr(1) << "\n";
+  out << text << "\n]," << dumped(tailJson(results)).substr(1) << "\n";
 }
 
 }  // namespace crosscheck

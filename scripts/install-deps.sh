@@ -3,5 +3,5 @@
 # pages are tested in a real browser).
 set -eu
 "$(dirname "$0")/install-packages.sh" cmake ninja-build g++ make googletest libgtest-dev \
-  libbenchmark-dev clang-format binutils nlohmann-json3-dev rapidjson-dev dpkg-dev file \
+  libbenchmark-dev clang-format binutils nlohmann-json3-dev dpkg-dev file \
   python3 chromium
