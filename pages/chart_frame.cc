@@ -1,8 +1,7 @@
 #include "pages/chart_frame.h"
 
-#include <charconv>
 #include <cmath>
-#include <string_view>
+#include <cstdio>
 
 namespace pages {
 namespace {
@@ -10,6 +9,12 @@ namespace {
 constexpr std::size_t kSeriesColours = 7;  // .s0 to .s6 in the page's style sheet
 constexpr int kValueTicks = 4;
 constexpr std::size_t kMostLabels = 8;
+// A coordinate is rounded to tenths in whole numbers, exactly as printf's
+// "%.1f" rounds it, unless it lies within a hair of halfway between two
+// tenths (or is too large for that), where printf decides.
+constexpr double kLargestTenths = 1e12;
+constexpr double kHalf = 0.5;
+constexpr double kHalfwayMargin = 1e-3;
 
 // The smallest 1, 2 or 5 times a power of ten that, as the step between
 // kValueTicks grid lines, reaches `largest`.
@@ -59,14 +64,28 @@ void writeTableRow(HtmlWriter& html, const ChartData& chart, std::size_t row, bo
   html.close();
 }
 
+// A whole number of tenths as svgNumber writes it: "12.5", "-3", "0".
+std::string tenthsText(long long tenths) {
+  const unsigned long long size = tenths < 0 ? -static_cast<unsigned long long>(tenths) : tenths;
+  std::string text = (tenths < 0 ? "-" : "") + std::to_string(size / 10);
+  if (size % 10 != 0) text += {'.', static_cast<char>('0' + size % 10)};
+  return text;
+}
+
 }  // namespace
 
 std::string svgNumber(double value) {
+  const double tenths = value * 10;
+  const double rounded = std::nearbyint(tenths);
+  if (std::fabs(tenths) < kLargestTenths && std::fabs(tenths - rounded) < kHalf - kHalfwayMargin) {
+    return tenthsText(static_cast<long long>(rounded));
+  }
   char text[32];
-  char* end = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 1).ptr;
-  if (end - text > 2 && end[-2] == '.' && end[-1] == '0') end -= 2;
-  const std::string_view number(text, static_cast<std::size_t>(end - text));
-  return number == "-0" ? "0" : std::string(number);
+  std::snprintf(text, sizeof text, "%.1f", value);
+  std::string number = text;
+  if (number.size() > 2 && number.compare(number.size() - 2, 2, ".0") == 0)
+    number.resize(number.size() - 2);
+  return number == "-0" ? "0" : number;
 }
 
 std::string seriesClass(std::size_t index) { return "s" + std::to_string(index % kSeriesColours); }
