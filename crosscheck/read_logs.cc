@@ -1,18 +1,13 @@
 #include "crosscheck/read_logs.h"
 
-#include <deque>
-#include <future>
 #include <map>
 
+#include "crosscheck/log_reader_threads.h"
 #include "crosscheck/normalise.h"
 #include "import/log_import.h"
 
 namespace crosscheck {
 namespace {
-
-// Reading a file costs several times what taking it in does: two are read
-// at once, one a core, while the one before is taken in.
-constexpr std::size_t kReadsAhead = 2;
 
 // The logs read so far, one per call, and every file each call came in.
 class LogCollector {
@@ -88,17 +83,9 @@ ContestLogs readLogs(const std::vector<std::string>& files, const imports::Cabri
                      const std::function<void()>& onFileRead) {
   ContestLogs contest;
   LogCollector collector(&contest);
-  auto readAhead = [&layout](const std::string& file) {
-    return std::async(std::launch::async,
-                      [&layout, file] { return imports::tryReadLogFile(file, layout); });
-  };
-  std::deque<std::future<imports::ReadResult>> ahead;
-  std::size_t next = 0;
+  LogReaderThreads reader(files, layout);
   for (std::size_t i = 0; i < files.size(); ++i) {
-    while (next < files.size() && ahead.size() < kReadsAhead)
-      ahead.push_back(readAhead(files[next++]));
-    imports::ReadResult result = ahead.front().get();
-    ahead.pop_front();
+    imports::ReadResult result = reader.take(i);
     takeResult(std::move(result), &contest, &collector);
     onFileRead();
   }
