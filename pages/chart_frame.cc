@@ -64,12 +64,24 @@ void writeTableRow(HtmlWriter& html, const ChartData& chart, std::size_t row, bo
   html.close();
 }
 
-// A whole number of tenths as svgNumber writes it: "12.5", "-3", "0".
+// A whole number of tenths as svgNumber writes it: "12.5", "-3", "0";
+// written from the last digit back.
 std::string tenthsText(long long tenths) {
-  const unsigned long long size = tenths < 0 ? -static_cast<unsigned long long>(tenths) : tenths;
-  std::string text = (tenths < 0 ? "-" : "") + std::to_string(size / 10);
-  if (size % 10 != 0) text += {'.', static_cast<char>('0' + size % 10)};
-  return text;
+  char text[24];
+  char* const end = text + sizeof text;
+  char* first = end;
+  unsigned long long size = tenths < 0 ? -static_cast<unsigned long long>(tenths) : tenths;
+  if (size % 10 != 0) {
+    *--first = static_cast<char>('0' + size % 10);
+    *--first = '.';
+  }
+  size /= 10;
+  do {
+    *--first = static_cast<char>('0' + size % 10);
+    size /= 10;
+  } while (size != 0);
+  if (tenths < 0) *--first = '-';
+  return std::string(first, end);
 }
 
 }  // namespace
