@@ -9,6 +9,8 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
+// The document goes to the file in pieces of about this size: few, large
+// writes from one buffer that is used again.
 constexpr std::size_t kFlushBytes = 4 << 20;
 
 // Log texts are 8-bit texts of any code page: bytes that are no UTF-8 are
@@ -181,8 +183,7 @@ void appendEntrant(const Results& results, std::size_t e, LineWriter& lines, std
 
 // A million lines as one document tree would take gigabytes: each entrant's
 // facts and each line are written on their own, and only the arrays around
-// them are joined here. One buffer, emptied into the file whenever it holds
-// a few megabytes, serves the whole document.
+// them are joined here.
 void writeResultsJson(const Results& results, std::ostream& out) {
   Json head = {{"contest", results.contest},
                {"period", {{"from", formatMinute(results.from)}, {"to", formatMinute(results.to)}}},
