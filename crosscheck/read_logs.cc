@@ -1,8 +1,8 @@
 #include "crosscheck/read_logs.h"
 
-#include <future>
 #include <map>
 
+#include "crosscheck/log_reader_threads.h"
 #include "crosscheck/normalise.h"
 #include "import/log_import.h"
 
@@ -83,15 +83,9 @@ ContestLogs readLogs(const std::vector<std::string>& files, const imports::Cabri
                      const std::function<void()>& onFileRead) {
   ContestLogs contest;
   LogCollector collector(&contest);
-  auto readAhead = [&layout](const std::string& file) {
-    return std::async(std::launch::async,
-                      [&layout, file] { return imports::tryReadLogFile(file, layout); });
-  };
-  std::future<imports::ReadResult> next;
-  if (!files.empty()) next = readAhead(files[0]);
+  LogReaderThreads reader(files, layout);
   for (std::size_t i = 0; i < files.size(); ++i) {
-    imports::ReadResult result = next.get();
-    if (i + 1 < files.size()) next = readAhead(files[i + 1]);
+    imports::ReadResult result = reader.take(i);
     takeResult(std::move(result), &contest, &collector);
     onFileRead();
   }

@@ -10,8 +10,8 @@
 
 namespace crosscheck {
 
-// Reads and normalises the files one at a time (the next one is parsed while
-// the last is interned), so only one log's importer strings are ever held.
+// Reads and normalises the files in order (the next ones are parsed while
+// the last is interned), so only a few logs' importer strings are ever held.
 // A file that is no log goes to `unreadable`; of two files with one entrant
 // call, the one with more QSO lines is kept and both go to `duplicateLogs`.
 // `onFileRead` is called once per file.

@@ -1,7 +1,5 @@
 #include "crosscheck/results.h"
 
-#include <cstdio>
-
 #include "platform/ole_date_time.h"
 
 namespace crosscheck {
@@ -21,6 +19,15 @@ constexpr const char* kResultNames[kResultCount] = {
 };
 constexpr double kMinutesPerDay = 24 * 60;
 
+// `value` as exactly `width` decimal digits, zeros in front; the end.
+char* digits(int value, int width, char* text) {
+  for (int i = width - 1; i >= 0; --i) {
+    text[i] = static_cast<char>('0' + value % 10);
+    value /= 10;
+  }
+  return text + width;
+}
+
 }  // namespace
 
 const char* resultName(Result result) { return kResultNames[static_cast<int>(result)]; }
@@ -32,13 +39,24 @@ std::optional<Result> resultFromName(std::string_view name) {
   return std::nullopt;
 }
 
-std::string formatMinute(Minute minute) {
+std::size_t writeMinute(Minute minute, char* text) {
   platform::SystemTime time;
-  if (!platform::variantTimeToSystemTime(minute / kMinutesPerDay, &time)) return std::string();
-  char text[32];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d", time.year, time.month, time.day,
-                time.hour, time.minute);
-  return text;
+  if (!platform::variantTimeToSystemTime(minute / kMinutesPerDay, &time)) return 0;
+  char* end = digits(time.year, 4, text);
+  *end++ = '-';
+  end = digits(time.month, 2, end);
+  *end++ = '-';
+  end = digits(time.day, 2, end);
+  *end++ = 'T';
+  end = digits(time.hour, 2, end);
+  *end++ = ':';
+  end = digits(time.minute, 2, end);
+  return static_cast<std::size_t>(end - text);
+}
+
+std::string formatMinute(Minute minute) {
+  char text[kMinuteTextSize];
+  return std::string(text, writeMinute(minute, text));
 }
 
 }  // namespace crosscheck

@@ -43,6 +43,10 @@ inline bool isPartnerResult(Result result) {
 using Minute = std::int32_t;
 // "2025-11-29T12:00".
 std::string formatMinute(Minute minute);
+// The same into `text` of kMinuteTextSize chars, without allocating: its
+// length (0: no date).
+constexpr std::size_t kMinuteTextSize = 16;
+std::size_t writeMinute(Minute minute, char* text);
 
 // The other station's line a QSO was matched with.
 struct PartnerRef {

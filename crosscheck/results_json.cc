@@ -1,8 +1,7 @@
 #include "crosscheck/results_json.h"
 
 #include <algorithm>
-#include <deque>
-#include <future>
+#include <charconv>
 #include <nlohmann/json.hpp>
 
 namespace crosscheck {
@@ -10,10 +9,9 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-// Entrants whose text is made on one thread at a time; two blocks are made
-// at once.
-constexpr std::size_t kEntrantsPerBlock = 64;
-constexpr std::size_t kBlocksAhead = 2;
+// The document goes to the file in pieces of about this size: few, large
+// writes from one buffer that is used again.
+constexpr std::size_t kFlushBytes = 4 << 20;
 
 // Log texts are 8-bit texts of any code page: bytes that are no UTF-8 are
 // written as U+FFFD rather than refused.
@@ -21,86 +19,102 @@ std::string dumped(const Json& json) {
   return json.dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 
-// One line's object, kept and refilled for every line: a million lines
-// built as a million objects cost more than everything else together. The
-// fields are found once; refilling them adds no member, so they stay put.
+// A text JSON holds as it is: printable ASCII without quote or backslash,
+// nearly every text of a log.
+bool needsNoEscape(std::string_view text) {
+  return std::all_of(text.begin(), text.end(),
+                     [](char c) { return c >= ' ' && c < 0x7f && c != '"' && c != '\\'; });
+}
+
+// A text as JSON.
+void appendText(std::string_view text, std::string* out) {
+  if (needsNoEscape(text)) {
+    *out += '"';
+    *out += text;
+    *out += '"';
+  } else {
+    *out += dumped(Json(text));
+  }
+}
+
+// One line's object, the bulk of the document, written straight into the
+// text: its keys are fixed, numbers and our own texts need no escaping, and
+// a log's text that does goes through the library that writes the rest of
+// the document.
 class LineWriter {
  public:
-  explicit LineWriter(const Results& results) : results_(results) {
-    for (const char* key : kKeysInOrder) object_[key] = nullptr;
-    for (int f = 0; f < kFieldCount; ++f) fields_[f] = &object_[kKeysInOrder[f]];
+  LineWriter(const Results& results, std::string* out) : results_(results), out_(*out) {
+    // Each entrant is the partner of many lines: its part is made once.
+    for (const Entrant& entrant : results.entrants) {
+      std::string& text = partnerStart_.emplace_back(",\"partner\":{\"call\":");
+      appendText(entrant.call, &text);
+      text += ",\"file\":";
+      appendText(entrant.file, &text);
+      text += ",\"line\":";
+    }
   }
 
-  void write(const LineResult& line, std::string* out) {
-    *fields_[kLine] = line.line;
-    setText(kTime, formatMinute(line.time));
-    setText(kBand, line.band);
-    setText(kMode, line.mode);
-    setText(kCall, line.call);
-    setText(kExchSent, line.exchSent);
-    setText(kExchRcvd, line.exchRcvd);
-    setText(kResult, resultName(line.result));
-    *fields_[kPoints] = line.points;
-    *fields_[kClaimedPoints] = line.claimedPoints;
-    setText(kCorrectCall, line.correctCall);
-    setText(kCorrectExch, line.correctExch);
-    setPartner(line.partner);
-    setText(kOverride, line.overrideReason);
-    *out += dumped(object_);
+  void write(const LineResult& line) {
+    number("{\"line\":", line.line);
+    char time[kMinuteTextSize];
+    ours(",\"time\":", {time, writeMinute(line.time, time)});
+    text(",\"band\":", line.band);
+    text(",\"mode\":", line.mode);
+    text(",\"call\":", line.call);
+    text(",\"exchSent\":", line.exchSent);
+    text(",\"exchRcvd\":", line.exchRcvd);
+    ours(",\"result\":", resultName(line.result));
+    number(",\"points\":", line.points);
+    number(",\"claimedPoints\":", line.claimedPoints);
+    textOrNull(",\"correctCall\":", line.correctCall);
+    textOrNull(",\"correctExch\":", line.correctExch);
+    partner(line.partner);
+    textOrNull(",\"override\":", line.overrideReason);
+    out_ += '}';
   }
 
  private:
-  enum Field {
-    kLine,
-    kTime,
-    kBand,
-    kMode,
-    kCall,
-    kExchSent,
-    kExchRcvd,
-    kResult,
-    kPoints,
-    kClaimedPoints,
-    kCorrectCall,
-    kCorrectExch,
-    kPartner,
-    kOverride,
-    kFieldCount
-  };
-  static constexpr const char* kKeysInOrder[] = {
-      "line",   "time",   "band",          "mode",        "call",        "exchSent", "exchRcvd",
-      "result", "points", "claimedPoints", "correctCall", "correctExch", "partner",  "override"};
-  static_assert(sizeof kKeysInOrder / sizeof kKeysInOrder[0] == kFieldCount, "a key per field");
+  void number(std::string_view key, std::int32_t value) {
+    out_ += key;
+    char digits[16];
+    out_.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+  }
 
-  // The text, or null for an empty one where the field may be null.
-  void setText(Field f, std::string_view value) {
-    Json& field = *fields_[f];
-    const bool nullable = f == kCorrectCall || f == kCorrectExch || f == kOverride;
-    if (value.empty() && nullable) {
-      field = nullptr;
-    } else if (field.is_string()) {
-      field.get_ref<std::string&>() = value;
+  // A text of our own making: digits, letters and dashes.
+  void ours(std::string_view key, std::string_view value) {
+    out_ += key;
+    out_ += '"';
+    out_ += value;
+    out_ += '"';
+  }
+
+  void text(std::string_view key, std::string_view value) {
+    out_ += key;
+    appendText(value, &out_);
+  }
+
+  void textOrNull(std::string_view key, std::string_view value) {
+    if (value.empty()) {
+      out_ += key;
+      out_ += "null";
     } else {
-      field = value;
+      text(key, value);
     }
   }
 
-  void setPartner(const PartnerRef& partner) {
-    Json& field = *fields_[kPartner];
+  void partner(const PartnerRef& partner) {
     if (!partner.found()) {
-      field = nullptr;
+      out_ += ",\"partner\":null";
       return;
     }
     const Entrant& other = results_.entrants[partner.entrant];
-    if (!field.is_object()) field = {{"call", ""}, {"file", ""}, {"line", 0}};
-    field["call"].get_ref<std::string&>() = other.call;
-    field["file"].get_ref<std::string&>() = other.file;
-    field["line"] = other.lines[partner.lineIndex].line;
+    number(partnerStart_[partner.entrant], other.lines[partner.lineIndex].line);
+    out_ += '}';
   }
 
   const Results& results_;
-  Json object_;
-  Json* fields_[kFieldCount];
+  std::string& out_;
+  std::vector<std::string> partnerStart_;
 };
 
 Json entrantJson(const Entrant& entrant) {
@@ -152,45 +166,40 @@ std::string openObject(const Json& object) {
   return text;
 }
 
-// The entrants from `first` to `last`, each after a separator.
-std::string entrantsText(const Results& results, std::size_t first, std::size_t last) {
-  LineWriter lines(results);
-  std::string text;
-  for (std::size_t e = first; e < last; ++e) {
-    const Entrant& entrant = results.entrants[e];
-    text += (e > 0 ? ",\n" : "\n") + openObject(entrantJson(entrant)) + ",\"lines\":[";
-    for (std::size_t k = 0; k < entrant.lines.size(); ++k) {
-      text += k > 0 ? ",\n" : "\n";
-      lines.write(entrant.lines[k], &text);
-    }
-    text += "]}";
+// One entrant with its lines, after a separator.
+void appendEntrant(const Results& results, std::size_t e, LineWriter& lines, std::string* text) {
+  const Entrant& entrant = results.entrants[e];
+  *text += e > 0 ? ",\n" : "\n";
+  *text += openObject(entrantJson(entrant));
+  *text += ",\"lines\":[";
+  for (std::size_t k = 0; k < entrant.lines.size(); ++k) {
+    *text += k > 0 ? ",\n" : "\n";
+    lines.write(entrant.lines[k]);
   }
-  return text;
+  *text += "]}";
 }
 
 }  // namespace
 
-// A million lines as one document tree would take gigabytes: the library
-// writes each entrant's facts and each line, and only the arrays around them
-// are joined here, block by block in order.
+// A million lines as one document tree would take gigabytes: each entrant's
+// facts and each line are written on their own, and only the arrays around
+// them are joined here.
 void writeResultsJson(const Results& results, std::ostream& out) {
   Json head = {{"contest", results.contest},
                {"period", {{"from", formatMinute(results.from)}, {"to", formatMinute(results.to)}}},
                {"matchWindowMinutes", results.matchWindowMinutes}};
-  out << openObject(head) << ",\"entrants\":[";
-  const std::size_t count = results.entrants.size();
-  std::deque<std::future<std::string>> blocks;
-  for (std::size_t next = 0; next < count || !blocks.empty();) {
-    while (next < count && blocks.size() < kBlocksAhead) {
-      const std::size_t last = std::min(count, next + kEntrantsPerBlock);
-      blocks.push_back(
-          std::async(std::launch::async, entrantsText, std::cref(results), next, last));
-      next = last;
+  std::string text;
+  text.reserve(kFlushBytes + kFlushBytes / 4);
+  text += openObject(head) + ",\"entrants\":[";
+  LineWriter lines(results, &text);
+  for (std::size_t e = 0; e < results.entrants.size(); ++e) {
+    appendEntrant(results, e, lines, &text);
+    if (text.size() >= kFlushBytes) {
+      out << text;
+      text.clear();
     }
-    out << blocks.front().get();
-    blocks.pop_front();
   }
-  out << "\n]," << dumped(tailJson(results)).substr(1) << "\n";
+  out << text << "\n]," << dumped(tailJson(results)).substr(1) << "\n";
 }
 
 }  // namespace crosscheck

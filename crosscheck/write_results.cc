@@ -33,11 +33,9 @@ std::string reportFileName(const Entrant& entrant) { return entrant.fileStem + "
 
 void writeResults(const Results& results, const std::string& dir, const FolderWriter& alsoWrite) {
   writeFolderWhole(dir, [&](const std::string& temporary) {
-    // The reports and whatever the caller adds are many small files:
-    // written on a second thread while the JSON, the largest file, is
-    // written here.
-    std::future<void> reports = std::async(std::launch::async, [&] {
-      writeReports(results, temporary);
+    // What the caller adds (the pages) is written on a second thread while
+    // the results' own files are written here: about equal shares.
+    std::future<void> more = std::async(std::launch::async, [&] {
       if (alsoWrite) alsoWrite(temporary);
     });
     try {
@@ -45,11 +43,12 @@ void writeResults(const Results& results, const std::string& dir, const FolderWr
                     [&](std::ostream& out) { writeResultsJson(results, out); });
       writeTextFile(temporary + "/" + kCsvFile,
                     [&](std::ostream& out) { writeResultsCsv(results, out); });
+      writeReports(results, temporary);
     } catch (...) {
-      reports.wait();
+      more.wait();
       throw;
     }
-    reports.get();
+    more.get();
   });
 }
 

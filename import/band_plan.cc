@@ -59,9 +59,12 @@ std::string bandFromFrequency(std::uint64_t frequencyHz) {
 }
 
 std::optional<std::uint64_t> cabrilloBandEdge(std::string_view designation) {
-  std::string upper = toUpper(designation);
+  // Asked for every QSO line: compared in place rather than copied.
   for (const Designation& entry : kDesignations) {
-    if (upper == entry.text) return entry.edgeHz;
+    const std::string_view text = entry.text;
+    if (designation.size() == text.size() && startsWithNoCase(designation, text)) {
+      return entry.edgeHz;
+    }
   }
   return std::nullopt;
 }

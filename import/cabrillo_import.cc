@@ -13,16 +13,24 @@ namespace {
 
 constexpr int kKilohertzDigits = 3;
 constexpr std::size_t kLeadingFields = 4;  // frequency, mode, date, time
+constexpr std::size_t kUsualFields = 12;   // the leading ones, two stations and a transmitter
 
 using Tokens = std::vector<std::string_view>;
 
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+// Called for every QSO line: one pass, no search per character.
 Tokens splitBlanks(std::string_view text) {
   Tokens tokens;
-  std::size_t start = text.find_first_not_of(" \t");
-  while (start != std::string_view::npos) {
-    std::size_t end = text.find_first_of(" \t", start);
-    tokens.push_back(text.substr(start, end - start));
-    start = text.find_first_not_of(" \t", end);
+  tokens.reserve(kUsualFields);
+  for (std::size_t i = 0; i < text.size();) {
+    if (isBlank(text[i])) {
+      ++i;
+      continue;
+    }
+    const std::size_t start = i;
+    while (i < text.size() && !isBlank(text[i])) ++i;
+    tokens.push_back(text.substr(start, i - start));
   }
   return tokens;
 }

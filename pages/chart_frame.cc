@@ -9,6 +9,12 @@ namespace {
 constexpr std::size_t kSeriesColours = 7;  // .s0 to .s6 in the page's style sheet
 constexpr int kValueTicks = 4;
 constexpr std::size_t kMostLabels = 8;
+// A coordinate is rounded to tenths in whole numbers, exactly as printf's
+// "%.1f" rounds it, unless it lies within a hair of halfway between two
+// tenths (or is too large for that), where printf decides.
+constexpr double kLargestTenths = 1e12;
+constexpr double kHalf = 0.5;
+constexpr double kHalfwayMargin = 1e-3;
 
 // The smallest 1, 2 or 5 times a power of ten that, as the step between
 // kValueTicks grid lines, reaches `largest`.
@@ -58,9 +64,34 @@ void writeTableRow(HtmlWriter& html, const ChartData& chart, std::size_t row, bo
   html.close();
 }
 
+// A whole number of tenths as svgNumber writes it: "12.5", "-3", "0";
+// written from the last digit back.
+std::string tenthsText(long long tenths) {
+  char text[24];
+  char* const end = text + sizeof text;
+  char* first = end;
+  unsigned long long size = tenths < 0 ? -static_cast<unsigned long long>(tenths) : tenths;
+  if (size % 10 != 0) {
+    *--first = static_cast<char>('0' + size % 10);
+    *--first = '.';
+  }
+  size /= 10;
+  do {
+    *--first = static_cast<char>('0' + size % 10);
+    size /= 10;
+  } while (size != 0);
+  if (tenths < 0) *--first = '-';
+  return std::string(first, end);
+}
+
 }  // namespace
 
 std::string svgNumber(double value) {
+  const double tenths = value * 10;
+  const double rounded = std::nearbyint(tenths);
+  if (std::fabs(tenths) < kLargestTenths && std::fabs(tenths - rounded) < kHalf - kHalfwayMargin) {
+    return tenthsText(static_cast<long long>(rounded));
+  }
   char text[32];
   std::snprintf(text, sizeof text, "%.1f", value);
   std::string number = text;

@@ -5,32 +5,49 @@
 
 namespace pages {
 
+namespace {
+
+// The character reference that stands for `c`, or null for a plain character.
+const char* referenceFor(char c) {
+  switch (c) {
+    case '&':
+      return "&amp;";
+    case '<':
+      return "&lt;";
+    case '>':
+      return "&gt;";
+    case '"':
+      return "&quot;";
+    case '\'':
+      return "&#39;";
+    default:
+      return nullptr;
+  }
+}
+
+// Appends `text` escaped, its plain runs whole.
+void appendEscaped(std::string_view text, std::string* out) {
+  std::size_t plainFrom = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char* reference = referenceFor(text[i]);
+    if (reference == nullptr) continue;
+    out->append(text.substr(plainFrom, i - plainFrom));
+    *out += reference;
+    plainFrom = i + 1;
+  }
+  out->append(text.substr(plainFrom));
+}
+
+}  // namespace
+
 std::string escapeHtml(std::string_view text) {
   std::string out;
   out.reserve(text.size());
-  for (char c : text) {
-    switch (c) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      case '"':
-        out += "&quot;";
-        break;
-      case '\'':
-        out += "&#39;";
-        break;
-      default:
-        out += c;
-    }
-  }
+  appendEscaped(text, &out);
   return out;
 }
+
+HtmlWriter::HtmlWriter() : out_("<!DOCTYPE html>\n") {}
 
 void HtmlWriter::writeTag(std::string_view tag, std::initializer_list<Attribute> attributes,
                           std::string_view ending) {
@@ -39,7 +56,9 @@ void HtmlWriter::writeTag(std::string_view tag, std::initializer_list<Attribute>
   for (const Attribute& attribute : attributes) {
     out_ += ' ';
     out_ += attribute.name;
-    out_ += "=\"" + escapeHtml(attribute.value) + '"';
+    out_ += "=\"";
+    appendEscaped(attribute.value, &out_);
+    out_ += '"';
   }
   out_ += ending;
 }
@@ -52,13 +71,15 @@ HtmlWriter& HtmlWriter::open(std::string_view tag, std::initializer_list<Attribu
 
 HtmlWriter& HtmlWriter::close() {
   if (open_.empty()) throw std::logic_error("HtmlWriter::close without an open element");
-  out_ += "</" + open_.back() + '>';
+  out_ += "</";
+  out_ += open_.back();
+  out_ += '>';
   open_.pop_back();
   return *this;
 }
 
 HtmlWriter& HtmlWriter::text(std::string_view text) {
-  out_ += escapeHtml(text);
+  appendEscaped(text, &out_);
   return *this;
 }
 
@@ -81,7 +102,8 @@ HtmlWriter& HtmlWriter::styleSheet(const char* css) {
 
 std::string HtmlWriter::finish() {
   while (!open_.empty()) close();
-  return "<!DOCTYPE html>\n" + std::move(out_) + "\n";
+  out_ += '\n';
+  return std::move(out_);
 }
 
 }  // namespace pages

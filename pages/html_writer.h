@@ -22,6 +22,7 @@ struct Attribute {
 // nothing read from a log can open an element.
 class HtmlWriter {
  public:
+  HtmlWriter();
   HtmlWriter& open(std::string_view tag, std::initializer_list<Attribute> attributes = {});
   // Closes the innermost open element.
   HtmlWriter& close();

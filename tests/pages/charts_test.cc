@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <regex>
+
+#include "pages/chart_frame.h"
 
 namespace {
 
@@ -45,6 +48,29 @@ TEST(ChartsTest, BarAndLineChartsShowTheFirstSeriesWithATitleABarOrPoint) {
   EXPECT_EQ(texts(line.finish(), "title"),
             (std::vector<std::string>{"Rate &amp; more", "12:00: 2 QSOs", "13:00: 0 QSOs",
                                       "14:00: 1 QSOs"}));
+}
+
+// Coordinates rounded as printf's "%.1f" rounds them, ".0" and the sign of
+// zero dropped: halfway values, those a hair off halfway, and a sweep.
+TEST(ChartsTest, CoordinatesAreRoundedAsPrintfRoundsThem) {
+  auto printfWay = [](double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f", value);
+    std::string number = text;
+    if (number.size() > 2 && number.compare(number.size() - 2, 2, ".0") == 0)
+      number.resize(number.size() - 2);
+    return number == "-0" ? "0" : number;
+  };
+  EXPECT_EQ(pages::svgNumber(0.25), "0.2");
+  EXPECT_EQ(pages::svgNumber(0.35), "0.3");  // 0.34999...
+  EXPECT_EQ(pages::svgNumber(-0.04), "0");
+  EXPECT_EQ(pages::svgNumber(-12.5), "-12.5");
+  EXPECT_EQ(pages::svgNumber(640), "640");
+  for (long k = -200000; k <= 200000; ++k) {
+    for (double value : {k / 20.0, k / 8.0, k / 3.0, k * 0.15, 28 + 232 * (1 - k / 997.0)}) {
+      ASSERT_EQ(pages::svgNumber(value), printfWay(value)) << value;
+    }
+  }
 }
 
 }  // namespace
