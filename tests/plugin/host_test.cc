@@ -77,8 +77,6 @@ class HostTest : public testing_support::TempDirTest,
     return export_calls::call(x.checkCall, a);
   }
 
-  // The arguments the plug-in does not read: texts "x", numbers 7 and 1.5.
-  static constexpr export_calls::Unread kUnread{"x", nullptr, 7, 7, 1.5};
   Exports x{};
 
  private:
