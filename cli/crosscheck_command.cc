@@ -48,7 +48,7 @@ int check(const CrosscheckOptions& options) {
   request.onFileRead = [&progress] { progress.advance(); };
   crosscheck::Results results = pages::checkAndPublish(request, options.outDir);
   for (const crosscheck::UnreadableLog& log : results.unreadable) {
-    std::cerr << imports::describe({log.file, log.line, log.error}) << "\n";
+    std::cerr << imports::describe({log.path, log.line, log.error}) << "\n";
   }
   std::cout << pages::describeRun(results, options.outDir) << "\n";
   return results.unreadable.empty() ? kOk : kUnreadableLog;

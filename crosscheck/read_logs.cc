@@ -1,5 +1,6 @@
 #include "crosscheck/read_logs.h"
 
+#include <filesystem>
 #include <map>
 
 #include "crosscheck/log_reader_threads.h"
@@ -71,7 +72,9 @@ class LogCollector {
 
 void takeResult(imports::ReadResult result, ContestLogs* contest, LogCollector* collector) {
   if (!result.log) {
-    contest->unreadable.push_back({result.error.file, result.error.line, result.error.message});
+    const std::string& path = result.error.file;
+    contest->unreadable.push_back({std::filesystem::path(path).filename().string(), path,
+                                   result.error.line, result.error.message});
     return;
   }
   collector->add(normaliseLog(*result.log, contest->texts));

@@ -117,7 +117,8 @@ struct DuplicateLog {
 
 // A file that could not be read as a log, with the importer's words.
 struct UnreadableLog {
-  std::string file;
+  std::string file;       // its name as sent, for the results everyone may read
+  std::string path;       // as given to the cross-check, for the organiser's messages
   std::int32_t line = 0;  // 0: the file as a whole
   std::string error;      // "field: reason"
 };

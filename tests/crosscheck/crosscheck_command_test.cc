@@ -113,7 +113,7 @@ TEST_F(CrosscheckCommandTest, BrokenAndDuplicateLogsAreListedAndTheOthersChecked
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(run.err, "logs/broken.log:3: date: \"2025-11-31\" is not a date (YYYY-MM-DD)\n");
   nlohmann::json json = nlohmann::json::parse(readFile("out/results.json"));
-  EXPECT_EQ(json["unreadable"], nlohmann::json::parse(R"j([{"file":"logs/broken.log","line":3,
+  EXPECT_EQ(json["unreadable"], nlohmann::json::parse(R"j([{"file":"broken.log","line":3,
               "error":"date: \"2025-11-31\" is not a date (YYYY-MM-DD)"
 }])j"));
   EXPECT_EQ(json["duplicateLogs"], nlohmann::json::parse(R"([{"call":"DL1AA","files":["DL1AA.log",
