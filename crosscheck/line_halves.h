@@ -5,6 +5,8 @@
 #include <future>
 #include <vector>
 
+#include "crosscheck/contest_logs.h"
+
 namespace crosscheck {
 
 // What `collect(from, to)` finds in the lines [0, count), the second half
@@ -19,6 +21,21 @@ std::vector<T> collectInHalves(std::size_t count, const Collect& collect) {
   std::vector<T> rest = second.get();
   found.insert(found.end(), rest.begin(), rest.end());
   return found;
+}
+
+// Runs `work(from, to)` on the entrants [from, to) in two parts of about
+// equal lines, the second on a second thread: for work each log does alone.
+template <typename Work>
+void forEntrantHalves(const ContestLogs& contest, const Work& work) {
+  std::size_t middle = 0;
+  while (middle < contest.entrants.size() &&
+         2 * static_cast<std::size_t>(contest.entrants[middle].firstLine) < contest.lines.size()) {
+    ++middle;
+  }
+  std::future<void> second =
+      std::async(std::launch::async, [&] { work(middle, contest.entrants.size()); });
+  work(0, middle);
+  second.get();
 }
 
 }  // namespace crosscheck

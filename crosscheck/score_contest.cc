@@ -1,12 +1,12 @@
 #include "crosscheck/score_contest.h"
 
 #include <algorithm>
-#include <future>
 #include <map>
 #include <numeric>
 #include <tuple>
 
 #include "crosscheck/entrant_files.h"
+#include "crosscheck/line_halves.h"
 
 namespace crosscheck {
 namespace {
@@ -155,21 +155,13 @@ void placeEntrants(std::vector<Entrant>* entrants) {
   *entrants = std::move(sorted);
 }
 
-// Each entrant's lines are scored on their own, so the second half of the
-// lines goes to a second thread; every entrant keeps its place in the list.
+// Each entrant's lines are scored on their own; every entrant keeps its
+// place in the list.
 std::vector<Entrant> scoreEntrants(const Scorer& scorer, const ContestLogs& contest) {
   std::vector<Entrant> entrants(contest.entrants.size());
-  auto score = [&](std::size_t from, std::size_t to) {
+  forEntrantHalves(contest, [&](std::size_t from, std::size_t to) {
     for (std::size_t e = from; e < to; ++e) entrants[e] = scorer.entrant(e);
-  };
-  std::size_t middle = 0;
-  while (middle < contest.entrants.size() &&
-         2 * static_cast<std::size_t>(contest.entrants[middle].firstLine) < contest.lines.size()) {
-    ++middle;
-  }
-  std::future<void> second = std::async(std::launch::async, score, middle, entrants.size());
-  score(0, middle);
-  second.get();
+  });
   return entrants;
 }
 
