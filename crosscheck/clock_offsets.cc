@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "crosscheck/line_halves.h"
+
 namespace crosscheck {
 namespace {
 
@@ -31,23 +33,33 @@ std::int64_t onlyLineNear(const ContestLogs& contest, const OwnLogRules& own, Li
   return found;
 }
 
+// The sample line i gives, if both logs hold its QSO once.
+bool sampleOf(const ContestLogs& contest, const QsoIndex& index, const OwnLogRules& own,
+              std::size_t i, Sample* sample) {
+  const Line& line = contest.lines[i];
+  const std::int32_t other = contest.entrantOf(line.call);
+  if (other <= line.owner || !own.canConfirm(i)) return false;
+  const TextId ownCall = contest.entrants[line.owner].callId;
+  std::int64_t j = onlyLineNear(
+      contest, own, index.byCall(other, ownCall, static_cast<std::uint32_t>(i)), line.minute);
+  if (j < 0) return false;
+  const Line& theirs = contest.lines[static_cast<std::size_t>(j)];
+  LineSpan back = index.byCall(line.owner, line.call, static_cast<std::uint32_t>(i));
+  if (onlyLineNear(contest, own, back, theirs.minute) != static_cast<std::int64_t>(i)) return false;
+  *sample = {line.owner, other, line.minute - theirs.minute};
+  return true;
+}
+
 std::vector<Sample> collectSamples(const ContestLogs& contest, const QsoIndex& index,
                                    const OwnLogRules& own) {
-  std::vector<Sample> samples;
-  for (std::size_t i = 0; i < contest.lines.size(); ++i) {
-    const Line& line = contest.lines[i];
-    const std::int32_t other = contest.entrantOf(line.call);
-    if (other <= line.owner || !own.canConfirm(i)) continue;
-    const TextId ownCall = contest.entrants[line.owner].callId;
-    std::int64_t j = onlyLineNear(
-        contest, own, index.byCall(other, ownCall, static_cast<std::uint32_t>(i)), line.minute);
-    if (j < 0) continue;
-    const Line& theirs = contest.lines[static_cast<std::size_t>(j)];
-    LineSpan back = index.byCall(line.owner, line.call, static_cast<std::uint32_t>(i));
-    if (onlyLineNear(contest, own, back, theirs.minute) != static_cast<std::int64_t>(i)) continue;
-    samples.push_back({line.owner, other, line.minute - theirs.minute});
-  }
-  return samples;
+  return collectInHalves<Sample>(contest.lines.size(), [&](std::size_t from, std::size_t to) {
+    std::vector<Sample> samples;
+    Sample sample{};
+    for (std::size_t i = from; i < to; ++i) {
+      if (sampleOf(contest, index, own, i, &sample)) samples.push_back(sample);
+    }
+    return samples;
+  });
 }
 
 // The median, when enough samples lie within a minute of it; else 0, so

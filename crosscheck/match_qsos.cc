@@ -6,6 +6,7 @@
 
 #include "crosscheck/call_distance.h"
 #include "crosscheck/clock_offsets.h"
+#include "crosscheck/line_halves.h"
 
 namespace crosscheck {
 namespace {
@@ -60,36 +61,44 @@ class Matcher {
 
   // Both calls right: the other log's lines naming this log's call.
   std::vector<Candidate> exactCandidates(Minute window) const {
-    std::vector<Candidate> candidates;
-    for (std::uint32_t i = 0; i < contest_.lines.size(); ++i) {
-      const Line& line = contest_.lines[i];
-      const std::int32_t other = contest_.entrantOf(line.call);
-      if (other <= line.owner || !isOpen(i)) continue;
-      const TextId ownCall = contest_.entrants[line.owner].callId;
-      for (std::uint32_t j : index_.byCall(other, ownCall, i)) {
-        consider(i, j, CallDistance::kSame, window, &candidates);
-      }
+    return collectInHalves<Candidate>(contest_.lines.size(), [&](std::size_t from, std::size_t to) {
+      std::vector<Candidate> candidates;
+      for (auto i = static_cast<std::uint32_t>(from); i < to; ++i) exact(i, window, &candidates);
+      return candidates;
+    });
+  }
+
+  void exact(std::uint32_t i, Minute window, std::vector<Candidate>* candidates) const {
+    const Line& line = contest_.lines[i];
+    const std::int32_t other = contest_.entrantOf(line.call);
+    if (other <= line.owner || !isOpen(i)) return;
+    const TextId ownCall = contest_.entrants[line.owner].callId;
+    for (std::uint32_t j : index_.byCall(other, ownCall, i)) {
+      consider(i, j, CallDistance::kSame, window, candidates);
     }
-    return candidates;
   }
 
   // This line's call right, the other log's call of this station a miscopy:
   // its lines on the band within the window.
   std::vector<Candidate> miscopyCandidates() const {
-    std::vector<Candidate> candidates;
-    for (std::uint32_t i = 0; i < contest_.lines.size(); ++i) {
-      const Line& line = contest_.lines[i];
-      const std::int32_t other = contest_.entrantOf(line.call);
-      if (other < 0 || other == line.owner || !isOpen(i)) continue;
-      const std::string_view ownCall = contest_.entrants[line.owner].call;
-      const Minute around = corrected(i) + (*settings_.clockOffsets)[other];
-      const Minute window = settings_.windowMinutes;
-      for (std::uint32_t j : index_.byTime(other, i, around - window, around + window)) {
-        CallDistance distance = callDistance(contest_.texts.view(contest_.lines[j].call), ownCall);
-        if (isMiscopy(distance)) consider(i, j, distance, window, &candidates);
-      }
+    return collectInHalves<Candidate>(contest_.lines.size(), [&](std::size_t from, std::size_t to) {
+      std::vector<Candidate> candidates;
+      for (auto i = static_cast<std::uint32_t>(from); i < to; ++i) miscopy(i, &candidates);
+      return candidates;
+    });
+  }
+
+  void miscopy(std::uint32_t i, std::vector<Candidate>* candidates) const {
+    const Line& line = contest_.lines[i];
+    const std::int32_t other = contest_.entrantOf(line.call);
+    if (other < 0 || other == line.owner || !isOpen(i)) return;
+    const std::string_view ownCall = contest_.entrants[line.owner].call;
+    const Minute around = corrected(i) + (*settings_.clockOffsets)[other];
+    const Minute window = settings_.windowMinutes;
+    for (std::uint32_t j : index_.byTime(other, i, around - window, around + window)) {
+      CallDistance distance = callDistance(contest_.texts.view(contest_.lines[j].call), ownCall);
+      if (isMiscopy(distance)) consider(i, j, distance, window, candidates);
     }
-    return candidates;
   }
 
   void accept(std::vector<Candidate> candidates, MatchKind kind) {

@@ -19,14 +19,34 @@ TextId internUpper(const std::string& text, TextPool& texts) {
   return texts.intern(utf8(imports::toUpper(text)));
 }
 
-Line normaliseQso(const imports::Qso& qso, TextPool& texts) {
+// A log repeats its band, mode and sent exchange line after line: a text
+// equal to the line before's takes its number again without a look-up.
+struct Repeated {
+  const std::string* text = nullptr;
+  TextId id = TextPool::kEmpty;
+};
+
+template <typename Intern>
+TextId internRepeated(const std::string& text, Repeated* last, const Intern& intern) {
+  if (!last->text || *last->text != text) last->id = intern(text);
+  last->text = &text;
+  return last->id;
+}
+
+struct LastTexts {
+  Repeated exchSent, band, mode;
+};
+
+Line normaliseQso(const imports::Qso& qso, TextPool& texts, LastTexts* last) {
+  auto upper = [&](const std::string& text) { return internUpper(text, texts); };
+  auto plain = [&](const std::string& text) { return texts.intern(text); };
   Line line;
   line.minute = minuteOf(qso.time);
   line.call = internUpper(qso.call, texts);
-  line.exchSent = internUpper(qso.exchSent, texts);
+  line.exchSent = internRepeated(qso.exchSent, &last->exchSent, upper);
   line.exchRcvd = internUpper(qso.exchRcvd, texts);
-  line.band = texts.intern(qso.band);
-  line.mode = texts.intern(qso.mode);
+  line.band = internRepeated(qso.band, &last->band, plain);
+  line.mode = internRepeated(qso.mode, &last->mode, plain);
   line.fileLine = qso.line;
   return line;
 }
@@ -58,7 +78,8 @@ NormalLog normaliseLog(const imports::ImportedLog& log, TextPool& texts) {
   NormalLog normal;
   normal.header = headerOf(log);
   normal.lines.reserve(log.qsos.size());
-  for (const imports::Qso& qso : log.qsos) normal.lines.push_back(normaliseQso(qso, texts));
+  LastTexts last;
+  for (const imports::Qso& qso : log.qsos) normal.lines.push_back(normaliseQso(qso, texts, &last));
   return normal;
 }
 

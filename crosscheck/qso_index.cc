@@ -4,6 +4,8 @@
 #include <map>
 #include <utility>
 
+#include "crosscheck/line_halves.h"
+
 namespace crosscheck {
 namespace {
 
@@ -46,9 +48,18 @@ void QsoIndex::sortEachLog(Key key, Order* order) const {
     order->lines.resize(contest_.lines.size());
     for (std::uint32_t i = 0; i < order->lines.size(); ++i) order->lines[i] = i;
   }
-  std::vector<std::pair<std::uint64_t, std::uint32_t>> keyed;
   order->keys.resize(contest_.lines.size());
-  for (const LogHeader& entrant : contest_.entrants) {
+  forEntrantHalves(contest_,
+                   [&](std::size_t from, std::size_t to) { sortLogs(key, order, from, to); });
+}
+
+// Each log's part of the order is its own: the logs [from, to) are sorted
+// while another thread sorts others.
+template <typename Key>
+void QsoIndex::sortLogs(const Key& key, Order* order, std::size_t from, std::size_t to) const {
+  std::vector<std::pair<std::uint64_t, std::uint32_t>> keyed;
+  for (std::size_t e = from; e < to; ++e) {
+    const LogHeader& entrant = contest_.entrants[e];
     const auto first = static_cast<std::size_t>(entrant.firstLine);
     keyed.clear();
     for (std::size_t k = first; k < first + static_cast<std::size_t>(entrant.lineCount); ++k) {

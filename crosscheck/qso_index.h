@@ -38,6 +38,8 @@ class QsoIndex {
   };
   template <typename Key>
   void sortEachLog(Key key, Order* order) const;
+  template <typename Key>
+  void sortLogs(const Key& key, Order* order, std::size_t from, std::size_t to) const;
   LineSpan find(const Order& order, std::int32_t entrant, std::uint64_t low,
                 std::uint64_t high) const;
 

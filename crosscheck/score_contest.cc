@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "crosscheck/entrant_files.h"
+#include "crosscheck/line_halves.h"
 
 namespace crosscheck {
 namespace {
@@ -154,6 +155,16 @@ void placeEntrants(std::vector<Entrant>* entrants) {
   *entrants = std::move(sorted);
 }
 
+// Each entrant's lines are scored on their own; every entrant keeps its
+// place in the list.
+std::vector<Entrant> scoreEntrants(const Scorer& scorer, const ContestLogs& contest) {
+  std::vector<Entrant> entrants(contest.entrants.size());
+  forEntrantHalves(contest, [&](std::size_t from, std::size_t to) {
+    for (std::size_t e = from; e < to; ++e) entrants[e] = scorer.entrant(e);
+  });
+  return entrants;
+}
+
 }  // namespace
 
 Results scoreContest(ContestLogs contest, const Findings& findings,
@@ -165,9 +176,7 @@ Results scoreContest(ContestLogs contest, const Findings& findings,
   results.matchWindowMinutes = definition.matchWindowMinutes;
   results.clocksCorrected = definition.clockCorrection;
   Scorer scorer(contest, findings, definition);
-  for (std::size_t e = 0; e < contest.entrants.size(); ++e) {
-    results.entrants.push_back(scorer.entrant(e));
-  }
+  results.entrants = scoreEntrants(scorer, contest);
   placeEntrants(&results.entrants);
   nameEntrantFiles(&results.entrants);
   for (TextId id = 1; id < findings.evidence.appearances.size(); ++id) {

@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <memory>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace crosscheck {
@@ -33,12 +32,17 @@ class TextPool {
 
  private:
   std::string_view store(std::string_view text);
+  std::size_t slotOf(std::string_view text, std::size_t hash) const;
+  void grow();
 
   std::vector<std::unique_ptr<char[]>> chunks_;
   std::size_t chunkUsed_ = 0;
   std::size_t chunkSize_ = 0;
   std::vector<std::string_view> texts_;
-  std::unordered_map<std::string_view, TextId> ids_;
+  // Open addressing, a power of two long: each slot holds a text's hash and
+  // its number + 1 (0: free), so a look-up touches one place, mostly.
+  std::vector<std::size_t> hashes_;
+  std::vector<TextId> slots_;
 };
 
 }  // namespace crosscheck

@@ -33,17 +33,17 @@ std::string reportFileName(const Entrant& entrant) { return entrant.fileStem + "
 
 void writeResults(const Results& results, const std::string& dir, const FolderWriter& alsoWrite) {
   writeFolderWhole(dir, [&](const std::string& temporary) {
-    // What the caller adds (the pages) is written on a second thread while
-    // the results' own files are written here: about equal shares.
+    // The JSON document, the largest share, is written here while a second
+    // thread writes what the caller adds (the pages) and the reports.
     std::future<void> more = std::async(std::launch::async, [&] {
       if (alsoWrite) alsoWrite(temporary);
+      writeReports(results, temporary);
     });
     try {
       writeTextFile(temporary + "/" + kJsonFile,
                     [&](std::ostream& out) { writeResultsJson(results, out); });
       writeTextFile(temporary + "/" + kCsvFile,
                     [&](std::ostream& out) { writeResultsCsv(results, out); });
-      writeReports(results, temporary);
     } catch (...) {
       more.wait();
       throw;
