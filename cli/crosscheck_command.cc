@@ -2,6 +2,7 @@
 
 #include <iostream>
 
+#include "cli/batch_memory.h"
 #include "cli/crosscheck_options.h"
 #include "cli/options.h"
 #include "crosscheck/output_folder.h"
@@ -43,6 +44,7 @@ crosscheck::Request makeRequest(const CrosscheckOptions& options) {
 }
 
 int check(const CrosscheckOptions& options) {
+  prepareMemoryForBatch();
   crosscheck::Request request = makeRequest(options);
   host::Progress progress(request.files.size(), "Reading", "logs");
   request.onFileRead = [&progress] { progress.advance(); };
