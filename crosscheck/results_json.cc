@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstring>
 #include <nlohmann/json.hpp>
+#include <vector>
 
 namespace crosscheck {
 namespace {
@@ -12,6 +14,11 @@ using Json = nlohmann::ordered_json;
 // The document goes to the file in pieces of about this size: few, large
 // writes from one buffer that is used again.
 constexpr std::size_t kFlushBytes = 4 << 20;
+// A line's keys, numbers, own texts and the quotes around its log texts.
+constexpr std::size_t kLineFrameBytes = 320;
+// A log text's byte written at its longest: "\u00XX".
+constexpr std::size_t kLongestEscape = 6;
+constexpr int kMinutesPerDay = 24 * 60;
 
 // Log texts are 8-bit texts of any code page: bytes that are no UTF-8 are
 // written as U+FFFD rather than refused.
@@ -26,24 +33,91 @@ bool needsNoEscape(std::string_view text) {
                      [](char c) { return c >= ' ' && c < 0x7f && c != '"' && c != '\\'; });
 }
 
-// A text as JSON.
-void appendText(std::string_view text, std::string* out) {
-  if (needsNoEscape(text)) {
-    *out += '"';
-    *out += text;
-    *out += '"';
-  } else {
-    *out += dumped(Json(text));
+// The document's text, written through a cursor into one buffer that goes
+// to the file whenever the next piece might not fit: the bulk of a large
+// contest's output, so no piece pays for a string's bookkeeping.
+class DocumentBuffer {
+ public:
+  explicit DocumentBuffer(std::ostream& out) : out_(out), buffer_(kFlushBytes) {}
+
+  // Room for `bytes` more at the cursor.
+  void makeRoom(std::size_t bytes) {
+    if (buffer_.size() - used_ >= bytes) return;
+    flush();
+    if (buffer_.size() < bytes) buffer_.resize(bytes);
   }
-}
+  void put(char c) { buffer_[used_++] = c; }
+  void put(std::string_view text) {
+    std::memcpy(buffer_.data() + used_, text.data(), text.size());
+    used_ += text.size();
+  }
+  void putNumber(std::int64_t value) {
+    char* at = buffer_.data() + used_;
+    used_ = static_cast<std::size_t>(std::to_chars(at, at + 24, value).ptr - buffer_.data());
+  }
+  void putText(std::string_view text) {
+    if (needsNoEscape(text)) {
+      put('"');
+      put(text);
+      put('"');
+    } else {
+      put(dumped(Json(text)));
+    }
+  }
+  // A piece of unknown length, made elsewhere.
+  void putWhole(std::string_view text) {
+    makeRoom(text.size());
+    put(text);
+  }
+  void flush() {
+    out_.write(buffer_.data(), static_cast<std::streamsize>(used_));
+    used_ = 0;
+  }
+
+ private:
+  std::ostream& out_;
+  std::vector<char> buffer_;
+  std::size_t used_ = 0;
+};
+
+// "2025-11-29T12:30": a day's date is worked out once for all its lines.
+class MinuteText {
+ public:
+  std::string_view of(Minute minute) {
+    const Minute day = minute >= 0 ? minute / kMinutesPerDay : -1;
+    if (day < 0) return {text_, writeMinute(minute, text_)};
+    if (day != day_) {
+      length_ = writeMinute(minute, text_);
+      day_ = day;
+    }
+    const Minute inDay = minute - day * kMinutesPerDay;
+    if (length_ == kMinuteTextSize) {
+      setTwoDigits(inDay / 60, kHourAt);
+      setTwoDigits(inDay % 60, kMinuteAt);
+    }
+    return {text_, length_};
+  }
+
+ private:
+  void setTwoDigits(int value, std::size_t at) {
+    text_[at] = static_cast<char>('0' + value / 10);
+    text_[at + 1] = static_cast<char>('0' + value % 10);
+  }
+
+  static constexpr std::size_t kHourAt = 11;  // "YYYY-MM-DDT" before it
+  static constexpr std::size_t kMinuteAt = 14;
+  char text_[kMinuteTextSize] = {};
+  std::size_t length_ = 0;
+  Minute day_ = -1;
+};
 
 // One line's object, the bulk of the document, written straight into the
-// text: its keys are fixed, numbers and our own texts need no escaping, and
-// a log's text that does goes through the library that writes the rest of
-// the document.
+// buffer: its keys are fixed, numbers and our own texts need no escaping,
+// and a log's text that does goes through the library that writes the rest
+// of the document.
 class LineWriter {
  public:
-  LineWriter(const Results& results, std::string* out) : results_(results), out_(*out) {
+  LineWriter(const Results& results, DocumentBuffer* out) : results_(results), out_(*out) {
     // Each entrant is the partner of many lines: its part is made once.
     for (const Entrant& entrant : results.entrants) {
       std::string& text = partnerStart_.emplace_back(",\"partner\":{\"call\":");
@@ -55,66 +129,76 @@ class LineWriter {
   }
 
   void write(const LineResult& line) {
-    number("{\"line\":", line.line);
-    char time[kMinuteTextSize];
-    ours(",\"time\":", {time, writeMinute(line.time, time)});
+    out_.makeRoom(longestText(line));
+    put("{\"line\":", line.line);
+    put(",\"time\":\"", minutes_.of(line.time), '"');
     text(",\"band\":", line.band);
     text(",\"mode\":", line.mode);
     text(",\"call\":", line.call);
     text(",\"exchSent\":", line.exchSent);
     text(",\"exchRcvd\":", line.exchRcvd);
-    ours(",\"result\":", resultName(line.result));
-    number(",\"points\":", line.points);
-    number(",\"claimedPoints\":", line.claimedPoints);
+    put(",\"result\":\"", resultName(line.result), '"');
+    put(",\"points\":", line.points);
+    put(",\"claimedPoints\":", line.claimedPoints);
     textOrNull(",\"correctCall\":", line.correctCall);
     textOrNull(",\"correctExch\":", line.correctExch);
     partner(line.partner);
     textOrNull(",\"override\":", line.overrideReason);
-    out_ += '}';
+    out_.put('}');
   }
 
  private:
-  void number(std::string_view key, std::int32_t value) {
-    out_ += key;
-    char digits[16];
-    out_.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+  static void appendText(std::string_view text, std::string* out) {
+    *out += needsNoEscape(text) ? '"' + std::string(text) + '"' : dumped(Json(text));
   }
 
+  std::size_t longestText(const LineResult& line) const {
+    const std::size_t logTexts = line.band.size() + line.mode.size() + line.call.size() +
+                                 line.exchSent.size() + line.exchRcvd.size() +
+                                 line.correctCall.size() + line.correctExch.size() +
+                                 line.overrideReason.size();
+    const std::size_t partner =
+        line.partner.found() ? partnerStart_[line.partner.entrant].size() : 0;
+    return kLineFrameBytes + kLongestEscape * logTexts + partner;
+  }
+
+  void put(std::string_view key, std::int64_t value) {
+    out_.put(key);
+    out_.putNumber(value);
+  }
   // A text of our own making: digits, letters and dashes.
-  void ours(std::string_view key, std::string_view value) {
-    out_ += key;
-    out_ += '"';
-    out_ += value;
-    out_ += '"';
+  void put(std::string_view keyAndQuote, std::string_view value, char quote) {
+    out_.put(keyAndQuote);
+    out_.put(value);
+    out_.put(quote);
   }
-
   void text(std::string_view key, std::string_view value) {
-    out_ += key;
-    appendText(value, &out_);
+    out_.put(key);
+    out_.putText(value);
   }
-
   void textOrNull(std::string_view key, std::string_view value) {
+    out_.put(key);
     if (value.empty()) {
-      out_ += key;
-      out_ += "null";
+      out_.put("null");
     } else {
-      text(key, value);
+      out_.putText(value);
     }
   }
 
   void partner(const PartnerRef& partner) {
     if (!partner.found()) {
-      out_ += ",\"partner\":null";
+      out_.put(",\"partner\":null");
       return;
     }
     const Entrant& other = results_.entrants[partner.entrant];
-    number(partnerStart_[partner.entrant], other.lines[partner.lineIndex].line);
-    out_ += '}';
+    put(partnerStart_[partner.entrant], other.lines[partner.lineIndex].line);
+    out_.put('}');
   }
 
   const Results& results_;
-  std::string& out_;
+  DocumentBuffer& out_;
   std::vector<std::string> partnerStart_;
+  MinuteText minutes_;
 };
 
 Json entrantJson(const Entrant& entrant) {
@@ -167,16 +251,14 @@ std::string openObject(const Json& object) {
 }
 
 // One entrant with its lines, after a separator.
-void appendEntrant(const Results& results, std::size_t e, LineWriter& lines, std::string* text) {
+void putEntrant(const Results& results, std::size_t e, LineWriter& lines, DocumentBuffer* out) {
   const Entrant& entrant = results.entrants[e];
-  *text += e > 0 ? ",\n" : "\n";
-  *text += openObject(entrantJson(entrant));
-  *text += ",\"lines\":[";
+  out->putWhole((e > 0 ? ",\n" : "\n") + openObject(entrantJson(entrant)) + ",\"lines\":[");
   for (std::size_t k = 0; k < entrant.lines.size(); ++k) {
-    *text += k > 0 ? ",\n" : "\n";
+    out->putWhole(k > 0 ? ",\n" : "\n");
     lines.write(entrant.lines[k]);
   }
-  *text += "]}";
+  out->putWhole("]}");
 }
 
 }  // namespace
@@ -188,18 +270,12 @@ void writeResultsJson(const Results& results, std::ostream& out) {
   Json head = {{"contest", results.contest},
                {"period", {{"from", formatMinute(results.from)}, {"to", formatMinute(results.to)}}},
                {"matchWindowMinutes", results.matchWindowMinutes}};
-  std::string text;
-  text.reserve(kFlushBytes + kFlushBytes / 4);
-  text += openObject(head) + ",\"entrants\":[";
-  LineWriter lines(results, &text);
-  for (std::size_t e = 0; e < results.entrants.size(); ++e) {
-    appendEntrant(results, e, lines, &text);
-    if (text.size() >= kFlushBytes) {
-      out << text;
-      text.clear();
-    }
-  }
-  out << text << "\n]," << dumped(tailJson(results)).substr(1) << "\n";
+  DocumentBuffer buffer(out);
+  buffer.putWhole(openObject(head) + ",\"entrants\":[");
+  LineWriter lines(results, &buffer);
+  for (std::size_t e = 0; e < results.entrants.size(); ++e) putEntrant(results, e, lines, &buffer);
+  buffer.putWhole("\n]," + dumped(tailJson(results)).substr(1) + "\n");
+  buffer.flush();
 }
 
 }  // namespace crosscheck

@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+#include "crosscheck/entrant_report.h"
 #include "crosscheck/results.h"
 
 namespace crosscheck {
@@ -11,12 +12,19 @@ namespace crosscheck {
 // The name of an entrant's report below reports/.
 std::string reportFileName(const Entrant& entrant);
 
-// Writes more files into the folder being made, such as the pages.
-using FolderWriter = std::function<void(const std::string& folder)>;
+// More files for the folder being made, such as the pages: those of the
+// contest as a whole, written first, then each entrant's, written beside
+// his report from the same report data, on either of two threads and in
+// any order.
+struct FolderAdditions {
+  std::function<void(const std::string& folder)> whole;
+  std::function<void(const std::string& folder, std::size_t entrant, const EntrantReport& report)>
+      perEntrant;
+};
 
-// Writes results.json, results.csv, reports/<CALL>.txt and what `alsoWrite`
-// writes into `dir`, whole or not at all. Throws OutputError.
-void writeResults(const Results& results, const std::string& dir, const FolderWriter& alsoWrite);
+// Writes results.json, results.csv, reports/<CALL>.txt and the additions
+// into `dir`, whole or not at all. Throws OutputError.
+void writeResults(const Results& results, const std::string& dir, const FolderAdditions& also);
 
 }  // namespace crosscheck
 

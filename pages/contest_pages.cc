@@ -18,18 +18,24 @@ std::string entrantPagePath(const crosscheck::Entrant& entrant) {
   return "entrants/" + entrant.fileStem + ".html";
 }
 
-void writeContestPages(const crosscheck::Results& results, const std::string& dir) {
-  std::filesystem::path folder(dir);
-  std::error_code error;
-  std::filesystem::create_directories(folder / "entrants", error);
-  if (error) {
-    throw crosscheck::OutputError((folder / "entrants").string() +
-                                  ": cannot make the folder: " + error.message());
-  }
-  writePage((folder / "index.html").string(), contestIndexPage(results));
-  for (std::size_t i = 0; i < results.entrants.size(); ++i) {
-    writePage((folder / entrantPagePath(results.entrants[i])).string(), entrantPage(results, i));
-  }
+crosscheck::FolderAdditions contestPages(const crosscheck::Results& results) {
+  crosscheck::FolderAdditions pages;
+  pages.whole = [&results](const std::string& dir) {
+    std::filesystem::path folder(dir);
+    std::error_code error;
+    std::filesystem::create_directories(folder / "entrants", error);
+    if (error) {
+      throw crosscheck::OutputError((folder / "entrants").string() +
+                                    ": cannot make the folder: " + error.message());
+    }
+    writePage((folder / "index.html").string(), contestIndexPage(results));
+  };
+  pages.perEntrant = [&results](const std::string& dir, std::size_t entrant,
+                                const crosscheck::EntrantReport& report) {
+    writePage(dir + "/" + entrantPagePath(results.entrants[entrant]),
+              entrantPage(results, entrant, report));
+  };
+  return pages;
 }
 
 }  // namespace pages

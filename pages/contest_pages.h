@@ -3,7 +3,9 @@
 
 #include <string>
 
+#include "crosscheck/entrant_report.h"
 #include "crosscheck/results.h"
+#include "crosscheck/write_results.h"
 
 namespace pages {
 
@@ -15,12 +17,13 @@ std::string entrantPagePath(const crosscheck::Entrant& entrant);
 std::string contestIndexPage(const crosscheck::Results& results);
 // One entrant's check report with the rate chart of his log and his QSOs
 // confirmed per band.
-std::string entrantPage(const crosscheck::Results& results, std::size_t entrant);
+std::string entrantPage(const crosscheck::Results& results, std::size_t entrant,
+                        const crosscheck::EntrantReport& report);
 
-// Writes `dir`/index.html and `dir`/entrants/<CALL>.html for every entrant
-// (into the cross-check's folder while it is being filled). Throws
-// crosscheck::OutputError naming the file that cannot be written.
-void writeContestPages(const crosscheck::Results& results, const std::string& dir);
+// The pages as the cross-check's folder takes them while it is being
+// filled: index.html, then entrants/<CALL>.html for each entrant. Writing
+// throws crosscheck::OutputError naming the file that cannot be written.
+crosscheck::FolderAdditions contestPages(const crosscheck::Results& results);
 
 }  // namespace pages
 

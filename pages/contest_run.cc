@@ -26,8 +26,7 @@ std::string countsText(const std::size_t (&counts)[crosscheck::kResultCount]) {
 
 crosscheck::Results checkAndPublish(const crosscheck::Request& request, const std::string& outDir) {
   crosscheck::Results results = crosscheck::crosscheckContest(request);
-  crosscheck::writeResults(results, outDir,
-                           [&](const std::string& folder) { writeContestPages(results, folder); });
+  crosscheck::writeResults(results, outDir, contestPages(results));
   return results;
 }
 

@@ -74,9 +74,9 @@ void writeLost(HtmlWriter& html, const std::vector<crosscheck::LostQso>& lost) {
 
 }  // namespace
 
-std::string entrantPage(const crosscheck::Results& results, std::size_t entrant) {
+std::string entrantPage(const crosscheck::Results& results, std::size_t entrant,
+                        const crosscheck::EntrantReport& report) {
   const crosscheck::Entrant& station = results.entrants[entrant];
-  crosscheck::EntrantReport report = crosscheck::entrantReport(results, entrant);
   HtmlWriter html;
   openPage(html, {report.call + ": log check", results.contest, kIndexLink, "All results"});
   openSection(html, "facts", "Scores");
