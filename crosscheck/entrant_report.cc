@@ -19,9 +19,10 @@ std::string spaced(Minute minute) {
 
 std::string orDash(std::string_view text) { return text.empty() ? "-" : std::string(text); }
 
-std::string quoteText(const LineResult& line) {
-  return spaced(line.time) + " " + std::string(line.band) + " " + std::string(line.mode) + " " +
-         orDash(line.call) + " sent " + orDash(line.exchSent) + " rcvd " + orDash(line.exchRcvd);
+std::string quoteText(const Results& results, const LineResult& line) {
+  return spaced(line.time) + " " + std::string(results.text(line.band)) + " " +
+         std::string(results.text(line.mode)) + " " + orDash(results.text(line.call)) + " sent " +
+         orDash(results.text(line.exchSent)) + " rcvd " + orDash(results.text(line.exchRcvd));
 }
 
 std::string signedMinutes(std::int32_t minutes) {
@@ -62,15 +63,15 @@ class ReportBuilder {
 
   LostQso lost(const LineResult& line) const {
     LostQso qso;
-    qso.own = {entrant_.file, line.line, quoteText(line)};
+    qso.own = {entrant_.file, line.line, quoteText(results_, line)};
     if (const LineResult* other = partnerOf(line)) {
-      qso.other =
-          QuotedLine{results_.entrants[line.partner.entrant].file, other->line, quoteText(*other)};
+      qso.other = QuotedLine{results_.entrants[line.partner.entrant].file, other->line,
+                             quoteText(results_, *other)};
     }
     qso.result = line.result;
     qso.reason = reason(line);
     qso.pointsLost = line.claimedPoints - line.points;
-    qso.overrideReason = std::string(line.overrideReason);
+    qso.overrideReason = std::string(text(line.overrideReason));
     return qso;
   }
 
@@ -81,8 +82,8 @@ class ReportBuilder {
   }
 
   std::string reason(const LineResult& line) const {
-    const std::string call = orDash(line.call);
-    const std::string where = std::string(line.band) + " " + std::string(line.mode);
+    const std::string call = orDash(text(line.call));
+    const std::string where = std::string(text(line.band)) + " " + std::string(text(line.mode));
     const LineResult* other = partnerOf(line);
     switch (line.result) {
       case Result::kOk:
@@ -97,46 +98,47 @@ class ReportBuilder {
       case Result::kNotInLog:
         return notInLog(line, call, where, other);
       case Result::kBustedCall:
-        return other ? "the station was " + std::string(line.correctCall) +
+        return other ? "the station was " + std::string(text(line.correctCall)) +
                            ": its log holds this QSO with your call"
                      : call + " sent no log, is in few logs and is one character from " +
-                           std::string(line.correctCall) + ", which far more logs hold";
+                           std::string(text(line.correctCall)) + ", which far more logs hold";
       case Result::kBustedExchange:
         return bustedExchange(line, call, other);
       case Result::kUnique:
         return call + " sent no log and no other entrant logged it" +
                (line.points > 0 ? " (credited)" : " (not credited)");
       case Result::kPartnerBustedCall:
-        return call + " logged your call as " + orDash(other ? other->call : "") + kVoidsBoth;
+        return call + " logged your call as " + orDash(other ? text(other->call) : "") + kVoidsBoth;
       case Result::kPartnerBustedExchange:
         return partnerBustedExchange(line, call, other);
     }
     return std::string();
   }
 
-  static std::string partnerBustedExchange(const LineResult& line, const std::string& call,
-                                           const LineResult* other) {
+  std::string partnerBustedExchange(const LineResult& line, const std::string& call,
+                                    const LineResult* other) const {
     if (!other) return call + " miscopied the exchange" + kVoidsBoth;
-    if (imports::lacksField(other->exchSent)) {
+    if (imports::lacksField(text(other->exchSent))) {
       return call + "'s log does not show the whole exchange it sent (" +
-             std::string(other->exchSent) + ")" + kVoidsBoth;
+             std::string(text(other->exchSent)) + ")" + kVoidsBoth;
     }
-    return call + " logged " + orDash(other->exchRcvd) + ", you sent " + orDash(line.exchSent) +
-           kVoidsBoth;
+    return call + " logged " + orDash(text(other->exchRcvd)) + ", you sent " +
+           orDash(text(line.exchSent)) + kVoidsBoth;
   }
 
-  static std::string bustedExchange(const LineResult& line, const std::string& call,
-                                    const LineResult* other) {
-    if (imports::lacksField(line.exchSent)) {
-      return "your log does not show the whole exchange you sent (" + std::string(line.exchSent) +
-             ")";
+  std::string bustedExchange(const LineResult& line, const std::string& call,
+                             const LineResult* other) const {
+    const std::string_view sent = text(line.exchSent);
+    if (imports::lacksField(sent)) {
+      return "your log does not show the whole exchange you sent (" + std::string(sent) + ")";
     }
+    const std::string_view rcvd = text(line.exchRcvd);
     const std::string received =
-        line.exchRcvd.empty() ? "no exchange received" : "received " + std::string(line.exchRcvd);
-    if (line.correctExch.empty()) return received;
+        rcvd.empty() ? "no exchange received" : "received " + std::string(rcvd);
+    if (line.correctExch == TextPool::kEmpty) return received;
     return received + ", but " + call +
            (other ? " logged sending " : " sent, as the other logs agree, ") +
-           std::string(line.correctExch);
+           std::string(text(line.correctExch));
   }
 
   std::string notInLog(const LineResult& line, const std::string& call, const std::string& where,
@@ -150,6 +152,8 @@ class ReportBuilder {
            window + " of " + spaced(line.time);
   }
 
+  std::string_view text(TextId id) const { return results_.text(id); }
+
   const Results& results_;
   const Entrant& entrant_;
 };
@@ -157,7 +161,7 @@ class ReportBuilder {
 bool lostPoints(const LineResult& line) {
   const bool credited =
       line.result == Result::kOk || (line.result == Result::kUnique && line.points > 0);
-  return !credited || line.points < line.claimedPoints || !line.overrideReason.empty();
+  return !credited || line.points < line.claimedPoints || line.overrideReason != TextPool::kEmpty;
 }
 
 std::string padded(const std::string& label) {

@@ -55,23 +55,23 @@ struct PartnerRef {
   bool found() const { return entrant >= 0; }
 };
 
-// One QSO line of an entrant's log and its judgement. The texts point into
-// Results::texts.
+// One QSO line of an entrant's log and its judgement. Its texts are numbers
+// in Results::texts (Results::text): a million lines stay small.
 struct LineResult {
   std::int32_t line = 0;  // 1-based line in the file (ADIF: where the record starts)
   Minute time = 0;        // as logged
-  std::string_view band;
-  std::string_view mode;
-  std::string_view call;
-  std::string_view exchSent;
-  std::string_view exchRcvd;
+  TextId band = TextPool::kEmpty;
+  TextId mode = TextPool::kEmpty;
+  TextId call = TextPool::kEmpty;
+  TextId exchSent = TextPool::kEmpty;
+  TextId exchRcvd = TextPool::kEmpty;
   Result result = Result::kOk;
   std::int32_t claimedPoints = 0;  // what the plug-in counts for the line
-  std::int32_t points = 0;       // what the line adds to the checked score (a penalty is negative)
-  std::string_view correctCall;  // busted-call: the call the other station has; else empty
-  std::string_view correctExch;  // busted-exchange: what the other station sent; else empty
+  std::int32_t points = 0;  // what the line adds to the checked score (a penalty is negative)
+  TextId correctCall = TextPool::kEmpty;  // busted-call: the call the other station has
+  TextId correctExch = TextPool::kEmpty;  // busted-exchange: what the other station sent
   PartnerRef partner;
-  std::string_view overrideReason;  // set when the organisers' overrides file judged the line
+  TextId overrideReason = TextPool::kEmpty;  // set when the overrides file judged the line
 };
 
 struct BandTally {
@@ -133,7 +133,9 @@ struct Results {
   std::vector<StationWithoutLog> stationsWithoutLog;  // by appearances, then call
   std::vector<DuplicateLog> duplicateLogs;
   std::vector<UnreadableLog> unreadable;
-  TextPool texts;  // holds what the lines' views show
+  TextPool texts;  // holds the lines' texts
+
+  std::string_view text(TextId id) const { return texts.view(id); }
 };
 
 }  // namespace crosscheck

@@ -153,10 +153,11 @@ class LineWriter {
   }
 
   std::size_t longestText(const LineResult& line) const {
-    const std::size_t logTexts = line.band.size() + line.mode.size() + line.call.size() +
-                                 line.exchSent.size() + line.exchRcvd.size() +
-                                 line.correctCall.size() + line.correctExch.size() +
-                                 line.overrideReason.size();
+    std::size_t logTexts = 0;
+    for (TextId id : {line.band, line.mode, line.call, line.exchSent, line.exchRcvd,
+                      line.correctCall, line.correctExch, line.overrideReason}) {
+      logTexts += results_.text(id).size();
+    }
     const std::size_t partner =
         line.partner.found() ? partnerStart_[line.partner.entrant].size() : 0;
     return kLineFrameBytes + kLongestEscape * logTexts + partner;
@@ -172,16 +173,16 @@ class LineWriter {
     out_.put(value);
     out_.put(quote);
   }
-  void text(std::string_view key, std::string_view value) {
+  void text(std::string_view key, TextId value) {
     out_.put(key);
-    out_.putText(value);
+    out_.putText(results_.text(value));
   }
-  void textOrNull(std::string_view key, std::string_view value) {
+  void textOrNull(std::string_view key, TextId value) {
     out_.put(key);
-    if (value.empty()) {
+    if (value == TextPool::kEmpty) {
       out_.put("null");
     } else {
-      out_.putText(value);
+      out_.putText(results_.text(value));
     }
   }
 

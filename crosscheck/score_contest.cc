@@ -66,24 +66,24 @@ class Scorer {
     LineResult out;
     out.line = line.fileLine;
     out.time = line.minute;
-    out.band = texts.view(line.band);
-    out.mode = texts.view(line.mode);
-    out.call = texts.view(line.call);
-    out.exchSent = texts.view(line.exchSent);
-    out.exchRcvd = texts.view(line.exchRcvd);
+    out.band = line.band;
+    out.mode = line.mode;
+    out.call = line.call;
+    out.exchSent = line.exchSent;
+    out.exchRcvd = line.exchRcvd;
     out.result = findings_.judgements.result[i];
     out.claimedPoints = findings_.own.claimedPoints[i];
-    out.points =
-        pointsOf(out.result, definition_.rules.points.pointsFor(out.exchRcvd), definition_);
-    out.correctCall = texts.view(findings_.judgements.correctCall[i]);
-    out.correctExch = texts.view(findings_.judgements.correctExch[i]);
+    out.points = pointsOf(out.result, definition_.rules.points.pointsFor(texts.view(line.exchRcvd)),
+                          definition_);
+    out.correctCall = findings_.judgements.correctCall[i];
+    out.correctExch = findings_.judgements.correctExch[i];
     const std::int32_t partner = findings_.matches.partner[i];
     if (partner >= 0) {
       const Line& theirs = contest_.lines[static_cast<std::size_t>(partner)];
       out.partner = {theirs.owner, partner - contest_.entrants[theirs.owner].firstLine};
     }
     auto reason = findings_.overrideReasons.find(static_cast<std::uint32_t>(i));
-    if (reason != findings_.overrideReasons.end()) out.overrideReason = texts.view(reason->second);
+    if (reason != findings_.overrideReasons.end()) out.overrideReason = reason->second;
     return out;
   }
 
@@ -100,7 +100,7 @@ class Scorer {
     std::int32_t contestQsos = 0;
     std::int32_t errors = 0;
     for (const LineResult& line : out->lines) {
-      BandTally& band = bandOf(line.band, &out->bands);
+      BandTally& band = bandOf(contest_.texts.view(line.band), &out->bands);
       const bool ok = line.result == Result::kOk;
       ++band.logged;
       band.confirmed += ok;

@@ -7,6 +7,9 @@ namespace pages {
 
 namespace {
 
+// Room for a usual page from the start, so that it is not copied as it grows.
+constexpr std::size_t kUsualPageBytes = 32 << 10;
+
 // The character reference that stands for `c`, or null for a plain character.
 const char* referenceFor(char c) {
   switch (c) {
@@ -25,14 +28,15 @@ const char* referenceFor(char c) {
   }
 }
 
+bool isPlain(char c) { return c != '&' && c != '<' && c != '>' && c != '"' && c != '\''; }
+
 // Appends `text` escaped, its plain runs whole.
 void appendEscaped(std::string_view text, std::string* out) {
   std::size_t plainFrom = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    const char* reference = referenceFor(text[i]);
-    if (reference == nullptr) continue;
+    if (isPlain(text[i])) continue;
     out->append(text.substr(plainFrom, i - plainFrom));
-    *out += reference;
+    *out += referenceFor(text[i]);
     plainFrom = i + 1;
   }
   out->append(text.substr(plainFrom));
@@ -47,7 +51,7 @@ std::string escapeHtml(std::string_view text) {
   return out;
 }
 
-HtmlWriter::HtmlWriter() : out_("<!DOCTYPE html>\n") {}
+HtmlWriter::HtmlWriter() : out_("<!DOCTYPE html>\n") { out_.reserve(kUsualPageBytes); }
 
 void HtmlWriter::writeTag(std::string_view tag, std::initializer_list<Attribute> attributes,
                           std::string_view ending) {

@@ -12,9 +12,10 @@ namespace pages {
 // element text and as a quoted attribute value alike.
 std::string escapeHtml(std::string_view text);
 
+// Given only in a call's list: a value made for the call lives until it returns.
 struct Attribute {
-  std::string_view name;  // our own names only: written as they are
-  std::string value;      // escaped
+  std::string_view name;   // our own names only: written as they are
+  std::string_view value;  // escaped
 };
 
 // Writes an HTML (and inline SVG) document. Tag and attribute names come

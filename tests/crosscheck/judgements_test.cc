@@ -23,7 +23,7 @@ Judged judgedLines(const crosscheck::Results& results) {
   for (const crosscheck::Entrant& entrant : results.entrants) {
     for (const crosscheck::LineResult& line : entrant.lines) {
       judged[{entrant.call, line.line}] = {crosscheck::resultName(line.result),
-                                           std::string(line.correctCall)};
+                                           std::string(results.text(line.correctCall))};
     }
   }
   return judged;

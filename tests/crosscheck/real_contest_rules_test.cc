@@ -56,11 +56,12 @@ class RealContestRulesTest : public testing_support::TempDirTest {
   // "Q0AA 0700 Q0BB ok" for every line of every log, by call then line.
   std::string judged(const Logs& logs, const crosscheck::ContestDefinition& definition) {
     std::map<std::string, std::string> byCall;
-    for (const crosscheck::Entrant& entrant : check(logs, definition).entrants) {
+    const crosscheck::Results results = check(logs, definition);
+    for (const crosscheck::Entrant& entrant : results.entrants) {
       for (const crosscheck::LineResult& line : entrant.lines) {
         byCall[entrant.call] +=
             entrant.call + " " + crosscheck::formatMinute(line.time).substr(11) + " " +
-            std::string(line.call) + " " + crosscheck::resultName(line.result) + "\n";
+            std::string(results.text(line.call)) + " " + crosscheck::resultName(line.result) + "\n";
       }
     }
     std::string text;
