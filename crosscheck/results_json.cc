@@ -14,10 +14,11 @@ using Json = nlohmann::ordered_json;
 // The document goes to the file in pieces of about this size: few, large
 // writes from one buffer that is used again.
 constexpr std::size_t kFlushBytes = 4 << 20;
-// A line's keys, numbers, own texts and the quotes around its log texts.
+// A line's keys, numbers and own texts.
 constexpr std::size_t kLineFrameBytes = 320;
-// A log text's byte written at its longest: "\u00XX".
-constexpr std::size_t kLongestEscape = 6;
+// The log texts a line holds: band, mode, call, both exchanges, correct
+// call and exchange, override.
+constexpr std::size_t kTextsOfALine = 8;
 constexpr int kMinutesPerDay = 24 * 60;
 
 // Log texts are 8-bit texts of any code page: bytes that are no UTF-8 are
@@ -54,15 +55,6 @@ class DocumentBuffer {
   void putNumber(std::int64_t value) {
     char* at = buffer_.data() + used_;
     used_ = static_cast<std::size_t>(std::to_chars(at, at + 24, value).ptr - buffer_.data());
-  }
-  void putText(std::string_view text) {
-    if (needsNoEscape(text)) {
-      put('"');
-      put(text);
-      put('"');
-    } else {
-      put(dumped(Json(text)));
-    }
   }
   // A piece of unknown length, made elsewhere.
   void putWhole(std::string_view text) {
@@ -111,25 +103,68 @@ class MinuteText {
   Minute day_ = -1;
 };
 
+// A text as JSON.
+void appendText(std::string_view text, std::string* out) {
+  if (needsNoEscape(text)) {
+    *out += '"';
+    *out += text;
+    *out += '"';
+  } else {
+    *out += dumped(Json(text));
+  }
+}
+
+// Every text of the contest's pool as the document writes it, quoted and
+// escaped once rather than for each of the many lines that repeat it.
+class QuotedTexts {
+ public:
+  explicit QuotedTexts(const TextPool& texts) {
+    starts_.reserve(texts.size() + 1);
+    for (TextId id = 0; id < texts.size(); ++id) {
+      starts_.push_back(chars_.size());
+      appendText(texts.view(id), &chars_);
+      longest_ = std::max(longest_, chars_.size() - starts_.back());
+    }
+    starts_.push_back(chars_.size());
+  }
+
+  std::string_view of(TextId id) const {
+    return {chars_.data() + starts_[id], starts_[id + 1] - starts_[id]};
+  }
+  std::size_t longest() const { return longest_; }
+
+ private:
+  std::string chars_;
+  std::vector<std::size_t> starts_;
+  std::size_t longest_ = 0;
+};
+
 // One line's object, the bulk of the document, written straight into the
 // buffer: its keys are fixed, numbers and our own texts need no escaping,
 // and a log's text that does goes through the library that writes the rest
 // of the document.
 class LineWriter {
  public:
-  LineWriter(const Results& results, DocumentBuffer* out) : results_(results), out_(*out) {
+  LineWriter(const Results& results, DocumentBuffer* out)
+      : results_(results), out_(*out), quoted_(results.texts) {
     // Each entrant is the partner of many lines: its part is made once.
+    std::size_t longestPartner = 0;
     for (const Entrant& entrant : results.entrants) {
       std::string& text = partnerStart_.emplace_back(",\"partner\":{\"call\":");
       appendText(entrant.call, &text);
       text += ",\"file\":";
       appendText(entrant.file, &text);
       text += ",\"line\":";
+      longestPartner = std::max(longestPartner, text.size());
+    }
+    longestLine_ = kLineFrameBytes + kTextsOfALine * quoted_.longest() + longestPartner;
+    for (int r = 0; r < kResultCount; ++r) {
+      resultText_[r] = std::string(",\"result\":\"") + resultName(static_cast<Result>(r)) + '"';
     }
   }
 
   void write(const LineResult& line) {
-    out_.makeRoom(longestText(line));
+    out_.makeRoom(longestLine_);
     put("{\"line\":", line.line);
     put(",\"time\":\"", minutes_.of(line.time), '"');
     text(",\"band\":", line.band);
@@ -137,7 +172,7 @@ class LineWriter {
     text(",\"call\":", line.call);
     text(",\"exchSent\":", line.exchSent);
     text(",\"exchRcvd\":", line.exchRcvd);
-    put(",\"result\":\"", resultName(line.result), '"');
+    out_.put(resultText_[static_cast<int>(line.result)]);
     put(",\"points\":", line.points);
     put(",\"claimedPoints\":", line.claimedPoints);
     textOrNull(",\"correctCall\":", line.correctCall);
@@ -148,21 +183,6 @@ class LineWriter {
   }
 
  private:
-  static void appendText(std::string_view text, std::string* out) {
-    *out += needsNoEscape(text) ? '"' + std::string(text) + '"' : dumped(Json(text));
-  }
-
-  std::size_t longestText(const LineResult& line) const {
-    std::size_t logTexts = 0;
-    for (TextId id : {line.band, line.mode, line.call, line.exchSent, line.exchRcvd,
-                      line.correctCall, line.correctExch, line.overrideReason}) {
-      logTexts += results_.text(id).size();
-    }
-    const std::size_t partner =
-        line.partner.found() ? partnerStart_[line.partner.entrant].size() : 0;
-    return kLineFrameBytes + kLongestEscape * logTexts + partner;
-  }
-
   void put(std::string_view key, std::int64_t value) {
     out_.put(key);
     out_.putNumber(value);
@@ -175,14 +195,14 @@ class LineWriter {
   }
   void text(std::string_view key, TextId value) {
     out_.put(key);
-    out_.putText(results_.text(value));
+    out_.put(quoted_.of(value));
   }
   void textOrNull(std::string_view key, TextId value) {
     out_.put(key);
     if (value == TextPool::kEmpty) {
       out_.put("null");
     } else {
-      out_.putText(results_.text(value));
+      out_.put(quoted_.of(value));
     }
   }
 
@@ -198,7 +218,10 @@ class LineWriter {
 
   const Results& results_;
   DocumentBuffer& out_;
+  QuotedTexts quoted_;
   std::vector<std::string> partnerStart_;
+  std::size_t longestLine_ = 0;
+  std::string resultText_[kResultCount];  // ,"result":"ok"
   MinuteText minutes_;
 };
 
