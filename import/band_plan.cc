@@ -37,7 +37,7 @@ constexpr Band kBands[] = {
 };
 
 struct Designation {
-  const char* text;
+  std::string_view text;
   std::uint64_t edgeHz;
 };
 
@@ -61,8 +61,7 @@ std::string bandFromFrequency(std::uint64_t frequencyHz) {
 std::optional<std::uint64_t> cabrilloBandEdge(std::string_view designation) {
   // Asked for every QSO line: compared in place rather than copied.
   for (const Designation& entry : kDesignations) {
-    const std::string_view text = entry.text;
-    if (designation.size() == text.size() && startsWithNoCase(designation, text)) {
+    if (designation.size() == entry.text.size() && startsWithNoCase(designation, entry.text)) {
       return entry.edgeHz;
     }
   }

@@ -14,15 +14,16 @@ namespace {
 constexpr int kKilohertzDigits = 3;
 constexpr std::size_t kLeadingFields = 4;  // frequency, mode, date, time
 constexpr std::size_t kUsualFields = 12;   // the leading ones, two stations and a transmitter
+constexpr std::string_view kQsoTag = "QSO";
 
 using Tokens = std::vector<std::string_view>;
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
-// Called for every QSO line: one pass, no search per character.
-Tokens splitBlanks(std::string_view text) {
-  Tokens tokens;
-  tokens.reserve(kUsualFields);
+// Called for every QSO line: one pass, no search per character, into the
+// tokens of the line before so that no line allocates.
+void splitBlanks(std::string_view text, Tokens* tokens) {
+  tokens->clear();
   for (std::size_t i = 0; i < text.size();) {
     if (isBlank(text[i])) {
       ++i;
@@ -30,9 +31,8 @@ Tokens splitBlanks(std::string_view text) {
     }
     const std::size_t start = i;
     while (i < text.size() && !isBlank(text[i])) ++i;
-    tokens.push_back(text.substr(start, i - start));
+    tokens->push_back(text.substr(start, i - start));
   }
-  return tokens;
 }
 
 std::string cabrilloMode(std::string_view mode) {
@@ -66,8 +66,8 @@ COleDateTime readTime(std::string_view date, std::string_view clock, const std::
   return toOleDate(*time);
 }
 
-Qso readQsoLine(const Tokens& tokens, const std::string& fileName, int line,
-                const CabrilloLayout& layout, std::string_view ownCall) {
+Qso readQsoLine(Tokens& tokens, const std::string& fileName, int line, const CabrilloLayout& layout,
+                std::string_view ownCall) {
   if (tokens.size() < kLeadingFields + 2) {
     throw InputError(fileName, line, "QSO", "needs frequency, mode, date, time, own call and call");
   }
@@ -77,14 +77,14 @@ Qso readQsoLine(const Tokens& tokens, const std::string& fileName, int line,
   qso.band = bandFromFrequency(qso.frequencyHz);
   qso.mode = cabrilloMode(tokens[1]);
   qso.time = readTime(tokens[2], tokens[3], fileName, line);
-  StationPair stations =
-      splitStations(Tokens(tokens.begin() + kLeadingFields, tokens.end()), layout, ownCall);
-  qso.myCall = stations.mine.call;
-  qso.rstSent = stations.mine.rst;
-  qso.exchSent = stations.mine.exchange;
-  qso.call = stations.theirs.call;
-  qso.rstRcvd = stations.theirs.rst;
-  qso.exchRcvd = stations.theirs.exchange;
+  tokens.erase(tokens.begin(), tokens.begin() + kLeadingFields);
+  StationPair stations = splitStations(tokens, layout, ownCall);
+  qso.myCall = std::move(stations.mine.call);
+  qso.rstSent = std::move(stations.mine.rst);
+  qso.exchSent = std::move(stations.mine.exchange);
+  qso.call = std::move(stations.theirs.call);
+  qso.rstRcvd = std::move(stations.theirs.rst);
+  qso.exchRcvd = std::move(stations.theirs.exchange);
   return qso;
 }
 
@@ -107,14 +107,8 @@ std::optional<int> readClaimedScore(std::string_view text) {
   return score;
 }
 
-void readLine(std::string_view text, int line, const CabrilloLayout& layout, ImportedLog* log) {
-  std::size_t colon = text.find(':');
-  if (colon == std::string_view::npos) return;
-  std::string tag = toUpper(trimmed(text.substr(0, colon)));
-  std::string_view value = trimmed(text.substr(colon + 1));
-  if (tag == "QSO") {
-    log->qsos.push_back(readQsoLine(splitBlanks(value), log->fileName, line, layout, log->ownCall));
-  } else if (tag == "CALLSIGN") {
+void readHeaderLine(const std::string& tag, std::string_view value, ImportedLog* log) {
+  if (tag == "CALLSIGN") {
     log->ownCall = std::string(value);
   } else if (startsWithNoCase(tag, "CATEGORY")) {
     log->categories.push_back({tag, std::string(value)});
@@ -122,6 +116,21 @@ void readLine(std::string_view text, int line, const CabrilloLayout& layout, Imp
     log->claimedScore = readClaimedScore(value);
   } else {
     log->otherHeader.push_back({tag, std::string(value)});
+  }
+}
+
+void readLine(std::string_view text, int line, const CabrilloLayout& layout, ImportedLog* log,
+              Tokens* tokens) {
+  std::size_t colon = text.find(':');
+  if (colon == std::string_view::npos) return;
+  const std::string_view tag = trimmed(text.substr(0, colon));
+  std::string_view value = trimmed(text.substr(colon + 1));
+  // Nearly every line is a QSO line: told without making an upper-case copy.
+  if (tag.size() == kQsoTag.size() && startsWithNoCase(tag, kQsoTag)) {
+    splitBlanks(value, tokens);
+    log->qsos.push_back(readQsoLine(*tokens, log->fileName, line, layout, log->ownCall));
+  } else {
+    readHeaderLine(toUpper(tag), value, log);
   }
 }
 
@@ -144,11 +153,15 @@ ImportedLog importCabrillo(std::string_view buffer, const std::string& fileName,
                            const CabrilloLayout& layout) {
   ImportedLog log;
   log.fileName = fileName;
+  // A line each, or a few fewer: no QSO moved as the log grows.
+  log.qsos.reserve(static_cast<std::size_t>(std::count(buffer.begin(), buffer.end(), '\n')) + 1);
+  Tokens tokens;
+  tokens.reserve(kUsualFields);
   int line = 1;
   for (std::size_t start = 0; start < buffer.size(); ++line) {
     std::size_t end = buffer.find('\n', start);
     if (end == std::string_view::npos) end = buffer.size();
-    readLine(buffer.substr(start, end - start), line, layout, &log);
+    readLine(buffer.substr(start, end - start), line, layout, &log, &tokens);
     start = end + 1;
   }
   keepOneCategory(&log);
