@@ -52,6 +52,9 @@ std::size_t writeMinute(Minute minute, char* text);
 struct PartnerRef {
   std::int32_t entrant = -1;   // index into Results::entrants; -1: none
   std::int32_t lineIndex = 0;  // index into that entrant's lines
+  // Its line in that entrant's file, kept here: looking it up there would
+  // be a jump across memory for every line written.
+  std::int32_t fileLine = 0;
   bool found() const { return entrant >= 0; }
 };
 

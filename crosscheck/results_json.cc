@@ -145,8 +145,7 @@ class QuotedTexts {
 // of the document.
 class LineWriter {
  public:
-  LineWriter(const Results& results, DocumentBuffer* out)
-      : results_(results), out_(*out), quoted_(results.texts) {
+  LineWriter(const Results& results, DocumentBuffer* out) : out_(*out), quoted_(results.texts) {
     // Each entrant is the partner of many lines: its part is made once.
     std::size_t longestPartner = 0;
     for (const Entrant& entrant : results.entrants) {
@@ -211,12 +210,10 @@ class LineWriter {
       out_.put(",\"partner\":null");
       return;
     }
-    const Entrant& other = results_.entrants[partner.entrant];
-    put(partnerStart_[partner.entrant], other.lines[partner.lineIndex].line);
+    put(partnerStart_[partner.entrant], partner.fileLine);
     out_.put('}');
   }
 
-  const Results& results_;
   DocumentBuffer& out_;
   QuotedTexts quoted_;
   std::vector<std::string> partnerStart_;

@@ -80,7 +80,8 @@ class Scorer {
     const std::int32_t partner = findings_.matches.partner[i];
     if (partner >= 0) {
       const Line& theirs = contest_.lines[static_cast<std::size_t>(partner)];
-      out.partner = {theirs.owner, partner - contest_.entrants[theirs.owner].firstLine};
+      out.partner = {theirs.owner, partner - contest_.entrants[theirs.owner].firstLine,
+                     theirs.fileLine};
     }
     auto reason = findings_.overrideReasons.find(static_cast<std::uint32_t>(i));
     if (reason != findings_.overrideReasons.end()) out.overrideReason = reason->second;
