@@ -18,14 +18,17 @@ void sortUnique(std::vector<Tuple>* items) {
   items->erase(std::unique(items->begin(), items->end()), items->end());
 }
 
+// The logs each call appears in. A log's lines lie together, so a call
+// already counted for the log being looked through is known by its last owner.
 std::vector<std::int32_t> countAppearances(const ContestLogs& contest, const OwnLogRules& own) {
-  std::vector<std::pair<TextId, std::int32_t>> callOwners;
-  for (std::size_t i = 0; i < contest.lines.size(); ++i) {
-    if (own.canConfirm(i)) callOwners.emplace_back(contest.lines[i].call, contest.lines[i].owner);
-  }
-  sortUnique(&callOwners);
   std::vector<std::int32_t> appearances(contest.texts.size(), 0);
-  for (const auto& [call, owner] : callOwners) ++appearances[call];
+  std::vector<std::int32_t> lastOwner(contest.texts.size(), -1);
+  for (std::size_t i = 0; i < contest.lines.size(); ++i) {
+    const Line& line = contest.lines[i];
+    if (!own.canConfirm(i) || lastOwner[line.call] == line.owner) continue;
+    lastOwner[line.call] = line.owner;
+    ++appearances[line.call];
+  }
   return appearances;
 }
 
