@@ -6,6 +6,7 @@
 #include <numeric>
 #include <tuple>
 
+#include "crosscheck/line_halves.h"
 #include "log/add_qso.h"
 #include "log/ubn_file.h"
 
@@ -89,22 +90,28 @@ OwnLogRules applyOwnLogRules(const ContestLogs& contest, const ContestDefinition
   own.result.assign(contest.lines.size(), Result::kOk);
   own.claimedPoints.assign(contest.lines.size(), 0);
   own.claimedByRules.assign(contest.entrants.size(), 0);
-  Rejections rejections(contest.texts, rules);
-  for (std::size_t i = 0; i < contest.lines.size(); ++i) {
-    const Line& line = contest.lines[i];
-    const char* reason = rejections.reasonFor(line);
-    if (isOffContest(reason)) {
-      own.result[i] = Result::kNotContest;
-    } else if (line.minute < from || line.minute > to) {
-      own.result[i] = Result::kOutsidePeriod;
+  // Each log is judged on its own, so the logs are shared out to two threads.
+  forEntrantHalves(contest, [&](std::size_t firstEntrant, std::size_t endEntrant) {
+    Rejections rejections(contest.texts, rules);
+    for (std::size_t e = firstEntrant; e < endEntrant; ++e) {
+      const LogHeader& log = contest.entrants[e];
+      for (std::int32_t k = 0; k < log.lineCount; ++k) {
+        const auto i = static_cast<std::size_t>(log.firstLine + k);
+        const Line& line = contest.lines[i];
+        const char* reason = rejections.reasonFor(line);
+        if (isOffContest(reason)) {
+          own.result[i] = Result::kNotContest;
+        } else if (line.minute < from || line.minute > to) {
+          own.result[i] = Result::kOutsidePeriod;
+        }
+        if (!reason && line.call != TextPool::kEmpty) {
+          own.claimedPoints[i] = rules.points.pointsFor(contest.texts.view(line.exchRcvd));
+          own.claimedByRules[e] += own.claimedPoints[i];
+        }
+      }
+      if (definition.dupeMinutes == 0) markDupes(contest, log, rules.dupe, &own.result);
     }
-    if (!reason && line.call != TextPool::kEmpty) {
-      own.claimedPoints[i] = rules.points.pointsFor(contest.texts.view(line.exchRcvd));
-      own.claimedByRules[line.owner] += own.claimedPoints[i];
-    }
-  }
-  if (definition.dupeMinutes > 0) return own;
-  for (const LogHeader& log : contest.entrants) markDupes(contest, log, rules.dupe, &own.result);
+  });
   return own;
 }
 
