@@ -1,19 +1,16 @@
 #include "crosscheck/results_json.h"
 
 #include <algorithm>
-#include <charconv>
-#include <cstring>
 #include <nlohmann/json.hpp>
 #include <vector>
+
+#include "crosscheck/document_buffer.h"
 
 namespace crosscheck {
 namespace {
 
 using Json = nlohmann::ordered_json;
 
-// The document goes to the file in pieces of about this size: few, large
-// writes from one buffer that is used again.
-constexpr std::size_t kFlushBytes = 4 << 20;
 // A line's keys, numbers and own texts.
 constexpr std::size_t kLineFrameBytes = 320;
 // The log texts a line holds: band, mode, call, both exchanges, correct
@@ -33,44 +30,6 @@ bool needsNoEscape(std::string_view text) {
   return std::all_of(text.begin(), text.end(),
                      [](char c) { return c >= ' ' && c < 0x7f && c != '"' && c != '\\'; });
 }
-
-// The document's text, written through a cursor into one buffer that goes
-// to the file whenever the next piece might not fit: the bulk of a large
-// contest's output, so no piece pays for a string's bookkeeping.
-class DocumentBuffer {
- public:
-  explicit DocumentBuffer(std::ostream& out) : out_(out), buffer_(kFlushBytes) {}
-
-  // Room for `bytes` more at the cursor.
-  void makeRoom(std::size_t bytes) {
-    if (buffer_.size() - used_ >= bytes) return;
-    flush();
-    if (buffer_.size() < bytes) buffer_.resize(bytes);
-  }
-  void put(char c) { buffer_[used_++] = c; }
-  void put(std::string_view text) {
-    std::memcpy(buffer_.data() + used_, text.data(), text.size());
-    used_ += text.size();
-  }
-  void putNumber(std::int64_t value) {
-    char* at = buffer_.data() + used_;
-    used_ = static_cast<std::size_t>(std::to_chars(at, at + 24, value).ptr - buffer_.data());
-  }
-  // A piece of unknown length, made elsewhere.
-  void putWhole(std::string_view text) {
-    makeRoom(text.size());
-    put(text);
-  }
-  void flush() {
-    out_.write(buffer_.data(), static_cast<std::streamsize>(used_));
-    used_ = 0;
-  }
-
- private:
-  std::ostream& out_;
-  std::vector<char> buffer_;
-  std::size_t used_ = 0;
-};
 
 // "2025-11-29T12:30": a day's date is worked out once for all its lines.
 class MinuteText {
