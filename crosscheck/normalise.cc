@@ -22,7 +22,15 @@ constexpr double kLastPlainDay = 2958465;
 // once here by the logs' one rule.
 std::string utf8(const std::string& text) { return imports::validUtf8(text); }
 
+// Calls and exchanges are short ASCII nearly always: upper-cased on the
+// stack and looked up without a string of their own.
+constexpr std::size_t kShortText = 32;
+
 TextId internUpper(const std::string& text, TextPool& texts) {
+  if (text.size() <= kShortText && imports::isAscii(text)) {
+    char upper[kShortText];
+    return texts.intern(imports::toUpperInto(text, upper));
+  }
   return texts.intern(utf8(imports::toUpper(text)));
 }
 

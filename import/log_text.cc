@@ -18,10 +18,14 @@ std::size_t utf8Length(std::string_view text, std::size_t at) {
   return length;
 }
 
+bool isAscii(std::string_view text) {
+  return std::all_of(text.begin(), text.end(),
+                     [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
 std::string validUtf8(std::string_view text) {
   // Calls and exchanges are mostly plain ASCII: taken whole.
-  auto isAscii = [](char c) { return static_cast<unsigned char>(c) < 0x80; };
-  if (std::all_of(text.begin(), text.end(), isAscii)) return std::string(text);
+  if (isAscii(text)) return std::string(text);
   std::string out;
   for (std::size_t i = 0; i < text.size();) {
     if (std::size_t length = utf8Length(text, i)) {

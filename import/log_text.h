@@ -14,6 +14,9 @@ namespace imports {
 // sequence, 0 for a byte that starts none.
 std::size_t utf8Length(std::string_view text, std::size_t at);
 
+// Plain ASCII, which the rule above keeps as it is.
+bool isAscii(std::string_view text);
+
 // `text` as valid UTF-8 by the rule above.
 std::string validUtf8(std::string_view text);
 

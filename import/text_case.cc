@@ -14,6 +14,11 @@ std::string toUpper(std::string_view text) {
   return result;
 }
 
+std::string_view toUpperInto(std::string_view text, char* out) {
+  for (std::size_t i = 0; i < text.size(); ++i) out[i] = upperChar(text[i]);
+  return {out, text.size()};
+}
+
 std::string toLower(std::string_view text) {
   std::string result(text);
   for (char& c : result) c = lowerChar(c);
