@@ -22,6 +22,8 @@ struct Candidate {
   auto rank() const { return std::tie(callDistance, exchangeFaults, minutesApart, line, other); }
 };
 
+bool ranksBefore(const Candidate& a, const Candidate& b) { return a.rank() < b.rank(); }
+
 class Matcher {
  public:
   Matcher(const ContestLogs& contest, const QsoIndex& index, const OwnLogRules& own,
@@ -59,13 +61,17 @@ class Matcher {
                            exchangeFaults(contest_.lines[i], contest_.lines[j]), apart});
   }
 
-  // Both calls right: the other log's lines naming this log's call.
+  // Both calls right: the other log's lines naming this log's call. By rank.
   std::vector<Candidate> exactCandidates(Minute window) const {
-    return collectInHalves<Candidate>(contest_.lines.size(), [&](std::size_t from, std::size_t to) {
-      std::vector<Candidate> candidates;
-      for (auto i = static_cast<std::uint32_t>(from); i < to; ++i) exact(i, window, &candidates);
-      return candidates;
-    });
+    return collectSortedInHalves<Candidate>(
+        contest_.lines.size(),
+        [&](std::size_t from, std::size_t to) {
+          std::vector<Candidate> candidates;
+          for (auto i = static_cast<std::uint32_t>(from); i < to; ++i)
+            exact(i, window, &candidates);
+          return candidates;
+        },
+        ranksBefore);
   }
 
   void exact(std::uint32_t i, Minute window, std::vector<Candidate>* candidates) const {
@@ -79,13 +85,16 @@ class Matcher {
   }
 
   // This line's call right, the other log's call of this station a miscopy:
-  // its lines on the band within the window.
+  // its lines on the band within the window. By rank.
   std::vector<Candidate> miscopyCandidates() const {
-    return collectInHalves<Candidate>(contest_.lines.size(), [&](std::size_t from, std::size_t to) {
-      std::vector<Candidate> candidates;
-      for (auto i = static_cast<std::uint32_t>(from); i < to; ++i) miscopy(i, &candidates);
-      return candidates;
-    });
+    return collectSortedInHalves<Candidate>(
+        contest_.lines.size(),
+        [&](std::size_t from, std::size_t to) {
+          std::vector<Candidate> candidates;
+          for (auto i = static_cast<std::uint32_t>(from); i < to; ++i) miscopy(i, &candidates);
+          return candidates;
+        },
+        ranksBefore);
   }
 
   void miscopy(std::uint32_t i, std::vector<Candidate>* candidates) const {
@@ -101,9 +110,8 @@ class Matcher {
     }
   }
 
-  void accept(std::vector<Candidate> candidates, MatchKind kind) {
-    std::sort(candidates.begin(), candidates.end(),
-              [](const Candidate& a, const Candidate& b) { return a.rank() < b.rank(); });
+  // Candidates by rank, the best pair of each line taken first.
+  void accept(const std::vector<Candidate>& candidates, MatchKind kind) {
     for (const Candidate& candidate : candidates) {
       if (matches_.partner[candidate.line] >= 0 || matches_.partner[candidate.other] >= 0) continue;
       matches_.partner[candidate.line] = static_cast<std::int32_t>(candidate.other);
