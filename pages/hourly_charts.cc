@@ -18,12 +18,12 @@ std::vector<std::string> hourLabels(std::int64_t firstHour, std::size_t count) {
   return labels;
 }
 
-std::size_t seriesFor(const std::string& band, std::size_t hours, ChartData* chart) {
-  std::string name = band.empty() ? kNoBand : band;
+std::size_t seriesFor(std::string_view band, std::size_t hours, ChartData* chart) {
+  std::string_view name = band.empty() ? kNoBand : band;
   for (std::size_t i = 0; i < chart->series.size(); ++i) {
     if (chart->series[i].name == name) return i;
   }
-  chart->series.push_back({name, std::vector<long>(hours, 0)});
+  chart->series.push_back({std::string(name), std::vector<long>(hours, 0)});
   return chart->series.size() - 1;
 }
 
