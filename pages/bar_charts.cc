@@ -32,13 +32,28 @@ long largestStack(const ChartData& chart) {
   return largest;
 }
 
-void writeBar(HtmlWriter& html, const Plot& plot, double x, double width, long base, long height,
-              std::size_t series) {
-  html.empty("rect", {{"x", SvgNumber(x)},
-                      {"y", SvgNumber(plot.y(base + height))},
-                      {"width", SvgNumber(width)},
-                      {"height", SvgNumber(plot.y(base) - plot.y(base + height))},
-                      {"class", seriesClass(series)}});
+// Where a bar stands: its x and width are written once for all its rects.
+struct BarPlace {
+  std::size_t label;
+  std::size_t drawn;  // series stacked
+  std::string_view x;
+  std::string_view width;
+};
+
+// One rect for each drawn series with QSOs, stacked from the axis up.
+void writeStack(HtmlWriter& html, const ChartData& chart, const Plot& plot, const BarPlace& bar) {
+  long base = 0;
+  for (std::size_t s = 0; s < bar.drawn; ++s) {
+    long height = value(chart.series[s], bar.label);
+    if (height == 0) continue;
+    double top = plot.y(base + height);
+    html.empty("rect", {{"x", bar.x},
+                        {"y", SvgNumber(top)},
+                        {"width", bar.width},
+                        {"height", SvgNumber(plot.y(base) - top)},
+                        {"class", seriesClass(s)}});
+    base += height;
+  }
 }
 
 void appendNumber(long number, std::string* text) {
@@ -80,18 +95,14 @@ void writeBars(HtmlWriter& html, const ChartData& chart, const Plot& plot, bool 
   std::size_t labels = chart.labels.size();
   double width = plot.slotWidth(labels) * kBarShare;
   std::size_t drawn = stacked ? chart.series.size() : std::min<std::size_t>(1, chart.series.size());
+  const SvgNumber widthText(width);
   std::string title;
   for (std::size_t i = 0; i < labels; ++i) {
     if (stackAt(chart, i, drawn) == 0) continue;
-    long base = 0;
     writeBarTitle(chart, i, drawn, &title);
     html.open("g").element("title", title);
-    for (std::size_t s = 0; s < drawn; ++s) {
-      long height = value(chart.series[s], i);
-      if (height == 0) continue;
-      writeBar(html, plot, plot.slotCentre(i, labels) - width / 2, width, base, height, s);
-      base += height;
-    }
+    writeStack(html, chart, plot,
+               {i, drawn, SvgNumber(plot.slotCentre(i, labels) - width / 2), widthText});
     html.close();
   }
 }
