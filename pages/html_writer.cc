@@ -33,16 +33,16 @@ constexpr std::string_view referenceFor(char c) {
 // The longest reference: an escaped text takes at most this many times its bytes.
 constexpr std::size_t kLongestReference = referenceFor('"').size();
 
-// referenceFor by a character's byte: one look-up for each character written.
-constexpr std::array<std::string_view, 256> referenceTable() {
-  std::array<std::string_view, 256> table{};
-  for (std::size_t byte = 0; byte < table.size(); ++byte) {
-    table[byte] = referenceFor(static_cast<char>(byte));
+// Whether a byte needs a reference: one look-up for each character written.
+constexpr std::array<bool, 256> referenceNeeds() {
+  std::array<bool, 256> needs{};
+  for (std::size_t byte = 0; byte < needs.size(); ++byte) {
+    needs[byte] = !referenceFor(static_cast<char>(byte)).empty();
   }
-  return table;
+  return needs;
 }
 
-constexpr std::array<std::string_view, 256> kReferences = referenceTable();
+constexpr std::array<bool, 256> kNeedsReference = referenceNeeds();
 
 char* copy(std::string_view text, char* cursor) {
   std::memcpy(cursor, text.data(), text.size());
@@ -51,11 +51,10 @@ char* copy(std::string_view text, char* cursor) {
 
 char* copyEscaped(std::string_view text, char* cursor) {
   for (char c : text) {
-    std::string_view reference = kReferences[static_cast<unsigned char>(c)];
-    if (reference.empty()) {
-      *cursor++ = c;
+    if (kNeedsReference[static_cast<unsigned char>(c)]) {
+      cursor = copy(referenceFor(c), cursor);
     } else {
-      cursor = copy(reference, cursor);
+      *cursor++ = c;
     }
   }
   return cursor;
