@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <charconv>
 
 #include "pages/chart_frame.h"
 #include "pages/charts.h"
@@ -31,37 +32,62 @@ long largestStack(const ChartData& chart) {
   return largest;
 }
 
-void writeBar(HtmlWriter& html, const Plot& plot, double x, double width, long base, long height,
-              std::size_t series) {
-  html.empty("rect", {{"x", svgNumber(x)},
-                      {"y", svgNumber(plot.y(base + height))},
-                      {"width", svgNumber(width)},
-                      {"height", svgNumber(plot.y(base) - plot.y(base + height))},
-                      {"class", seriesClass(series)}});
+// Where a bar stands: its x and width are written once for all its rects.
+struct BarPlace {
+  std::size_t label;
+  std::size_t drawn;  // series stacked
+  std::string_view x;
+  std::string_view width;
+};
+
+// One rect for each drawn series with QSOs, stacked from the axis up.
+void writeStack(HtmlWriter& html, const ChartData& chart, const Plot& plot, const BarPlace& bar) {
+  long base = 0;
+  for (std::size_t s = 0; s < bar.drawn; ++s) {
+    long height = value(chart.series[s], bar.label);
+    if (height == 0) continue;
+    double top = plot.y(base + height);
+    html.empty("rect", {{"x", bar.x},
+                        {"y", SvgNumber(top)},
+                        {"width", bar.width},
+                        {"height", SvgNumber(plot.y(base) - top)},
+                        {"class", seriesClass(s)}});
+    base += height;
+  }
 }
 
-// "11-29 12:00: 5 QSOs (80m 2, 40m 3)": one title for a whole bar.
-std::string barTitle(const ChartData& chart, std::size_t label, std::size_t drawn) {
-  std::string parts;
-  for (std::size_t s = 0; s < drawn; ++s) {
+void appendNumber(long number, std::string* text) {
+  char digits[24];
+  text->append(digits, std::to_chars(digits, digits + sizeof digits, number).ptr);
+}
+
+// "11-29 12:00: 5 QSOs (80m 2, 40m 3)": one title for a whole bar, written
+// over `title` so that its room serves every bar.
+void writeBarTitle(const ChartData& chart, std::size_t label, std::size_t drawn,
+                   std::string* title) {
+  title->assign(chart.labels[label]).append(": ");
+  appendNumber(stackAt(chart, label, drawn), title);
+  title->append(" ").append(chart.unit);
+  std::size_t parts = 0;
+  for (std::size_t s = 0; s < drawn && drawn > 1; ++s) {
     long height = value(chart.series[s], label);
-    if (height == 0 || drawn == 1) continue;
-    parts += (parts.empty() ? " (" : ", ") + chart.series[s].name + " " + std::to_string(height);
+    if (height == 0) continue;
+    title->append(parts++ == 0 ? " (" : ", ").append(chart.series[s].name).append(" ");
+    appendNumber(height, title);
   }
-  return chart.labels[label] + ": " + std::to_string(stackAt(chart, label, drawn)) + " " +
-         chart.unit + (parts.empty() ? "" : parts + ")");
+  if (parts > 0) title->append(")");
 }
 
 void writeLegend(HtmlWriter& html, const ChartData& chart) {
   for (std::size_t i = 0; i < chart.series.size(); ++i) {
     double x = Plot::kLeft + kLegendStep * i;
-    html.empty("rect", {{"x", svgNumber(x)},
+    html.empty("rect", {{"x", SvgNumber(x)},
                         {"y", "8"},
-                        {"width", svgNumber(kLegendBox)},
-                        {"height", svgNumber(kLegendBox)},
+                        {"width", SvgNumber(kLegendBox)},
+                        {"height", SvgNumber(kLegendBox)},
                         {"class", seriesClass(i)}});
     html.element("text", chart.series[i].name,
-                 {{"x", svgNumber(x + kLegendBox + 4)}, {"y", "17"}, {"class", "legend"}});
+                 {{"x", SvgNumber(x + kLegendBox + 4)}, {"y", "17"}, {"class", "legend"}});
   }
 }
 
@@ -69,16 +95,14 @@ void writeBars(HtmlWriter& html, const ChartData& chart, const Plot& plot, bool 
   std::size_t labels = chart.labels.size();
   double width = plot.slotWidth(labels) * kBarShare;
   std::size_t drawn = stacked ? chart.series.size() : std::min<std::size_t>(1, chart.series.size());
+  const SvgNumber widthText(width);
+  std::string title;
   for (std::size_t i = 0; i < labels; ++i) {
     if (stackAt(chart, i, drawn) == 0) continue;
-    long base = 0;
-    html.open("g").element("title", barTitle(chart, i, drawn));
-    for (std::size_t s = 0; s < drawn; ++s) {
-      long height = value(chart.series[s], i);
-      if (height == 0) continue;
-      writeBar(html, plot, plot.slotCentre(i, labels) - width / 2, width, base, height, s);
-      base += height;
-    }
+    writeBarTitle(chart, i, drawn, &title);
+    html.open("g").element("title", title);
+    writeStack(html, chart, plot,
+               {i, drawn, SvgNumber(plot.slotCentre(i, labels) - width / 2), widthText});
     html.close();
   }
 }

@@ -6,7 +6,8 @@
 namespace pages {
 namespace {
 
-constexpr std::size_t kSeriesColours = 7;  // .s0 to .s6 in the page's style sheet
+// .s0 to .s6 in the page's style sheet.
+constexpr std::string_view kSeriesClasses[] = {"s0", "s1", "s2", "s3", "s4", "s5", "s6"};
 constexpr int kValueTicks = 4;
 constexpr std::size_t kMostLabels = 8;
 // A coordinate is rounded to tenths in whole numbers, exactly as printf's
@@ -29,15 +30,15 @@ long tickStep(long largest) {
 
 void writeValueAxis(HtmlWriter& html, const Plot& plot, long step) {
   for (long value = 0; value <= plot.top; value += step) {
-    std::string y = svgNumber(plot.y(value));
-    html.empty("line", {{"x1", svgNumber(Plot::kLeft)},
-                        {"x2", svgNumber(Plot::kWidth - Plot::kRight)},
+    SvgNumber y(plot.y(value));
+    html.empty("line", {{"x1", SvgNumber(Plot::kLeft)},
+                        {"x2", SvgNumber(Plot::kWidth - Plot::kRight)},
                         {"y1", y},
                         {"y2", y},
                         {"class", value == 0 ? "axis" : "grid"}});
     html.element("text", std::to_string(value),
-                 {{"x", svgNumber(Plot::kLeft - 6)},
-                  {"y", svgNumber(plot.y(value) + 4)},
+                 {{"x", SvgNumber(Plot::kLeft - 6)},
+                  {"y", SvgNumber(plot.y(value) + 4)},
                   {"class", "tick-value"}});
   }
 }
@@ -46,8 +47,8 @@ void writeLabelAxis(HtmlWriter& html, const Plot& plot, const std::vector<std::s
   std::size_t every = (labels.size() + kMostLabels - 1) / kMostLabels;
   for (std::size_t i = 0; i < labels.size(); i += every ? every : 1) {
     html.element("text", labels[i],
-                 {{"x", svgNumber(plot.slotCentre(i, labels.size()))},
-                  {"y", svgNumber(Plot::kHeight - Plot::kBottom + 16)},
+                 {{"x", SvgNumber(plot.slotCentre(i, labels.size()))},
+                  {"y", SvgNumber(Plot::kHeight - Plot::kBottom + 16)},
                   {"class", "tick-label"}});
   }
 }
@@ -64,11 +65,21 @@ void writeTableRow(HtmlWriter& html, const ChartData& chart, std::size_t row, bo
   html.close();
 }
 
-// A whole number of tenths as svgNumber writes it: "12.5", "-3", "0";
-// written from the last digit back.
-std::string tenthsText(long long tenths) {
-  char text[24];
-  char* const end = text + sizeof text;
+}  // namespace
+
+SvgNumber::SvgNumber(double value) {
+  const double tenths = value * 10;
+  const double rounded = std::nearbyint(tenths);
+  if (std::fabs(tenths) < kLargestTenths && std::fabs(tenths - rounded) < kHalf - kHalfwayMargin) {
+    writeTenths(static_cast<long long>(rounded));
+  } else {
+    writeRounded(value);
+  }
+}
+
+// A whole number of tenths: "12.5", "-3", "0"; written from the last digit back.
+void SvgNumber::writeTenths(long long tenths) {
+  char* const end = text_ + sizeof text_;
   char* first = end;
   unsigned long long size = tenths < 0 ? -static_cast<unsigned long long>(tenths) : tenths;
   if (size % 10 != 0) {
@@ -81,26 +92,24 @@ std::string tenthsText(long long tenths) {
     size /= 10;
   } while (size != 0);
   if (tenths < 0) *--first = '-';
-  return std::string(first, end);
+  from_ = static_cast<std::uint8_t>(first - text_);
+  size_ = static_cast<std::uint8_t>(end - first);
 }
 
-}  // namespace
-
-std::string svgNumber(double value) {
-  const double tenths = value * 10;
-  const double rounded = std::nearbyint(tenths);
-  if (std::fabs(tenths) < kLargestTenths && std::fabs(tenths - rounded) < kHalf - kHalfwayMargin) {
-    return tenthsText(static_cast<long long>(rounded));
+// Near halfway between two tenths, or too large for whole tenths: printf decides.
+void SvgNumber::writeRounded(double value) {
+  std::string_view number(text_, std::snprintf(text_, sizeof text_, "%.1f", value));
+  if (number.size() > 2 && number.substr(number.size() - 2) == ".0") {
+    number.remove_suffix(2);
   }
-  char text[32];
-  std::snprintf(text, sizeof text, "%.1f", value);
-  std::string number = text;
-  if (number.size() > 2 && number.compare(number.size() - 2, 2, ".0") == 0)
-    number.resize(number.size() - 2);
-  return number == "-0" ? "0" : number;
+  if (number == "-0") number.remove_prefix(1);
+  from_ = static_cast<std::uint8_t>(number.data() - text_);
+  size_ = static_cast<std::uint8_t>(number.size());
 }
 
-std::string seriesClass(std::size_t index) { return "s" + std::to_string(index % kSeriesColours); }
+std::string_view seriesClass(std::size_t index) {
+  return kSeriesClasses[index % std::size(kSeriesClasses)];
+}
 
 Plot openChart(HtmlWriter& html, const ChartData& chart, long largest) {
   Plot plot;
@@ -108,9 +117,9 @@ Plot openChart(HtmlWriter& html, const ChartData& chart, long largest) {
   plot.top = step * std::max(1L, (largest + step - 1) / step);
   html.open("figure", {{"class", "chart"}}).element("figcaption", chart.caption);
   html.open("div", {{"class", "plot"}});
-  html.open("svg", {{"viewBox", "0 0 " + svgNumber(Plot::kWidth) + " " + svgNumber(Plot::kHeight)},
-                    {"role", "img"},
-                    {"aria-label", chart.caption}});
+  std::string viewBox = "0 0 ";
+  viewBox.append(SvgNumber(Plot::kWidth)).append(" ").append(SvgNumber(Plot::kHeight));
+  html.open("svg", {{"viewBox", viewBox}, {"role", "img"}, {"aria-label", chart.caption}});
   html.element("title", chart.caption);
   writeValueAxis(html, plot, step);
   writeLabelAxis(html, plot, chart.labels);

@@ -1,7 +1,9 @@
 #ifndef ZVK_PAGES_CHART_FRAME_H_
 #define ZVK_PAGES_CHART_FRAME_H_
 
+#include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "pages/charts.h"
 
@@ -29,11 +31,25 @@ struct Plot {
   }
 };
 
-// A coordinate as SVG text: at most one decimal.
-std::string svgNumber(double value);
+// A coordinate as SVG text: at most one decimal. Written in place, as a
+// page holds thousands and each lives only while its tag is written.
+class SvgNumber {
+ public:
+  explicit SvgNumber(double value);
+  operator std::string_view() const { return {text_ + from_, size_}; }
+
+ private:
+  void writeTenths(long long tenths);
+  void writeRounded(double value);
+
+  char text_[32];
+  std::uint8_t from_ = 0;
+  std::uint8_t size_ = 0;
+};
+
 // The class that colours the series at `index` (the page's style sheet
 // holds the colours, so each bar names one in a few bytes).
-std::string seriesClass(std::size_t index);
+std::string_view seriesClass(std::size_t index);
 
 // Opens the figure, writes its caption and opens the SVG with the value axis
 // scaled to `largest`, the labels below their slots (every n-th where they would crowd).

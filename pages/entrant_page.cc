@@ -15,8 +15,9 @@ constexpr char kJudgedByHand[] = "Judged by the organisers: ";
 
 ChartData rateOfLog(const crosscheck::Results& results, const crosscheck::Entrant& entrant) {
   std::vector<HourlyQso> qsos;
+  qsos.reserve(entrant.lines.size());
   for (const crosscheck::LineResult& line : entrant.lines) {
-    qsos.push_back({line.time / kMinutesPerHour, std::string(results.text(line.band))});
+    qsos.push_back({line.time / kMinutesPerHour, results.text(line.band)});
   }
   std::vector<std::string> bands;
   for (const crosscheck::BandTally& band : entrant.bands) bands.push_back(band.band);

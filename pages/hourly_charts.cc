@@ -12,18 +12,25 @@ constexpr double kHoursPerDay = 24;
 constexpr char kHourHeading[] = "Hour (UTC)";
 constexpr char kNoBand[] = "no band";
 
-std::vector<std::string> hourLabels(std::int64_t firstHour, std::size_t count) {
-  std::vector<std::string> labels;
-  for (std::size_t i = 0; i < count; ++i) labels.push_back(hourLabel(firstHour + i));
+// Every entrant's rate chart spans the contest's hours, and a date takes long
+// to format: the labels last made by this thread are kept for the next chart.
+const std::vector<std::string>& hourLabels(std::int64_t firstHour, std::size_t count) {
+  thread_local std::int64_t lastFirstHour = 0;
+  thread_local std::vector<std::string> labels;
+  if (labels.size() != count || lastFirstHour != firstHour) {
+    labels.clear();
+    for (std::size_t i = 0; i < count; ++i) labels.push_back(hourLabel(firstHour + i));
+    lastFirstHour = firstHour;
+  }
   return labels;
 }
 
-std::size_t seriesFor(const std::string& band, std::size_t hours, ChartData* chart) {
-  std::string name = band.empty() ? kNoBand : band;
+std::size_t seriesFor(std::string_view band, std::size_t hours, ChartData* chart) {
+  std::string_view name = band.empty() ? kNoBand : band;
   for (std::size_t i = 0; i < chart->series.size(); ++i) {
     if (chart->series[i].name == name) return i;
   }
-  chart->series.push_back({name, std::vector<long>(hours, 0)});
+  chart->series.push_back({std::string(name), std::vector<long>(hours, 0)});
   return chart->series.size() - 1;
 }
 

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "import/qso.h"
@@ -14,7 +15,7 @@ namespace pages {
 // as the plug-in's dupe rule counts them) and its band.
 struct HourlyQso {
   std::int64_t hour = 0;
-  std::string band;
+  std::string_view band;  // the log's own text, which outlives the chart's making
 };
 
 // Every QSO of the logs, in file order, by hour and band.

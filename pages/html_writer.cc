@@ -1,5 +1,6 @@
 #include "pages/html_writer.h"
 
+#include <array>
 #include <cstring>
 #include <stdexcept>
 
@@ -9,9 +10,10 @@ namespace {
 
 // Room for a usual page from the start, so that it is not copied as it grows.
 constexpr std::size_t kUsualPageBytes = 32 << 10;
+constexpr char kDoctype[] = "<!DOCTYPE html>\n";
 
-// The character reference that stands for `c`, or null for a plain character.
-const char* referenceFor(char c) {
+// The character reference that stands for `c`, or empty for a plain character.
+constexpr std::string_view referenceFor(char c) {
   switch (c) {
     case '&':
       return "&amp;";
@@ -24,89 +26,135 @@ const char* referenceFor(char c) {
     case '\'':
       return "&#39;";
     default:
-      return nullptr;
+      return {};
   }
 }
 
-bool isPlain(char c) { return c != '&' && c != '<' && c != '>' && c != '"' && c != '\''; }
+// The longest reference: an escaped text takes at most this many times its bytes.
+constexpr std::size_t kLongestReference = referenceFor('"').size();
 
-// Appends `text` escaped, its plain runs whole.
-void appendEscaped(std::string_view text, std::string* out) {
-  std::size_t plainFrom = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (isPlain(text[i])) continue;
-    out->append(text.substr(plainFrom, i - plainFrom));
-    *out += referenceFor(text[i]);
-    plainFrom = i + 1;
+// Whether a byte needs a reference: one look-up for each character written.
+constexpr std::array<bool, 256> referenceNeeds() {
+  std::array<bool, 256> needs{};
+  for (std::size_t byte = 0; byte < needs.size(); ++byte) {
+    needs[byte] = !referenceFor(static_cast<char>(byte)).empty();
   }
-  out->append(text.substr(plainFrom));
+  return needs;
+}
+
+constexpr std::array<bool, 256> kNeedsReference = referenceNeeds();
+
+char* copy(std::string_view text, char* cursor) {
+  std::memcpy(cursor, text.data(), text.size());
+  return cursor + text.size();
+}
+
+char* copyEscaped(std::string_view text, char* cursor) {
+  for (char c : text) {
+    if (kNeedsReference[static_cast<unsigned char>(c)]) {
+      cursor = copy(referenceFor(c), cursor);
+    } else {
+      *cursor++ = c;
+    }
+  }
+  return cursor;
+}
+
+// Bytes an element's start tag takes at most.
+std::size_t mostForTag(std::string_view tag, std::initializer_list<Attribute> attributes,
+                       std::string_view ending) {
+  std::size_t most = 1 + tag.size() + ending.size();
+  for (const Attribute& attribute : attributes) {
+    most += attribute.name.size() + 4 + kLongestReference * attribute.value.size();
+  }
+  return most;
 }
 
 }  // namespace
 
 std::string escapeHtml(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  appendEscaped(text, &out);
+  std::string out(kLongestReference * text.size(), '\0');
+  out.resize(copyEscaped(text, out.data()) - out.data());
   return out;
 }
 
-HtmlWriter::HtmlWriter() : out_("<!DOCTYPE html>\n") { out_.reserve(kUsualPageBytes); }
+HtmlWriter::HtmlWriter() : out_(kUsualPageBytes, '\0') {
+  written_ = copy(kDoctype, out_.data()) - out_.data();
+}
 
-void HtmlWriter::writeTag(std::string_view tag, std::initializer_list<Attribute> attributes,
-                          std::string_view ending) {
-  out_ += '<';
-  out_ += tag;
+char* HtmlWriter::room(std::size_t bytes) {
+  if (out_.size() - written_ < bytes) out_.resize(2 * (written_ + bytes));
+  return out_.data() + written_;
+}
+
+void HtmlWriter::advanceTo(const char* cursor) { written_ = cursor - out_.data(); }
+
+char* HtmlWriter::writeTag(std::string_view tag, std::initializer_list<Attribute> attributes,
+                           std::string_view ending, std::size_t bytesAfter) {
+  char* cursor = room(mostForTag(tag, attributes, ending) + bytesAfter);
+  *cursor++ = '<';
+  cursor = copy(tag, cursor);
   for (const Attribute& attribute : attributes) {
-    out_ += ' ';
-    out_ += attribute.name;
-    out_ += "=\"";
-    appendEscaped(attribute.value, &out_);
-    out_ += '"';
+    *cursor++ = ' ';
+    cursor = copy(attribute.name, cursor);
+    cursor = copy("=\"", cursor);
+    cursor = copyEscaped(attribute.value, cursor);
+    *cursor++ = '"';
   }
-  out_ += ending;
+  return copy(ending, cursor);
+}
+
+char* HtmlWriter::writeEndTag(std::string_view tag, char* cursor) {
+  cursor = copy("</", cursor);
+  cursor = copy(tag, cursor);
+  *cursor++ = '>';
+  return cursor;
 }
 
 HtmlWriter& HtmlWriter::open(std::string_view tag, std::initializer_list<Attribute> attributes) {
-  writeTag(tag, attributes, ">");
+  advanceTo(writeTag(tag, attributes, ">", 0));
   open_.emplace_back(tag);
   return *this;
 }
 
 HtmlWriter& HtmlWriter::close() {
   if (open_.empty()) throw std::logic_error("HtmlWriter::close without an open element");
-  out_ += "</";
-  out_ += open_.back();
-  out_ += '>';
+  const std::string& tag = open_.back();
+  advanceTo(writeEndTag(tag, room(tag.size() + 3)));
   open_.pop_back();
   return *this;
 }
 
 HtmlWriter& HtmlWriter::text(std::string_view text) {
-  appendEscaped(text, &out_);
+  advanceTo(copyEscaped(text, room(kLongestReference * text.size())));
   return *this;
 }
 
 HtmlWriter& HtmlWriter::element(std::string_view tag, std::string_view text,
                                 std::initializer_list<Attribute> attributes) {
-  return open(tag, attributes).text(text).close();
+  std::size_t contentAndEnd = kLongestReference * text.size() + tag.size() + 3;
+  char* cursor = writeTag(tag, attributes, ">", contentAndEnd);
+  advanceTo(writeEndTag(tag, copyEscaped(text, cursor)));
+  return *this;
 }
 
 HtmlWriter& HtmlWriter::empty(std::string_view tag, std::initializer_list<Attribute> attributes) {
-  writeTag(tag, attributes, " />");
+  advanceTo(writeTag(tag, attributes, " />", 0));
   return *this;
 }
 
 HtmlWriter& HtmlWriter::styleSheet(const char* css) {
   if (std::strstr(css, "</") != nullptr) throw std::logic_error("style sheet holds an end tag");
   open("style");
-  out_ += css;
+  std::string_view sheet = css;
+  advanceTo(copy(sheet, room(sheet.size())));
   return close();
 }
 
 std::string HtmlWriter::finish() {
   while (!open_.empty()) close();
-  out_ += '\n';
+  advanceTo(copy("\n", room(1)));
+  out_.resize(written_);
   return std::move(out_);
 }
 

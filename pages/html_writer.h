@@ -42,10 +42,17 @@ class HtmlWriter {
   std::string finish();
 
  private:
-  void writeTag(std::string_view tag, std::initializer_list<Attribute> attributes,
-                std::string_view ending);
+  // Where the next `bytes` go: written through a cursor, the page grows once
+  // for a whole tag instead of once for each of its pieces.
+  char* room(std::size_t bytes);
+  void advanceTo(const char* cursor);
+  // Writes the start tag with room for `bytesAfter` more; returns its end.
+  char* writeTag(std::string_view tag, std::initializer_list<Attribute> attributes,
+                 std::string_view ending, std::size_t bytesAfter);
+  static char* writeEndTag(std::string_view tag, char* cursor);
 
-  std::string out_;
+  std::string out_;  // the page in its first written_ bytes; room after them
+  std::size_t written_ = 0;
   std::vector<std::string> open_;
 };
 

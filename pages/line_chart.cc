@@ -20,14 +20,16 @@ void writeLineChart(HtmlWriter& html, const ChartData& chart) {
   std::size_t labels = first.labels.size();
   std::string points;
   for (std::size_t i = 0; i < labels && i < values.size(); ++i) {
-    points +=
-        (i ? " " : "") + svgNumber(plot.slotCentre(i, labels)) + "," + svgNumber(plot.y(values[i]));
+    points.append(i ? " " : "")
+        .append(SvgNumber(plot.slotCentre(i, labels)))
+        .append(",")
+        .append(SvgNumber(plot.y(values[i])));
   }
   html.empty("polyline", {{"points", points}, {"class", "line"}});
   for (std::size_t i = 0; i < labels && i < values.size(); ++i) {
-    html.open("circle", {{"cx", svgNumber(plot.slotCentre(i, labels))},
-                         {"cy", svgNumber(plot.y(values[i]))},
-                         {"r", svgNumber(kPointRadius)},
+    html.open("circle", {{"cx", SvgNumber(plot.slotCentre(i, labels))},
+                         {"cy", SvgNumber(plot.y(values[i]))},
+                         {"r", SvgNumber(kPointRadius)},
                          {"class", seriesClass(0)}});
     html.element("title", first.labels[i] + ": " + std::to_string(values[i]) + " " + first.unit)
         .close();

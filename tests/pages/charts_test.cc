@@ -50,6 +50,8 @@ TEST(ChartsTest, BarAndLineChartsShowTheFirstSeriesWithATitleABarOrPoint) {
                                       "14:00: 1 QSOs"}));
 }
 
+std::string svgText(double value) { return std::string(pages::SvgNumber(value)); }
+
 // Coordinates rounded as printf's "%.1f" rounds them, ".0" and the sign of
 // zero dropped: halfway values, those a hair off halfway, and a sweep.
 TEST(ChartsTest, CoordinatesAreRoundedAsPrintfRoundsThem) {
@@ -61,14 +63,14 @@ TEST(ChartsTest, CoordinatesAreRoundedAsPrintfRoundsThem) {
       number.resize(number.size() - 2);
     return number == "-0" ? "0" : number;
   };
-  EXPECT_EQ(pages::svgNumber(0.25), "0.2");
-  EXPECT_EQ(pages::svgNumber(0.35), "0.3");  // 0.34999...
-  EXPECT_EQ(pages::svgNumber(-0.04), "0");
-  EXPECT_EQ(pages::svgNumber(-12.5), "-12.5");
-  EXPECT_EQ(pages::svgNumber(640), "640");
+  EXPECT_EQ(svgText(0.25), "0.2");
+  EXPECT_EQ(svgText(0.35), "0.3");  // 0.34999...
+  EXPECT_EQ(svgText(-0.04), "0");
+  EXPECT_EQ(svgText(-12.5), "-12.5");
+  EXPECT_EQ(svgText(640), "640");
   for (long k = -200000; k <= 200000; ++k) {
     for (double value : {k / 20.0, k / 8.0, k / 3.0, k * 0.15, 28 + 232 * (1 - k / 997.0)}) {
-      ASSERT_EQ(pages::svgNumber(value), printfWay(value)) << value;
+      ASSERT_EQ(svgText(value), printfWay(value)) << value;
     }
   }
 }

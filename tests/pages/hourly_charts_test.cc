@@ -37,4 +37,24 @@ TEST(HourlyChartsTest, ScoreGrowthHasOnePointAnHourAcrossMidnight) {
   EXPECT_EQ(valuesOf(chart), (std::vector<std::vector<long>>{{5, 5, 12}}));
 }
 
+// Charts made one after another, each over its own hours: the same count
+// from another hour, and another count from the same hour.
+TEST(HourlyChartsTest, EachChartIsLabelledWithItsOwnHours) {
+  struct Case {
+    std::int64_t firstHour;
+    std::vector<long> scores;
+    std::vector<std::string> labels;
+  };
+  const Case kCases[] = {
+      {kNoon, {1, 2}, {"11-29 12:00", "11-29 13:00"}},
+      {kNoon + 1, {1, 2}, {"11-29 13:00", "11-29 14:00"}},
+      {kNoon + 1, {1}, {"11-29 13:00"}},
+      {kNoon + 1, {}, {}},
+      {kNoon + 1, {1, 2, 3}, {"11-29 13:00", "11-29 14:00", "11-29 15:00"}},
+  };
+  for (const Case& c : kCases) {
+    EXPECT_EQ(pages::scoreGrowthChart(c.scores, c.firstHour).labels, c.labels) << c.scores.size();
+  }
+}
+
 }  // namespace

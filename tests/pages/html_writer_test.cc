@@ -35,6 +35,18 @@ TEST(HtmlWriterTest, WritesTextAndAttributeValuesEscapedAndClosesWhatIsOpen) {
             "c<rect x=\"1\" /><a href=\"entrants/Q1&amp;2.html\">&lt;i&gt;</a></p>\n");
 }
 
+// Pages larger than the room made at first: text, elements and tags that
+// each run past the end of what was written so far.
+TEST(HtmlWriterTest, GrowsPastItsFirstRoomKeepingEveryByte) {
+  const std::string run(40000, 'a');
+  HtmlWriter html;
+  html.open("div", {{"title", run + "<"}}).text(run + "&").element("p", run, {{"id", "'"}});
+  html.empty("rect", {{"x", run}});
+  EXPECT_EQ(html.finish(), "<!DOCTYPE html>\n<div title=\"" + run + "&lt;\">" + run +
+                               "&amp;<p id=\"&#39;\">" + run + "</p><rect x=\"" + run +
+                               "\" /></div>\n");
+}
+
 TEST(HtmlWriterTest, RefusesToCloseWhatIsNotOpenAndAStyleSheetThatEndsItsElement) {
   HtmlWriter html;
   EXPECT_THROW(html.close(), std::logic_error);
