@@ -1,5 +1,6 @@
 #include "crosscheck/output_folder.h"
 
+#include <fcntl.h>
 #include <stdlib.h>
 #include <unistd.h>
 
@@ -53,6 +54,18 @@ void replaceDir(const std::string& temporary, const std::string& dir) {
   if (!old.empty()) fs::remove_all(old, error);
 }
 
+// All of `text`, or false with errno set.
+bool writeAll(int fd, std::string_view text) {
+  while (!text.empty()) {
+    const ssize_t written = ::write(fd, text.data(), text.size());
+    if (written < 0 && errno == EINTR) continue;
+    if (written == 0) errno = EIO;
+    if (written <= 0) return false;
+    text.remove_prefix(static_cast<std::size_t>(written));
+  }
+  return true;
+}
+
 }  // namespace
 
 void writeFolderWhole(const std::string& dir, const std::function<void(const std::string&)>& fill) {
@@ -64,6 +77,18 @@ void writeFolderWhole(const std::string& dir, const std::function<void(const std
     std::error_code ignored;
     fs::remove_all(temporary, ignored);
     throw;
+  }
+}
+
+void writeTextFile(const std::string& path, std::string_view text) {
+  constexpr mode_t kAsTheUmaskAllows = 0666;  // as a stream opens its files
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, kAsTheUmaskAllows);
+  if (fd < 0) throw OutputError(path + ": cannot write: " + std::strerror(errno));
+  const bool whole = writeAll(fd, text);
+  const int error = errno;
+  const bool closed = ::close(fd) == 0;
+  if (!whole || !closed) {
+    throw OutputError(path + ": cannot write: " + std::strerror(whole ? errno : error));
   }
 }
 

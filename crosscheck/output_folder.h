@@ -4,6 +4,7 @@
 #include <functional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace crosscheck {
 
@@ -19,8 +20,12 @@ class OutputError : public std::runtime_error {
 // `dir` left as it was. Throws OutputError.
 void writeFolderWhole(const std::string& dir, const std::function<void(const std::string&)>& fill);
 
-// Writes `text` to `path` whole; throws OutputError.
+// Writes what `write` puts out to `path` whole; throws OutputError.
 void writeTextFile(const std::string& path, const std::function<void(std::ostream&)>& write);
+
+// Writes `text` to `path` whole with one system call, as thousands of
+// reports and pages are; throws OutputError.
+void writeTextFile(const std::string& path, std::string_view text);
 
 }  // namespace crosscheck
 

@@ -39,8 +39,7 @@ class EntrantFiles {
   void write(std::size_t e) {
     const EntrantReport report = entrantReport(results_, e);
     const std::string text = reportText(report);
-    writeTextFile(dir_ + "/" + kReportsFolder + "/" + reportFileName(results_.entrants[e]),
-                  [&](std::ostream& out) { out << text; });
+    writeTextFile(dir_ + "/" + kReportsFolder + "/" + reportFileName(results_.entrants[e]), text);
     if (also_.perEntrant) also_.perEntrant(dir_, e, report);
   }
 

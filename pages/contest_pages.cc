@@ -9,7 +9,7 @@ namespace pages {
 namespace {
 
 void writePage(const std::string& path, const std::string& document) {
-  crosscheck::writeTextFile(path, [&](std::ostream& out) { out << document; });
+  crosscheck::writeTextFile(path, document);
 }
 
 }  // namespace
