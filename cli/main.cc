@@ -12,7 +12,7 @@
 #include "cli/contest_setup.h"
 #include "cli/crosscheck_command.h"
 #include "cli/options.h"
-#include "cli/serve_command.h"
+#include "cli/robot_program.h"
 #include "host/evaluation.h"
 #include "host/output_files.h"
 #include "host/result_report.h"
@@ -114,9 +114,7 @@ int main(int argc, char** argv) {
   if (argc > 1 && std::string(argv[1]) == "crosscheck") {
     return cli::runCrosscheckCommand(std::vector<std::string>(argv + 2, argv + argc));
   }
-  if (argc > 1 && std::string(argv[1]) == "serve") {
-    return cli::runServeCommand(std::vector<std::string>(argv + 2, argv + argc));
-  }
+  if (argc > 1 && std::string(argv[1]) == "serve") return cli::runRobotProgram(argc, argv);
   try {
     cli::Options options = cli::parseOptions(std::vector<std::string>(argv + 1, argv + argc));
     if (options.help || options.version) {

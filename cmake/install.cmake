@@ -1,12 +1,13 @@
 # Installed layout for the organiser's Linux machine, and its Debian package:
-#   bin/zvk-score, lib/zvk-stats/libStats.so (found by zvk-score through its
+#   bin/zvk-score and bin/zvk-robot (which `zvk-score serve` runs),
+#   lib/zvk-stats/libStats.so (found by zvk-score through its
 #   RPATH), share/zvk-stats/contests/*.ini, share/doc/zvk-stats/, and the log
 #   robot's unit lib/systemd/system/zvk-robot.service (installed, not enabled).
 include(GNUInstallDirs)
 set(ZVK_PLUGIN_INSTALL_DIR ${CMAKE_INSTALL_LIBDIR}/zvk-stats)
 
 install(TARGETS Stats LIBRARY DESTINATION ${ZVK_PLUGIN_INSTALL_DIR})
-install(TARGETS zvk-score RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS zvk-score zvk-robot RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 file(RELATIVE_PATH zvk_plugin_from_bin ${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}
      ${CMAKE_INSTALL_PREFIX}/${ZVK_PLUGIN_INSTALL_DIR})
 set_target_properties(zvk-score PROPERTIES INSTALL_RPATH "$ORIGIN/${zvk_plugin_from_bin}")

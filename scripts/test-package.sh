@@ -13,7 +13,7 @@ trap 'rm -rf "$stage"' EXIT
 deb=$(ls "$stage"/package/zvk-stats_*.deb)
 contents=$(dpkg-deb -c "$deb" | awk '{ print $6 }')
 status=0
-expected="./usr/bin/zvk-score ./usr/lib/zvk-stats/libStats.so ./usr/share/doc/zvk-stats/README.md
+expected="./usr/bin/zvk-score ./usr/bin/zvk-robot ./usr/lib/zvk-stats/libStats.so ./usr/share/doc/zvk-stats/README.md
   ./usr/lib/systemd/system/zvk-robot.service"
 for ini in contests/*.ini; do
   [ -e "$ini" ] && expected="$expected ./usr/share/zvk-stats/contests/$(basename "$ini")"
@@ -34,6 +34,10 @@ for program in "$stage/deb/usr/bin/zvk-score" "$stage/prefix/bin/zvk-score"; do
     sed -n '/^Files written:/q;p')
   if [ "$summary" != "$expected_summary" ]; then
     echo "$program scored the sample differently:"; printf '%s\n' "$summary"; status=1
+  fi
+  # The robot's program is found beside zvk-score.
+  if ! "$program" serve --help | grep -q '^serve runs the log robot'; then
+    echo "$program serve did not start the log robot"; status=1
   fi
 done
 [ $status -eq 0 ] && echo "package $(basename "$deb"): contents and installed zvk-score as expected"
