@@ -35,11 +35,13 @@ void splitBlanks(std::string_view text, Tokens* tokens) {
   }
 }
 
+// Cabrillo's two-letter modes by the names the host gives them.
 std::string cabrilloMode(std::string_view mode) {
   std::string upper = toUpper(mode);
-  if (upper == "PH") return "SSB";
-  if (upper == "RY") return "RTTY";
-  if (upper == "DG") return "DATA";
+  const std::string_view name = upper;
+  if (name == std::string_view("PH")) return "SSB";
+  if (name == std::string_view("RY")) return "RTTY";
+  if (name == std::string_view("DG")) return "DATA";
   return upper;
 }
 
@@ -66,32 +68,35 @@ COleDateTime readTime(std::string_view date, std::string_view clock, const std::
   return toOleDate(*time);
 }
 
-Qso readQsoLine(Tokens& tokens, const std::string& fileName, int line, const CabrilloLayout& layout,
-                std::string_view ownCall) {
+// Fills `qso`, made in its place in the log: a failure makes the whole log
+// unreadable, so a half-filled one is never kept.
+void readQsoLine(Tokens& tokens, const std::string& fileName, int line,
+                 const CabrilloLayout& layout, std::string_view ownCall, Qso* qso) {
   if (tokens.size() < kLeadingFields + 2) {
     throw InputError(fileName, line, "QSO", "needs frequency, mode, date, time, own call and call");
   }
-  Qso qso;
-  qso.line = line;
-  qso.frequencyHz = readFrequency(tokens[0], fileName, line);
-  qso.band = bandFromFrequency(qso.frequencyHz);
-  qso.mode = cabrilloMode(tokens[1]);
-  qso.time = readTime(tokens[2], tokens[3], fileName, line);
+  qso->line = line;
+  qso->frequencyHz = readFrequency(tokens[0], fileName, line);
+  qso->band = bandFromFrequency(qso->frequencyHz);
+  qso->mode = cabrilloMode(tokens[1]);
+  qso->time = readTime(tokens[2], tokens[3], fileName, line);
   tokens.erase(tokens.begin(), tokens.begin() + kLeadingFields);
   StationPair stations = splitStations(tokens, layout, ownCall);
-  qso.myCall = std::move(stations.mine.call);
-  qso.rstSent = std::move(stations.mine.rst);
-  qso.exchSent = std::move(stations.mine.exchange);
-  qso.call = std::move(stations.theirs.call);
-  qso.rstRcvd = std::move(stations.theirs.rst);
-  qso.exchRcvd = std::move(stations.theirs.exchange);
-  return qso;
+  qso->myCall = std::move(stations.mine.call);
+  qso->rstSent = std::move(stations.mine.rst);
+  qso->exchSent = std::move(stations.mine.exchange);
+  qso->call = std::move(stations.theirs.call);
+  qso->rstRcvd = std::move(stations.theirs.rst);
+  qso->exchRcvd = std::move(stations.theirs.exchange);
 }
 
+bool isBlankOrReturn(char c) { return isBlank(c) || c == '\r'; }
+
+// Asked twice for every line: a walk in from each end.
 std::string_view trimmed(std::string_view text) {
-  std::size_t first = text.find_first_not_of(" \t\r");
-  if (first == std::string_view::npos) return std::string_view();
-  return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
+  while (!text.empty() && isBlankOrReturn(text.front())) text.remove_prefix(1);
+  while (!text.empty() && isBlankOrReturn(text.back())) text.remove_suffix(1);
+  return text;
 }
 
 // A claimed score is the log's own statement, not a QSO: one that is no
@@ -128,7 +133,7 @@ void readLine(std::string_view text, int line, const CabrilloLayout& layout, Imp
   // Nearly every line is a QSO line: told without making an upper-case copy.
   if (tag.size() == kQsoTag.size() && startsWithNoCase(tag, kQsoTag)) {
     splitBlanks(value, tokens);
-    log->qsos.push_back(readQsoLine(*tokens, log->fileName, line, layout, log->ownCall));
+    readQsoLine(*tokens, log->fileName, line, layout, log->ownCall, &log->qsos.emplace_back());
   } else {
     readHeaderLine(toUpper(tag), value, log);
   }
