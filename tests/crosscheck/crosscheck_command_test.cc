@@ -270,6 +270,21 @@ TEST_F(CrosscheckCommandTest, EachEntrantHasItsOwnFilesAndOneCategory) {
             "1,Q1AB/P,SINGLE-OP LOW,,1,1,1,0.0,1\n");
 }
 
+// results.json holds a header tag given twice once, in its first place
+// with its last value, as a JSON object takes a key set twice.
+TEST_F(CrosscheckCommandTest, ARepeatedCategoryTagKeepsItsFirstPlaceAndLastValue) {
+  std::filesystem::remove_all("logs");
+  std::filesystem::create_directory("logs");
+  writeFile("logs/q1ab.log",
+            "START-OF-LOG: 3.0\nCALLSIGN: Q1AB\nCATEGORY-POWER: LOW\n"
+            "CATEGORY-OPERATOR: SINGLE-OP\nCATEGORY-POWER: QRP\n"
+            "QSO:  7025 CW 2025-11-29 1210 Q1AB 599 NM Q1CD 599 NM\n");
+  ASSERT_EQ(runZvkScore({"crosscheck", "logs", "--out", "out"}).exitCode, 0);
+  const auto json = nlohmann::ordered_json::parse(readFile("out/results.json"));
+  EXPECT_EQ(json["entrants"][0]["category"].dump(),
+            R"({"CATEGORY-POWER":"QRP","CATEGORY-OPERATOR":"SINGLE-OP"})");
+}
+
 // A definition that cannot be read is answered by its message alone: the
 // command line was right, so no usage text.
 TEST_F(CrosscheckCommandTest, BadDefinitionIsAnsweredByItsMessageAlone) {
