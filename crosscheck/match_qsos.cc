@@ -22,7 +22,10 @@ struct Candidate {
   auto rank() const { return std::tie(callDistance, exchangeFaults, minutesApart, line, other); }
 };
 
-bool ranksBefore(const Candidate& a, const Candidate& b) { return a.rank() < b.rank(); }
+// A type of its own rather than a function, so that the sorts inline it.
+struct RanksBefore {
+  bool operator()(const Candidate& a, const Candidate& b) const { return a.rank() < b.rank(); }
+};
 
 class Matcher {
  public:
@@ -71,7 +74,7 @@ class Matcher {
             exact(i, window, &candidates);
           return candidates;
         },
-        ranksBefore);
+        RanksBefore());
   }
 
   void exact(std::uint32_t i, Minute window, std::vector<Candidate>* candidates) const {
@@ -94,7 +97,7 @@ class Matcher {
           for (auto i = static_cast<std::uint32_t>(from); i < to; ++i) miscopy(i, &candidates);
           return candidates;
         },
-        ranksBefore);
+        RanksBefore());
   }
 
   void miscopy(std::uint32_t i, std::vector<Candidate>* candidates) const {
