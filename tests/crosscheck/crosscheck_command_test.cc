@@ -49,6 +49,13 @@ class CrosscheckCommandTest : public testing_support::TempDirTest {
     TempDirTest::SetUp();
     writeSmallContest("logs");
   }
+
+  // The logs folder holding these logs (name, text) instead of the small contest.
+  static void replaceLogs(const std::vector<std::pair<std::string, std::string>>& logs) {
+    std::filesystem::remove_all("logs");
+    std::filesystem::create_directory("logs");
+    for (const auto& [name, text] : logs) writeFile("logs/" + name, text);
+  }
 };
 
 TEST_F(CrosscheckCommandTest, WritesTheResultsAndEachEntrantsReport) {
@@ -247,15 +254,13 @@ TEST_F(CrosscheckCommandTest, ClaimedScoreEqualsThePluginsForEachLog) {
 // Calls that make one safe file name each keep their own report and page,
 // and a log with both the 2.0 and the 3.0 category lines has one category.
 TEST_F(CrosscheckCommandTest, EachEntrantHasItsOwnFilesAndOneCategory) {
-  std::filesystem::remove_all("logs");
-  std::filesystem::create_directory("logs");
-  writeFile("logs/portable.log",
-            "START-OF-LOG: 3.0\nCALLSIGN: Q1AB/P\nCATEGORY: SO-40M-CW-LOW\n"
-            "CATEGORY-OPERATOR: SINGLE-OP\nCATEGORY-POWER: LOW\n"
-            "QSO:  7025 CW 2025-11-29 1210 Q1AB/P 599 NM Q1AB_P 599 NM\n");
-  writeFile("logs/underscore.log",
-            "START-OF-LOG: 3.0\nCALLSIGN: Q1AB_P\n"
-            "QSO:  7025 CW 2025-11-29 1210 Q1AB_P 599 NM Q1AB/P 599 NM\n");
+  replaceLogs({{"portable.log",
+                "START-OF-LOG: 3.0\nCALLSIGN: Q1AB/P\nCATEGORY: SO-40M-CW-LOW\n"
+                "CATEGORY-OPERATOR: SINGLE-OP\nCATEGORY-POWER: LOW\n"
+                "QSO:  7025 CW 2025-11-29 1210 Q1AB/P 599 NM Q1AB_P 599 NM\n"},
+               {"underscore.log",
+                "START-OF-LOG: 3.0\nCALLSIGN: Q1AB_P\n"
+                "QSO:  7025 CW 2025-11-29 1210 Q1AB_P 599 NM Q1AB/P 599 NM\n"}});
   ASSERT_EQ(runZvkScore({"crosscheck", "logs", "--out", "out"}).exitCode, 0);
   EXPECT_EQ(readFile("out/reports/Q1AB_P.txt").substr(0, 20), "Log check of Q1AB_P\n");
   EXPECT_EQ(readFile("out/reports/Q1AB_P-2.txt").substr(0, 20), "Log check of Q1AB/P\n");
@@ -273,12 +278,10 @@ TEST_F(CrosscheckCommandTest, EachEntrantHasItsOwnFilesAndOneCategory) {
 // results.json holds a header tag given twice once, in its first place
 // with its last value, as a JSON object takes a key set twice.
 TEST_F(CrosscheckCommandTest, ARepeatedCategoryTagKeepsItsFirstPlaceAndLastValue) {
-  std::filesystem::remove_all("logs");
-  std::filesystem::create_directory("logs");
-  writeFile("logs/q1ab.log",
-            "START-OF-LOG: 3.0\nCALLSIGN: Q1AB\nCATEGORY-POWER: LOW\n"
-            "CATEGORY-OPERATOR: SINGLE-OP\nCATEGORY-POWER: QRP\n"
-            "QSO:  7025 CW 2025-11-29 1210 Q1AB 599 NM Q1CD 599 NM\n");
+  replaceLogs({{"q1ab.log",
+                "START-OF-LOG: 3.0\nCALLSIGN: Q1AB\nCATEGORY-POWER: LOW\n"
+                "CATEGORY-OPERATOR: SINGLE-OP\nCATEGORY-POWER: QRP\n"
+                "QSO:  7025 CW 2025-11-29 1210 Q1AB 599 NM Q1CD 599 NM\n"}});
   ASSERT_EQ(runZvkScore({"crosscheck", "logs", "--out", "out"}).exitCode, 0);
   const auto json = nlohmann::ordered_json::parse(readFile("out/results.json"));
   EXPECT_EQ(json["entrants"][0]["category"].dump(),
