@@ -4,6 +4,7 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstdint>
 #include <cstdlib>
@@ -12,8 +13,12 @@ namespace cli {
 namespace {
 
 // Address space taken at once, so that the heap is one mapping the kernel
-// can back with large pages; only what is touched uses memory.
-constexpr int kReservedBytes = 1 << 30;
+// can back with large pages; only what is touched uses memory. A contest
+// takes about twice its logs' bytes; the reservation has room for three
+// times and a base, within bounds.
+constexpr std::size_t kInputShares = 3;
+constexpr std::size_t kFewestReservedBytes = 64 << 20;
+constexpr std::size_t kMostReservedBytes = 1 << 30;
 // Later growth, should a contest outgrow the reservation.
 constexpr int kGrowthBytes = 64 << 20;
 // Blocks below this come from the heap, not from a mapping of their own.
@@ -29,11 +34,16 @@ char* roundUpToLargePage(char* address) {
 
 }  // namespace
 
-void prepareMemoryForBatch() {
+std::size_t reservationFor(std::size_t inputBytes) {
+  const std::size_t wanted = kFewestReservedBytes + kInputShares * inputBytes;
+  return std::min(wanted, kMostReservedBytes);
+}
+
+void prepareMemoryForBatch(std::size_t inputBytes) {
   mallopt(M_ARENA_MAX, 1);
   mallopt(M_MMAP_THRESHOLD, kLargestHeapBlock);
   mallopt(M_TRIM_THRESHOLD, INT_MAX);
-  mallopt(M_TOP_PAD, kReservedBytes);
+  mallopt(M_TOP_PAD, static_cast<int>(reservationFor(inputBytes)));
   char* const heapEnd = static_cast<char*>(sbrk(0));
   // Kept in a volatile, or the compiler drops the pair as having no effect.
   void* volatile growing = std::malloc(kGrowingRequest);

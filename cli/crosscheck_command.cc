@@ -1,5 +1,6 @@
 #include "cli/crosscheck_command.h"
 
+#include <filesystem>
 #include <iostream>
 
 #include "cli/batch_memory.h"
@@ -43,9 +44,21 @@ crosscheck::Request makeRequest(const CrosscheckOptions& options) {
   return request;
 }
 
+// The logs' bytes, as far as their sizes can be read: a missing file is
+// reported when it is read.
+std::size_t bytesOf(const std::vector<std::string>& files) {
+  std::size_t total = 0;
+  for (const std::string& file : files) {
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(file, error);
+    if (!error) total += static_cast<std::size_t>(size);
+  }
+  return total;
+}
+
 int check(const CrosscheckOptions& options) {
-  prepareMemoryForBatch();
   crosscheck::Request request = makeRequest(options);
+  prepareMemoryForBatch(bytesOf(request.files));
   host::Progress progress(request.files.size(), "Reading", "logs");
   request.onFileRead = [&progress] { progress.advance(); };
   crosscheck::Results results = pages::checkAndPublish(request, options.outDir);

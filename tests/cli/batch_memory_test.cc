@@ -44,9 +44,11 @@ TEST(BatchMemory, TheHeapIsReservedAtOnceAndAdvisedForLargePages) {
 #ifdef __SANITIZE_ADDRESS__
   GTEST_SKIP() << "the sanitizer's allocator keeps no heap of the C library";
 #endif
-  cli::prepareMemoryForBatch();
+  constexpr std::size_t kLogBytes = 80 << 20;
+  cli::prepareMemoryForBatch(kLogBytes);
   const HeapMapping heap = heapMapping();
-  EXPECT_GE(heap.sizeKiB, 1L << 20) << "the reservation did not grow the heap";
+  EXPECT_GE(static_cast<std::size_t>(heap.sizeKiB) << 10, cli::reservationFor(kLogBytes))
+      << "the reservation did not grow the heap";
   if (kernelGrantsLargePagesOnAdvice()) {
     EXPECT_TRUE(heap.largePagesAllowed);
   }
