@@ -185,13 +185,14 @@ class LineWriter {
 // first place and its last value.
 std::vector<std::pair<std::string_view, std::string_view>> categoryMembers(const Entrant& entrant) {
   std::vector<std::pair<std::string_view, std::string_view>> members;
-  for (const auto& [tag, value] : entrant.category) {
+  for (const auto& header : entrant.category) {
+    const std::string_view tag = header.first;
     auto same = std::find_if(members.begin(), members.end(),
-                             [&](const auto& member) { return member.first == tag; });
+                             [tag](const auto& member) { return member.first == tag; });
     if (same == members.end()) {
-      members.emplace_back(tag, value);
+      members.emplace_back(tag, header.second);
     } else {
-      same->second = value;
+      same->second = header.second;
     }
   }
   return members;
