@@ -10,17 +10,20 @@ rank() {
   case "$1" in
     platform) echo 0 ;;
     log | checks | cabrillo | score | plugin) echo 1 ;;
-    import) echo 2 ;;
-    host | crosscheck) echo 3 ;;
-    pages) echo 4 ;;
-    robot) echo 5 ;;
-    cli) echo 6 ;;
+    errors) echo 2 ;;
+    files) echo 3 ;;
+    import | countries) echo 4 ;;
+    host | crosscheck) echo 5 ;;
+    pages) echo 6 ;;
+    robot) echo 7 ;;
+    cli) echo 8 ;;
     *) echo "" ;;
   esac
 }
 status=0
-for from in platform log checks cabrillo score plugin import host crosscheck pages robot cli; do
+for from in platform log checks cabrillo score plugin errors files import countries host crosscheck pages robot cli; do
   from_rank=$(rank "$from")
+  [ -d "$from" ] || continue
   for to in $(grep -rhoE '^#include "[a-z_]+/' "$from" | sed 's/#include "//; s#/##' | sort -u); do
     to_rank=$(rank "$to")
     [ -z "$to_rank" ] && continue
