@@ -34,6 +34,15 @@ class FileBuffer : public std::streambuf {
     return c;
   }
 
+  // A text longer than the room goes to the file at once, not through it.
+  std::streamsize xsputn(const char* text, std::streamsize size) override {
+    if (size < static_cast<std::streamsize>(room_.size()))
+      return std::streambuf::xsputn(text, size);
+    if (sync() != 0) return 0;
+    tryTo([&] { file_.append(std::string_view(text, static_cast<std::size_t>(size))); });
+    return error_ ? 0 : size;
+  }
+
   int sync() override {
     const std::string_view buffered(pbase(), static_cast<std::size_t>(pptr() - pbase()));
     if (!error_ && !buffered.empty()) tryTo([&] { file_.append(buffered); });
