@@ -6,7 +6,7 @@
 #include "cli/batch_memory.h"
 #include "cli/crosscheck_options.h"
 #include "cli/options.h"
-#include "crosscheck/output_folder.h"
+#include "errors/tool_error.h"
 #include "host/progress.h"
 #include "import/input_error.h"
 #include "import/log_folder.h"
@@ -85,7 +85,7 @@ int runCrosscheckCommand(const std::vector<std::string>& arguments) {
     return fail(kBadUsage, error.what());
   } catch (const crosscheck::OverrideError& error) {
     return fail(kBadUsage, error.what());
-  } catch (const crosscheck::OutputError& error) {
+  } catch (const errors::ToolError& error) {
     return fail(kCannotWrite, error.what());
   }
 }

@@ -4,15 +4,15 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <sstream>
 
 #include "cli/check_command.h"
 #include "cli/contest_setup.h"
 #include "cli/crosscheck_command.h"
 #include "cli/options.h"
 #include "cli/robot_program.h"
+#include "errors/tool_error.h"
+#include "files/posix_file_system.h"
 #include "host/evaluation.h"
 #include "host/output_files.h"
 #include "host/result_report.h"
@@ -30,16 +30,18 @@ int fail(ExitCode code, const std::string& message) {
   return code;
 }
 
+// The text of a file the plug-in wrote; empty when it wrote none.
 std::string readText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
+  try {
+    return files::defaultFileSystem().readWhole(path);
+  } catch (const errors::ToolError&) {
+    return std::string();
+  }
 }
 
 // The plug-in writes its files into the working folder, the settings below Plugins/.
 void enterOutputFolder(const std::string& outDir) {
-  std::filesystem::create_directories(std::filesystem::path(outDir) / "Plugins");
+  files::defaultFileSystem().makeFolders(outDir + "/Plugins");
   std::filesystem::current_path(outDir);
 }
 

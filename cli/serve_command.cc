@@ -8,6 +8,7 @@
 
 #include "cli/options.h"
 #include "cli/serve_options.h"
+#include "errors/tool_error.h"
 #include "robot/organiser_key.h"
 #include "robot/robot_server.h"
 
@@ -94,6 +95,8 @@ int runServeCommand(const std::vector<std::string>& arguments) {
   } catch (const crosscheck::DefinitionError& error) {
     return fail(kBadUsage, error.what());
   } catch (const robot::StoreError& error) {
+    return fail(kCannotServe, error.what());
+  } catch (const errors::ToolError& error) {
     return fail(kCannotServe, error.what());
   } catch (const std::runtime_error& error) {
     return fail(kBadUsage, error.what());

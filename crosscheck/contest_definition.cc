@@ -1,12 +1,11 @@
 #include "crosscheck/contest_definition.h"
 
-#include <cerrno>
-#include <cstring>
 #include <tuple>
 
 #include "crosscheck/definition_values.h"
 #include "crosscheck/zvk_cw_ini.h"
-#include "platform/posix/file_io.h"
+#include "errors/tool_error.h"
+#include "files/posix_file_system.h"
 #include "platform/posix/ini_text.h"
 #include "platform/text.h"
 
@@ -221,10 +220,10 @@ std::vector<ExchangeKind> comparedFields(const ContestDefinition& definition) {
 
 ContestDefinition readContestDefinition(const std::string& path) {
   std::string text;
-  errno = 0;
-  if (!platform::readWholeFile(path, &text)) {
-    throw DefinitionError(
-        path + ": cannot read: " + (errno ? std::strerror(errno) : "not a regular file"));
+  try {
+    text = files::defaultFileSystem().readWhole(path);
+  } catch (const errors::ToolError& error) {
+    throw DefinitionError(path + ": cannot read: " + error.reason());
   }
   return definitionFromText(text, path);
 }

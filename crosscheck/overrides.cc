@@ -1,8 +1,9 @@
 #include "crosscheck/overrides.h"
 
-#include <fstream>
 #include <sstream>
 
+#include "errors/tool_error.h"
+#include "files/posix_file_system.h"
 #include "import/text_case.h"
 
 namespace crosscheck {
@@ -55,8 +56,12 @@ std::int64_t lineOfQso(const ContestLogs& contest, std::int32_t entrant, std::in
 }  // namespace
 
 Overrides readOverrides(const std::string& path) {
-  std::ifstream in(path);
-  if (!in) throw OverrideError(path + ": cannot read the overrides file");
+  std::istringstream in;
+  try {
+    in.str(files::defaultFileSystem().readWhole(path));
+  } catch (const errors::ToolError&) {
+    throw OverrideError(path + ": cannot read the overrides file");
+  }
   Overrides overrides;
   overrides.file = path;
   std::string text;

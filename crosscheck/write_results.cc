@@ -1,12 +1,13 @@
 #include "crosscheck/write_results.h"
 
 #include <atomic>
-#include <filesystem>
 #include <future>
 
-#include "crosscheck/output_folder.h"
 #include "crosscheck/results_csv.h"
 #include "crosscheck/results_json.h"
+#include "files/streamed_file.h"
+#include "files/whole_file.h"
+#include "files/whole_folder.h"
 
 namespace crosscheck {
 namespace {
@@ -19,8 +20,9 @@ constexpr char kReportsFolder[] = "reports";
 // free; a failure on one thread stops the other at its next entrant.
 class EntrantFiles {
  public:
-  EntrantFiles(const Results& results, const std::string& dir, const FolderAdditions& also)
-      : results_(results), dir_(dir), also_(also) {}
+  EntrantFiles(const Results& results, const std::string& dir, const FolderAdditions& also,
+               files::FileSystem& files)
+      : results_(results), dir_(dir), also_(also), files_(files) {}
 
   void writeUntilDone() {
     try {
@@ -39,40 +41,37 @@ class EntrantFiles {
   void write(std::size_t e) {
     const EntrantReport report = entrantReport(results_, e);
     const std::string text = reportText(report);
-    writeTextFile(dir_ + "/" + kReportsFolder + "/" + reportFileName(results_.entrants[e]), text);
+    files::writeFile(
+        files_, dir_ + "/" + kReportsFolder + "/" + reportFileName(results_.entrants[e]), text);
     if (also_.perEntrant) also_.perEntrant(dir_, e, report);
   }
 
   const Results& results_;
   const std::string& dir_;
   const FolderAdditions& also_;
+  files::FileSystem& files_;
   std::atomic<std::size_t> next_{0};
   std::atomic<bool> stopped_{false};
 };
-
-void makeFolder(const std::string& folder) {
-  std::error_code error;
-  std::filesystem::create_directory(folder, error);
-  if (error) throw OutputError(folder + ": cannot make the folder: " + error.message());
-}
 
 }  // namespace
 
 std::string reportFileName(const Entrant& entrant) { return entrant.fileStem + ".txt"; }
 
-void writeResults(const Results& results, const std::string& dir, const FolderAdditions& also) {
-  writeFolderWhole(dir, [&](const std::string& temporary) {
-    makeFolder(temporary + "/" + kReportsFolder);
+void writeResults(const Results& results, const std::string& dir, const FolderAdditions& also,
+                  files::FileSystem& files) {
+  files::writeFolderWhole(files, dir, [&](const std::string& temporary) {
+    files.makeFolders(temporary + "/" + kReportsFolder);
     if (also.whole) also.whole(temporary);
     // The JSON document, the largest single file, is written here while a
     // second thread starts on the entrants' files; this thread joins it after.
-    EntrantFiles entrants(results, temporary, also);
+    EntrantFiles entrants(results, temporary, also, files);
     std::future<void> second = std::async(std::launch::async, [&] { entrants.writeUntilDone(); });
     try {
-      writeTextFile(temporary + "/" + kJsonFile,
-                    [&](std::ostream& out) { writeResultsJson(results, out); });
-      writeTextFile(temporary + "/" + kCsvFile,
-                    [&](std::ostream& out) { writeResultsCsv(results, out); });
+      files::writeStreamed(files, temporary + "/" + kJsonFile,
+                           [&](std::ostream& out) { writeResultsJson(results, out); });
+      files::writeStreamed(files, temporary + "/" + kCsvFile,
+                           [&](std::ostream& out) { writeResultsCsv(results, out); });
       entrants.writeUntilDone();
     } catch (...) {
       entrants.stop();

@@ -6,6 +6,8 @@
 
 #include "crosscheck/entrant_report.h"
 #include "crosscheck/results.h"
+#include "files/file_system.h"
+#include "files/posix_file_system.h"
 
 namespace crosscheck {
 
@@ -23,8 +25,9 @@ struct FolderAdditions {
 };
 
 // Writes results.json, results.csv, reports/<CALL>.txt and the additions
-// into `dir`, whole or not at all. Throws OutputError.
-void writeResults(const Results& results, const std::string& dir, const FolderAdditions& also);
+// into `dir` through `files`, whole or not at all. Throws errors::ToolError.
+void writeResults(const Results& results, const std::string& dir, const FolderAdditions& also,
+                  files::FileSystem& files = files::defaultFileSystem());
 
 }  // namespace crosscheck
 

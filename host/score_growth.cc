@@ -1,11 +1,11 @@
 #include "host/score_growth.h"
 
-#include <stdlib.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <stdexcept>
 
+#include "errors/tool_error.h"
+#include "files/posix_file_system.h"
 #include "host/summary_text.h"
 #include "log/dupe_window.h"
 
@@ -17,25 +17,28 @@ namespace fs = std::filesystem;
 // A fresh folder, entered for the lifetime of the object, then left and removed.
 class ScratchFolder {
  public:
-  ScratchFolder() : previous_(fs::current_path()) {
-    std::string pattern = (fs::temp_directory_path() / "zvk-score-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr)
-      throw std::runtime_error("cannot make a scratch folder");
-    path_ = pattern;
-    fs::create_directories(path_ / "Plugins");
+  ScratchFolder()
+      : previous_(fs::current_path()),
+        path_(files_.makeUniqueFolder((fs::temp_directory_path() / "zvk-score-").string())) {
+    files_.makeFolders(path_ + "/Plugins");
     fs::current_path(path_);
   }
   ~ScratchFolder() {
     std::error_code ignored;
     fs::current_path(previous_, ignored);
-    fs::remove_all(path_, ignored);
+    try {
+      files_.removeAll(path_);
+    } catch (const errors::ToolError&) {
+      // A scratch folder left in the temporary folder harms no result.
+    }
   }
   ScratchFolder(const ScratchFolder&) = delete;
   ScratchFolder& operator=(const ScratchFolder&) = delete;
 
  private:
+  files::FileSystem& files_ = files::defaultFileSystem();
   fs::path previous_;
-  fs::path path_;
+  std::string path_;
 };
 
 struct HandedQso {

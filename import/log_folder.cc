@@ -1,8 +1,9 @@
 #include "import/log_folder.h"
 
-#include <algorithm>
 #include <filesystem>
-#include <system_error>
+
+#include "errors/tool_error.h"
+#include "files/posix_file_system.h"
 
 namespace imports {
 namespace {
@@ -14,32 +15,29 @@ bool isHidden(const std::string& name) { return !name.empty() && name[0] == '.';
 
 // The regular files directly in `folder`, not hidden, sorted; false when it
 // cannot be listed.
-bool listFolder(const std::string& folder, std::vector<std::string>* files) {
-  std::error_code error;
-  fs::directory_iterator entry(folder, error);
+bool listFolder(const std::string& folder, std::vector<std::string>* paths) {
   std::vector<std::string> names;
-  for (; !error && entry != fs::directory_iterator(); entry.increment(error)) {
-    std::error_code ignored;  // an entry gone or a dangling link is no log file
-    std::string name = entry->path().filename().string();
-    if (entry->is_regular_file(ignored) && !isHidden(name)) names.push_back(name);
+  try {
+    names = files::defaultFileSystem().listFiles(folder);
+  } catch (const errors::ToolError&) {
+    return false;
   }
-  if (error) return false;
-  std::sort(names.begin(), names.end());
-  for (const std::string& name : names) files->push_back((fs::path(folder) / name).string());
+  for (const std::string& name : names) {
+    if (!isHidden(name)) paths->push_back((fs::path(folder) / name).string());
+  }
   return true;
 }
 
 }  // namespace
 
 std::vector<std::string> listLogFiles(const std::vector<std::string>& operands) {
-  std::vector<std::string> files;
+  std::vector<std::string> paths;
   for (const std::string& operand : operands) {
-    std::error_code error;
-    if (!fs::is_directory(operand, error) || !listFolder(operand, &files)) {
-      files.push_back(operand);
+    if (!files::defaultFileSystem().isFolder(operand) || !listFolder(operand, &paths)) {
+      paths.push_back(operand);
     }
   }
-  return files;
+  return paths;
 }
 
 }  // namespace imports

@@ -1,12 +1,10 @@
 #include "import/log_import.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <filesystem>
-#include <memory>
 #include <vector>
 
+#include "errors/tool_error.h"
+#include "files/posix_file_system.h"
 #include "import/adif_import.h"
 #include "import/cabrillo_import.h"
 #include "import/input_error.h"
@@ -45,18 +43,13 @@ bool holdsQsoLine(std::string_view buffer) {
   }
 }
 
+// A file that cannot be read is bad input of the log, named as such.
 std::string readWholeFile(const std::string& path) {
-  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
-                                                       &std::fclose);
-  if (!file) throw InputError(path, 0, "", std::string("cannot read: ") + std::strerror(errno));
-  std::string contents;
-  char chunk[1 << 16];
-  std::size_t got;
-  while ((got = std::fread(chunk, 1, sizeof chunk, file.get())) > 0) contents.append(chunk, got);
-  if (std::ferror(file.get())) {
-    throw InputError(path, 0, "", std::string("cannot read: ") + std::strerror(errno));
+  try {
+    return files::defaultFileSystem().readWhole(path);
+  } catch (const errors::ToolError& error) {
+    throw InputError(path, 0, "", "cannot read: " + error.reason());
   }
-  return contents;
 }
 
 // Header values in an 8-bit code page, as UTF-8, the code page guessed from

@@ -1,15 +1,13 @@
 #include "pages/contest_pages.h"
 
-#include <filesystem>
-#include <ostream>
-
-#include "crosscheck/output_folder.h"
+#include "files/posix_file_system.h"
+#include "files/whole_file.h"
 
 namespace pages {
 namespace {
 
 void writePage(const std::string& path, const std::string& document) {
-  crosscheck::writeTextFile(path, document);
+  files::writeFile(files::defaultFileSystem(), path, document);
 }
 
 }  // namespace
@@ -21,14 +19,8 @@ std::string entrantPagePath(const crosscheck::Entrant& entrant) {
 crosscheck::FolderAdditions contestPages(const crosscheck::Results& results) {
   crosscheck::FolderAdditions pages;
   pages.whole = [&results](const std::string& dir) {
-    std::filesystem::path folder(dir);
-    std::error_code error;
-    std::filesystem::create_directories(folder / "entrants", error);
-    if (error) {
-      throw crosscheck::OutputError((folder / "entrants").string() +
-                                    ": cannot make the folder: " + error.message());
-    }
-    writePage((folder / "index.html").string(), contestIndexPage(results));
+    files::defaultFileSystem().makeFolders(dir + "/entrants");
+    writePage(dir + "/index.html", contestIndexPage(results));
   };
   pages.perEntrant = [&results](const std::string& dir, std::size_t entrant,
                                 const crosscheck::EntrantReport& report) {

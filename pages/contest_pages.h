@@ -22,7 +22,7 @@ std::string entrantPage(const crosscheck::Results& results, std::size_t entrant,
 
 // The pages as the cross-check's folder takes them while it is being
 // filled: index.html, then entrants/<CALL>.html for each entrant. Writing
-// throws crosscheck::OutputError naming the file that cannot be written.
+// throws errors::ToolError naming the file that cannot be written.
 crosscheck::FolderAdditions contestPages(const crosscheck::Results& results);
 
 }  // namespace pages

@@ -6,8 +6,8 @@
 namespace pages {
 
 // Writes `document` to `path` whole or not at all: into a file beside it,
-// renamed over `path` once every byte is written. Throws std::runtime_error
-// naming the file and the reason.
+// renamed over `path` once every byte is on the disk. Throws
+// errors::ToolError naming the page and the reason.
 void writePageFile(const std::string& path, const std::string& document);
 
 }  // namespace pages

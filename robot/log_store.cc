@@ -1,25 +1,25 @@
 #include "robot/log_store.h"
 
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 
-#include "robot/durable_file.h"
+#include "errors/tool_error.h"
+#include "files/whole_file.h"
 #include "robot/sha256.h"
 
 namespace robot {
 namespace {
 
-StoreLayout createdLayout(const std::string& dir) {
+StoreLayout createdLayout(const std::string& dir, files::FileSystem& files) {
   StoreLayout layout(dir);
-  layout.create();
+  layout.create(files);
   return layout;
 }
 
 }  // namespace
 
-LogStore::LogStore(const std::string& dir, Clock clock)
-    : layout_(createdLayout(dir)),
+LogStore::LogStore(const std::string& dir, Clock clock, files::FileSystem& files)
+    : files_(files),
+      layout_(createdLayout(dir, files)),
       clock_(std::move(clock)),
       db_(layout_.database()),
       random_(std::random_device()()) {}
@@ -45,7 +45,8 @@ Submission LogStore::describe(std::string_view text) {
 // The files reach the disk outside the lock, so that uploads write at once;
 // only the rename and the row are ordered. History first, then the current
 // file, then the row: a crash between them leaves a version no row names
-// yet, which the start-up check reports.
+// yet, which the start-up check reports. A failure before the row takes the
+// history copy back.
 Submission LogStore::accept(std::string_view text, const LogFacts& facts) {
   Submission submission = describe(text);
   submission.call = facts.call;
@@ -54,15 +55,23 @@ Submission LogStore::accept(std::string_view text, const LogFacts& facts) {
   submission.claimedByRules = facts.claimedByRules;
   submission.claimedScore = facts.claimedScore;
   submission.accepted = true;
-  writeDurably(layout_.history(submission.receipt), text, layout_.scratchDir());
-  const std::string scratch = writeScratchFile(text, layout_.scratchDir());
-  {
-    std::lock_guard<std::mutex> lock(mutex_);
-    moveIntoPlace(scratch, layout_.current(facts.call));
-    db_.add(submission);
+  const std::string history = layout_.history(submission.receipt);
+  try {
+    files::writeDurably(files_, history, text, layout_.scratchDir());
+    keepAsCurrent(submission, text);
+  } catch (...) {
+    files::removeQuietly(files_, history);
+    throw;
   }
-  syncFolder(layout_.dir());
+  files_.syncFolder(layout_.dir());
   return submission;
+}
+
+void LogStore::keepAsCurrent(const Submission& submission, std::string_view text) {
+  const std::string scratch = files::writeScratch(files_, layout_.scratchDir(), text);
+  std::lock_guard<std::mutex> lock(mutex_);
+  files::moveIntoPlace(files_, scratch, layout_.current(submission.call));
+  db_.add(submission);
 }
 
 Submission LogStore::refuse(std::string_view text, const std::string& call,
@@ -83,10 +92,11 @@ std::vector<Submission> LogStore::submissions() const {
 std::optional<std::string> LogStore::storedVersion(const std::string& receipt) const {
   for (const Submission& submission : submissions()) {
     if (submission.receipt != receipt || !submission.accepted) continue;
-    std::ifstream in(layout_.history(submission.receipt), std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (in) return text.str();
+    try {
+      return files_.readWhole(layout_.history(submission.receipt));
+    } catch (const errors::ToolError&) {
+      // A version gone from the history is as if never kept; the start-up check names it.
+    }
   }
   return std::nullopt;
 }

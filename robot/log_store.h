@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "files/file_system.h"
+#include "files/posix_file_system.h"
 #include "robot/store_layout.h"
 #include "robot/submission.h"
 #include "robot/submission_db.h"
@@ -22,10 +24,12 @@ namespace robot {
 // row is added later is the current one.
 class LogStore {
  public:
-  // Opens the store in `dir`, making what is missing. Throws StoreError.
-  LogStore(const std::string& dir, Clock clock);
+  // Opens the store in `dir`, making what is missing; the versions are
+  // written through `files`. Throws StoreError and errors::ToolError.
+  LogStore(const std::string& dir, Clock clock,
+           files::FileSystem& files = files::defaultFileSystem());
 
-  // Throws StoreError; what was kept before stays as it was.
+  // Throws StoreError and errors::ToolError; what was kept before stays as it was.
   Submission accept(std::string_view text, const LogFacts& facts);
   Submission refuse(std::string_view text, const std::string& call, const std::string& reason);
 
@@ -37,7 +41,10 @@ class LogStore {
  private:
   // A new receipt for `text`, with the time it is taken at.
   Submission describe(std::string_view text);
+  // Puts `text` in place as the call's current log and adds its row.
+  void keepAsCurrent(const Submission& submission, std::string_view text);
 
+  files::FileSystem& files_;
   StoreLayout layout_;
   Clock clock_;
   mutable std::mutex mutex_;

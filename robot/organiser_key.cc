@@ -2,19 +2,22 @@
 
 #include <openssl/crypto.h>
 
-#include <fstream>
 #include <stdexcept>
 
+#include "errors/tool_error.h"
+#include "files/posix_file_system.h"
 #include "robot/sha256.h"
 
 namespace robot {
 
 std::string readOrganiserKey(const std::string& path) {
-  std::ifstream in(path);
-  std::string line;
-  if (!in || !std::getline(in, line)) {
+  std::string text;
+  try {
+    text = files::defaultFileSystem().readWhole(path);
+  } catch (const errors::ToolError&) {
     throw std::runtime_error(path + ": cannot read the organiser key");
   }
+  const std::string line = text.substr(0, text.find('\n'));
   const std::size_t first = line.find_first_not_of(" \t\r");
   if (first == std::string::npos) throw std::runtime_error(path + ": holds no organiser key");
   return line.substr(first, line.find_last_not_of(" \t\r") - first + 1);

@@ -2,6 +2,7 @@
 
 #include <iostream>
 
+#include "errors/tool_error.h"
 #include "robot/answer_pages.h"
 #include "robot/front_pages.h"
 
@@ -19,6 +20,13 @@ std::string firstProblem(const std::vector<LineNote>& problems) {
       (first.line > 0 ? "line " + std::to_string(first.line) + ": " : "") + first.message;
   if (problems.size() > 1) text += " (and " + std::to_string(problems.size() - 1) + " more)";
   return text;
+}
+
+Answer notKept(const std::exception& error) {
+  std::cerr << "zvk-score serve: " << error.what() << "\n";
+  return {kCannotStore, messagePage("Log not kept",
+                                    "The robot could not store the log, so it "
+                                    "kept nothing; please send it again later.")};
 }
 
 Answer keep(std::string_view text, const RobotSettings& settings, LogStore& store) {
@@ -45,10 +53,9 @@ Answer receiveLog(std::string_view text, const RobotSettings& settings, LogStore
   try {
     return keep(text, settings, store);
   } catch (const StoreError& error) {
-    std::cerr << "zvk-score serve: " << error.what() << "\n";
-    return {kCannotStore, messagePage("Log not kept",
-                                      "The robot could not store the log, so it "
-                                      "kept nothing; please send it again later.")};
+    return notKept(error);
+  } catch (const errors::ToolError& error) {
+    return notKept(error);
   }
 }
 

@@ -2,8 +2,8 @@
 
 #include <httplib.h>
 
-#include <filesystem>
-
+#include "errors/tool_error.h"
+#include "files/posix_file_system.h"
 #include "robot/answer_pages.h"
 #include "robot/front_pages.h"
 #include "robot/organiser_pages.h"
@@ -123,12 +123,16 @@ void RobotServer::routeOrganiser() {
 }
 
 // The mount needs the folder now (each run replaces it whole): made for the
-// organiser's first run, else published only when a run made it.
+// organiser's first run, else published only when a run made it. A folder
+// that cannot be made is not published.
 void RobotServer::mountResults() {
   const std::string results = store_.layout().resultsDir();
-  std::error_code error;
-  if (organiser_.enabled()) std::filesystem::create_directories(results, error);
-  if (std::filesystem::is_directory(results, error)) http_->set_mount_point(kResultsPath, results);
+  files::FileSystem& files = files::defaultFileSystem();
+  try {
+    if (organiser_.enabled()) files.makeFolders(results);
+  } catch (const errors::ToolError&) {
+  }
+  if (files.isFolder(results)) http_->set_mount_point(kResultsPath, results);
 }
 
 int RobotServer::bind(const std::string& host, int port) {

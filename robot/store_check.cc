@@ -1,33 +1,34 @@
 #include "robot/store_check.h"
 
-#include <filesystem>
-#include <fstream>
 #include <set>
-#include <sstream>
 
+#include "errors/tool_error.h"
+#include "files/posix_file_system.h"
 #include "robot/sha256.h"
 
 namespace robot {
 namespace {
 
-namespace fs = std::filesystem;
-
 // The digest of a file's bytes; empty when it cannot be read.
 std::string digestOf(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::string();
-  std::ostringstream text;
-  text << in.rdbuf();
-  return sha256Hex(text.str());
+  try {
+    return sha256Hex(files::defaultFileSystem().readWhole(path));
+  } catch (const errors::ToolError&) {
+    return std::string();
+  }
 }
 
+// The paths of the regular files in `dir`; none when it cannot be listed.
 std::set<std::string> regularFiles(const std::string& dir) {
-  std::set<std::string> files;
-  std::error_code error;
-  for (const fs::directory_entry& entry : fs::directory_iterator(dir, error)) {
-    if (entry.is_regular_file(error)) files.insert(entry.path().string());
+  std::set<std::string> paths;
+  try {
+    for (const std::string& name : files::defaultFileSystem().listFiles(dir)) {
+      paths.insert(dir + "/" + name);
+    }
+  } catch (const errors::ToolError&) {
+    // Each row of a folder that cannot be listed is then named as missing.
   }
-  return files;
+  return paths;
 }
 
 void checkHistory(const StoreLayout& layout, const std::vector<Submission>& submissions,

@@ -3,7 +3,6 @@
 #include <filesystem>
 
 #include "cabrillo/file_stem.h"
-#include "robot/submission_db.h"
 
 namespace robot {
 namespace {
@@ -41,12 +40,8 @@ std::string StoreLayout::resultsDir() const {
   return (named.parent_path() / kResultsDir).string();
 }
 
-void StoreLayout::create() const {
-  std::error_code error;
-  for (const std::string& folder : {dir_, historyDir(), scratchDir()}) {
-    fs::create_directories(folder, error);
-    if (error) throw StoreError(folder + ": cannot make the folder: " + error.message());
-  }
+void StoreLayout::create(files::FileSystem& files) const {
+  for (const std::string& folder : {dir_, historyDir(), scratchDir()}) files.makeFolders(folder);
 }
 
 }  // namespace robot

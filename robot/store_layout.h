@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "files/file_system.h"
+
 namespace robot {
 
 // Where the robot keeps what it receives, below the logs folder DIR:
@@ -24,8 +26,8 @@ class StoreLayout {
   // DIR/../results: where the cross-check of the received logs is written.
   std::string resultsDir() const;
 
-  // Makes the folders. Throws StoreError.
-  void create() const;
+  // Makes the folders. Throws errors::ToolError.
+  void create(files::FileSystem& files) const;
 
  private:
   std::string dir_;

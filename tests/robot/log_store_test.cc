@@ -5,12 +5,15 @@
 #include <filesystem>
 #include <thread>
 
+#include "errors/tool_error.h"
 #include "robot/store_check.h"
+#include "tests/support/faulty_file_system.h"
 #include "tests/support/temp_dir.h"
 
 namespace robot {
 namespace {
 
+using testing_support::FaultyFileSystem;
 using testing_support::fileExists;
 using testing_support::readFile;
 using testing_support::writeFile;
@@ -115,11 +118,97 @@ TEST_F(LogStoreTest, FailedWriteKeepsNoRowAndNoFile) {
   store.accept("old\n", factsFor("Q1AA"));
   std::filesystem::remove_all("logs/.incoming");
   writeFile("logs/.incoming", "");
-  EXPECT_THROW(store.accept("new\n", factsFor("Q1AA")), StoreError);
-  EXPECT_THROW(store.accept("log\n", factsFor("Q2BB")), StoreError);
+  EXPECT_THROW(store.accept("new\n", factsFor("Q1AA")), errors::ToolError);
+  EXPECT_THROW(store.accept("log\n", factsFor("Q2BB")), errors::ToolError);
   EXPECT_EQ(store.submissions().size(), 1u);
   EXPECT_EQ(readFile("logs/Q1AA.log"), "old\n");
   EXPECT_FALSE(fileExists("logs/Q2BB.log"));
+}
+
+// Storing a log over an older one of its call, with call `n` of the file
+// layer failing in `mode`: the store in a folder of its own, after the failure.
+class FailingStore {
+ public:
+  FailingStore(FaultyFileSystem& faulty, int n, FaultyFileSystem::Mode mode, Clock clock)
+      : store_("logs-" + std::to_string(n), std::move(clock), faulty) {
+    store_.accept("old\n", factsFor("Q1AA"));
+    faulty.failAt(n, mode);
+    EXPECT_THROW(store_.accept("new\n", factsFor("Q1AA")), errors::ToolError) << "call " << n;
+    failed_ = faulty.failed().at(0);
+    done_ = faulty.done();
+    faulty.failAt(0, mode);
+  }
+
+  const LogStore& store() const { return store_; }
+  // The failure met the last step, the sync of the logs folder after the row.
+  bool failedAfterTheRow() const {
+    return failed_ == FaultyFileSystem::Call{"syncFolder", store_.layout().dir(), ""};
+  }
+  // The history copy of `receipt` was synced, renamed into place and its
+  // folder synced, in this order, before the failure.
+  bool historySynced(const std::string& receipt) const {
+    const std::string history = store_.layout().history(receipt);
+    for (std::size_t r = 0; r < done_.size(); ++r) {
+      if (done_[r].operation != "rename" || done_[r].to != history) continue;
+      const auto synced = FaultyFileSystem::Call{"sync", done_[r].path, ""};
+      const auto folder = FaultyFileSystem::Call{"syncFolder", store_.layout().historyDir(), ""};
+      return std::find(done_.begin(), done_.begin() + r, synced) != done_.begin() + r &&
+             std::find(done_.begin() + r, done_.end(), folder) != done_.end();
+    }
+    return false;
+  }
+
+ private:
+  LogStore store_;
+  FaultyFileSystem::Call failed_;
+  std::vector<FaultyFileSystem::Call> done_;
+};
+
+// The number of file-layer calls of storing a log over an older one.
+int callsOfStoringALog(FaultyFileSystem& faulty, Clock clock) {
+  LogStore store("logs-counted", std::move(clock), faulty);
+  store.accept("old\n", factsFor("Q1AA"));
+  faulty.failAt(0, FaultyFileSystem::Mode::kOnce);
+  store.accept("new\n", factsFor("Q1AA"));
+  return faulty.calls();
+}
+
+// Each step failing once, as a full disk fails it: no receipt and the store
+// as it was, with no file left over; only a failure after the row keeps the
+// new version, whole and current.
+TEST_F(LogStoreTest, EachStepFailingLeavesTheStoreAsItWas) {
+  FaultyFileSystem faulty;
+  const int steps = callsOfStoringALog(faulty, clock());
+  ASSERT_GT(steps, 10);
+  for (int n = 1; n <= steps; ++n) {
+    const FailingStore failing(faulty, n, FaultyFileSystem::Mode::kOnce, clock());
+    const LogStore& store = failing.store();
+    const std::vector<Submission> rows = store.submissions();
+    EXPECT_EQ(findDifferences(store.layout(), rows), std::vector<std::string>{}) << "call " << n;
+    EXPECT_EQ(rows.size(), failing.failedAfterTheRow() ? 2u : 1u) << "call " << n;
+    EXPECT_EQ(readFile(store.layout().current("Q1AA")),
+              failing.failedAfterTheRow() ? "new\n" : "old\n")
+        << "call " << n;
+  }
+}
+
+// The machine stopping at each step (every later call fails, the clean-up's
+// too): a row is only ever there once its history copy is whole on the disk.
+TEST_F(LogStoreTest, AfterACrashAtAnyStepEveryRowHasItsHistoryCopyOnTheDisk) {
+  FaultyFileSystem faulty;
+  const int steps = callsOfStoringALog(faulty, clock());
+  for (int n = 1; n <= steps; ++n) {
+    const FailingStore failing(faulty, n, FaultyFileSystem::Mode::kFromThenOn, clock());
+    const LogStore& store = failing.store();
+    for (const Submission& row : store.submissions()) {
+      EXPECT_EQ(store.storedVersion(row.receipt),
+                row.receipt == store.submissions()[0].receipt ? "old\n" : "new\n")
+          << "call " << n;
+      if (row.receipt != store.submissions()[0].receipt) {
+        EXPECT_TRUE(failing.historySynced(row.receipt)) << "call " << n;
+      }
+    }
+  }
 }
 
 }  // namespace
