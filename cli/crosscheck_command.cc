@@ -10,7 +10,8 @@
 #include "host/progress.h"
 #include "import/input_error.h"
 #include "import/log_folder.h"
-#include "pages/contest_run.h"
+#include "publish/publish_contest.h"
+#include "publish/run_description.h"
 
 namespace cli {
 namespace {
@@ -61,11 +62,11 @@ int check(const CrosscheckOptions& options) {
   prepareMemoryForBatch(bytesOf(request.files));
   host::Progress progress(request.files.size(), "Reading", "logs");
   request.onFileRead = [&progress] { progress.advance(); };
-  crosscheck::Results results = pages::checkAndPublish(request, options.outDir);
+  crosscheck::Results results = publish::publishContest(request, options.outDir);
   for (const crosscheck::UnreadableLog& log : results.unreadable) {
     std::cerr << imports::describe({log.path, log.line, log.error}) << "\n";
   }
-  std::cout << pages::describeRun(results, options.outDir) << "\n";
+  std::cout << publish::describeRun(results, options.outDir) << "\n";
   return results.unreadable.empty() ? kOk : kUnreadableLog;
 }
 
