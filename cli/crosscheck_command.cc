@@ -5,8 +5,8 @@
 
 #include "cli/batch_memory.h"
 #include "cli/crosscheck_options.h"
-#include "cli/options.h"
-#include "crosscheck/output_folder.h"
+#include "cli/run_command.h"
+#include "errors/tool_error.h"
 #include "host/progress.h"
 #include "import/input_error.h"
 #include "import/log_folder.h"
@@ -15,21 +15,6 @@
 
 namespace cli {
 namespace {
-
-enum ExitCode { kOk = 0, kUnreadableLog = 1, kBadUsage = 2, kCannotWrite = 3 };
-
-int fail(ExitCode code, const std::string& message) {
-  std::cerr << "zvk-score crosscheck: " << message << "\n";
-  return code;
-}
-
-// Only a command line that cannot be followed earns the usage text; a bad
-// definition or overrides file is answered by its message alone.
-int failUsage(const std::string& message) {
-  fail(kBadUsage, message);
-  std::cerr << kUsage;
-  return kBadUsage;
-}
 
 crosscheck::Request makeRequest(const CrosscheckOptions& options) {
   crosscheck::Request request;
@@ -57,6 +42,8 @@ std::size_t bytesOf(const std::vector<std::string>& files) {
   return total;
 }
 
+// A log that cannot be read is listed and the others are still checked; the
+// exit code says so.
 int check(const CrosscheckOptions& options) {
   crosscheck::Request request = makeRequest(options);
   prepareMemoryForBatch(bytesOf(request.files));
@@ -67,28 +54,14 @@ int check(const CrosscheckOptions& options) {
     std::cerr << imports::describe({log.path, log.line, log.error}) << "\n";
   }
   std::cout << publish::describeRun(results, options.outDir) << "\n";
-  return results.unreadable.empty() ? kOk : kUnreadableLog;
+  return results.unreadable.empty() ? 0 : errors::exitCodeOf(errors::ErrorKind::kBadInput);
 }
 
 }  // namespace
 
 int runCrosscheckCommand(const std::vector<std::string>& arguments) {
-  try {
-    CrosscheckOptions options = parseCrosscheckOptions(arguments);
-    if (options.help) {
-      std::cout << kUsage;
-      return kOk;
-    }
-    return check(options);
-  } catch (const UsageError& error) {
-    return failUsage(error.what());
-  } catch (const crosscheck::DefinitionError& error) {
-    return fail(kBadUsage, error.what());
-  } catch (const crosscheck::OverrideError& error) {
-    return fail(kBadUsage, error.what());
-  } catch (const crosscheck::OutputError& error) {
-    return fail(kCannotWrite, error.what());
-  }
+  return runCommand("zvk-score crosscheck", crosscheckCommand(), crosscheckCommand().help(),
+                    arguments, check);
 }
 
 }  // namespace cli

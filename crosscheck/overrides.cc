@@ -3,13 +3,14 @@
 #include <fstream>
 #include <sstream>
 
+#include "errors/tool_error.h"
 #include "import/text_case.h"
 
 namespace crosscheck {
 namespace {
 
 [[noreturn]] void fail(const std::string& file, std::int32_t line, const std::string& reason) {
-  throw OverrideError(file + ":" + std::to_string(line) + ": " + reason);
+  throw errors::ToolError(errors::ErrorKind::kBadInput, {file, line, ""}, reason);
 }
 
 bool isSkipped(const std::string& text) {
@@ -56,7 +57,7 @@ std::int64_t lineOfQso(const ContestLogs& contest, std::int32_t entrant, std::in
 
 Overrides readOverrides(const std::string& path) {
   std::ifstream in(path);
-  if (!in) throw OverrideError(path + ": cannot read the overrides file");
+  if (!in) fail(path, 0, "cannot read the overrides file");
   Overrides overrides;
   overrides.file = path;
   std::string text;

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "errors/tool_error.h"
 #include "robot/submission_db.h"
 
 namespace robot {
@@ -35,7 +36,8 @@ class ScopedFd {
 };
 
 [[noreturn]] void fail(const std::string& path, const char* doing) {
-  throw StoreError(path + ": cannot " + doing + ": " + std::strerror(errno));
+  throw errors::ToolError(errors::ErrorKind::kIo, {path, 0, ""},
+                          std::string("cannot ") + doing + ": " + std::strerror(errno));
 }
 
 bool writeAll(int fd, std::string_view contents) {

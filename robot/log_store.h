@@ -22,10 +22,10 @@ namespace robot {
 // row is added later is the current one.
 class LogStore {
  public:
-  // Opens the store in `dir`, making what is missing. Throws StoreError.
+  // Opens the store in `dir`, making what is missing. Throws errors::ToolError (kIo).
   LogStore(const std::string& dir, Clock clock);
 
-  // Throws StoreError; what was kept before stays as it was.
+  // Throws errors::ToolError (kIo); what was kept before stays as it was.
   Submission accept(std::string_view text, const LogFacts& facts);
   Submission refuse(std::string_view text, const std::string& call, const std::string& reason);
 

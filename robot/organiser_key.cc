@@ -3,20 +3,28 @@
 #include <openssl/crypto.h>
 
 #include <fstream>
-#include <stdexcept>
 
+#include "errors/tool_error.h"
 #include "robot/sha256.h"
 
 namespace robot {
+
+namespace {
+
+[[noreturn]] void fail(const std::string& path, const char* reason) {
+  throw errors::ToolError(errors::ErrorKind::kBadInput, {path, 0, ""}, reason);
+}
+
+}  // namespace
 
 std::string readOrganiserKey(const std::string& path) {
   std::ifstream in(path);
   std::string line;
   if (!in || !std::getline(in, line)) {
-    throw std::runtime_error(path + ": cannot read the organiser key");
+    fail(path, "cannot read the organiser key");
   }
   const std::size_t first = line.find_first_not_of(" \t\r");
-  if (first == std::string::npos) throw std::runtime_error(path + ": holds no organiser key");
+  if (first == std::string::npos) fail(path, "holds no organiser key");
   return line.substr(first, line.find_last_not_of(" \t\r") - first + 1);
 }
 

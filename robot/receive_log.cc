@@ -2,6 +2,7 @@
 
 #include <iostream>
 
+#include "errors/tool_error.h"
 #include "robot/answer_pages.h"
 #include "robot/front_pages.h"
 
@@ -44,7 +45,7 @@ Answer keep(std::string_view text, const RobotSettings& settings, LogStore& stor
 Answer receiveLog(std::string_view text, const RobotSettings& settings, LogStore& store) {
   try {
     return keep(text, settings, store);
-  } catch (const StoreError& error) {
+  } catch (const errors::ToolError& error) {
     std::cerr << "zvk-score serve: " << error.what() << "\n";
     return {kCannotStore, messagePage("Log not kept",
                                       "The robot could not store the log, so it "

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "cabrillo/file_stem.h"
+#include "errors/tool_error.h"
 #include "robot/submission_db.h"
 
 namespace robot {
@@ -45,7 +46,10 @@ void StoreLayout::create() const {
   std::error_code error;
   for (const std::string& folder : {dir_, historyDir(), scratchDir()}) {
     fs::create_directories(folder, error);
-    if (error) throw StoreError(folder + ": cannot make the folder: " + error.message());
+    if (error) {
+      throw errors::ToolError(errors::ErrorKind::kIo, {folder, 0, ""},
+                              "cannot make the folder: " + error.message());
+    }
   }
 }
 

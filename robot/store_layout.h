@@ -24,7 +24,7 @@ class StoreLayout {
   // DIR/../results: where the cross-check of the received logs is written.
   std::string resultsDir() const;
 
-  // Makes the folders. Throws StoreError.
+  // Makes the folders. Throws errors::ToolError (kIo).
   void create() const;
 
  private:

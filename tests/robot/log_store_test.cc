@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <thread>
 
+#include "errors/tool_error.h"
 #include "robot/store_check.h"
 #include "tests/support/temp_dir.h"
 
@@ -115,8 +116,8 @@ TEST_F(LogStoreTest, FailedWriteKeepsNoRowAndNoFile) {
   store.accept("old\n", factsFor("Q1AA"));
   std::filesystem::remove_all("logs/.incoming");
   writeFile("logs/.incoming", "");
-  EXPECT_THROW(store.accept("new\n", factsFor("Q1AA")), StoreError);
-  EXPECT_THROW(store.accept("log\n", factsFor("Q2BB")), StoreError);
+  EXPECT_THROW(store.accept("new\n", factsFor("Q1AA")), errors::ToolError);
+  EXPECT_THROW(store.accept("log\n", factsFor("Q2BB")), errors::ToolError);
   EXPECT_EQ(store.submissions().size(), 1u);
   EXPECT_EQ(readFile("logs/Q1AA.log"), "old\n");
   EXPECT_FALSE(fileExists("logs/Q2BB.log"));
