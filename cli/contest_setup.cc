@@ -13,7 +13,7 @@ std::string firstOwnCall(const std::vector<imports::ImportedLog>& logs) {
   for (const imports::ImportedLog& log : logs) {
     if (!log.ownCall.empty()) return log.ownCall;
   }
-  throw UsageError("the logs name no own call sign: give --call");
+  failUsage("the logs name no own call sign: give --call");
 }
 
 // The earliest and latest QSO times: logs need not be in time order.
@@ -26,13 +26,12 @@ void takePeriodFromQsos(const std::vector<imports::ImportedLog>& logs, host::Con
       any = true;
     }
   }
-  if (!any)
-    throw UsageError("the logs hold no QSO to take the contest period from: give --from and --to");
+  if (!any) failUsage("the logs hold no QSO to take the contest period from: give --from and --to");
 }
 
 }  // namespace
 
-host::ContestSetup contestSetup(const Options& options,
+host::ContestSetup contestSetup(const ScoreOptions& options,
                                 const std::vector<imports::ImportedLog>& logs) {
   host::ContestSetup setup;
   setup.contestant = options.call.empty() ? firstOwnCall(logs) : options.call;

@@ -3,15 +3,15 @@
 
 #include <vector>
 
-#include "cli/options.h"
+#include "cli/score_options.h"
 #include "host/evaluation.h"
 
 namespace cli {
 
 // The contestant (--call, else the first log's own call) and the period
-// (--from/--to, else the first and last QSO times). Throws UsageError when
+// (--from/--to, else the first and last QSO times). Throws a usage error when
 // the logs name neither.
-host::ContestSetup contestSetup(const Options& options,
+host::ContestSetup contestSetup(const ScoreOptions& options,
                                 const std::vector<imports::ImportedLog>& logs);
 
 }  // namespace cli

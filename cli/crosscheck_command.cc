@@ -5,30 +5,16 @@
 
 #include "cli/batch_memory.h"
 #include "cli/crosscheck_options.h"
-#include "cli/options.h"
+#include "cli/run_command.h"
 #include "errors/tool_error.h"
 #include "host/progress.h"
 #include "import/input_error.h"
 #include "import/log_folder.h"
-#include "pages/contest_run.h"
+#include "publish/publish_contest.h"
+#include "publish/run_description.h"
 
 namespace cli {
 namespace {
-
-enum ExitCode { kOk = 0, kUnreadableLog = 1, kBadUsage = 2, kCannotWrite = 3 };
-
-int fail(ExitCode code, const std::string& message) {
-  std::cerr << "zvk-score crosscheck: " << message << "\n";
-  return code;
-}
-
-// Only a command line that cannot be followed earns the usage text; a bad
-// definition or overrides file is answered by its message alone.
-int failUsage(const std::string& message) {
-  fail(kBadUsage, message);
-  std::cerr << kUsage;
-  return kBadUsage;
-}
 
 crosscheck::Request makeRequest(const CrosscheckOptions& options) {
   crosscheck::Request request;
@@ -56,38 +42,26 @@ std::size_t bytesOf(const std::vector<std::string>& files) {
   return total;
 }
 
+// A log that cannot be read is listed and the others are still checked; the
+// exit code says so.
 int check(const CrosscheckOptions& options) {
   crosscheck::Request request = makeRequest(options);
   prepareMemoryForBatch(bytesOf(request.files));
   host::Progress progress(request.files.size(), "Reading", "logs");
   request.onFileRead = [&progress] { progress.advance(); };
-  crosscheck::Results results = pages::checkAndPublish(request, options.outDir);
+  crosscheck::Results results = publish::publishContest(request, options.outDir);
   for (const crosscheck::UnreadableLog& log : results.unreadable) {
     std::cerr << imports::describe({log.path, log.line, log.error}) << "\n";
   }
-  std::cout << pages::describeRun(results, options.outDir) << "\n";
-  return results.unreadable.empty() ? kOk : kUnreadableLog;
+  std::cout << publish::describeRun(results, options.outDir) << "\n";
+  return results.unreadable.empty() ? 0 : errors::exitCodeOf(errors::ErrorKind::kBadInput);
 }
 
 }  // namespace
 
 int runCrosscheckCommand(const std::vector<std::string>& arguments) {
-  try {
-    CrosscheckOptions options = parseCrosscheckOptions(arguments);
-    if (options.help) {
-      std::cout << kUsage;
-      return kOk;
-    }
-    return check(options);
-  } catch (const UsageError& error) {
-    return failUsage(error.what());
-  } catch (const crosscheck::DefinitionError& error) {
-    return fail(kBadUsage, error.what());
-  } catch (const crosscheck::OverrideError& error) {
-    return fail(kBadUsage, error.what());
-  } catch (const errors::ToolError& error) {
-    return fail(kCannotWrite, error.what());
-  }
+  return runCommand("zvk-score crosscheck", crosscheckCommand(), crosscheckCommand().help(),
+                    arguments, check);
 }
 
 }  // namespace cli

@@ -8,9 +8,9 @@ namespace cli {
 
 // zvk-score crosscheck: checks every log against the others and writes the
 // results folder. `arguments` follow the word "crosscheck". Returns the exit
-// status: 0 all logs read, 1 a log could not be read, 2 a bad command line
-// (options, contest definition or overrides), 3 the output folder cannot be
-// made.
+// code: 0 all logs read, 1 a log could not be read (the others are checked)
+// or a bad contest definition or overrides file, 2 a bad command line, 3 the
+// output folder cannot be made.
 int runCrosscheckCommand(const std::vector<std::string>& arguments);
 
 }  // namespace cli

@@ -1,74 +1,36 @@
 #include "cli/crosscheck_options.h"
 
-#include "cli/options.h"
-
 namespace cli {
 namespace {
 
-constexpr const char* kValueOptions[] = {"--from", "--to", "--contest", "--out", "--overrides"};
-
-bool takesValue(const std::string& name) {
-  for (const char* option : kValueOptions) {
-    if (name == option) return true;
-  }
-  return false;
-}
-
-bool isOption(const std::string& argument) {
-  return argument.size() > 2 && argument.compare(0, 2, "--") == 0;
-}
-
-imports::UtcTime readDate(const std::string& option, const std::string& value) {
-  std::optional<imports::UtcTime> date = imports::parseDateTimeOption(value);
-  if (!date) {
-    throw UsageError(option + ": \"" + value +
-                     "\" is not a date (YYYY-MM-DD or YYYY-MM-DDTHH:MM, UTC)");
-  }
-  return *date;
-}
-
-// `name` is one of kValueOptions.
-void setOption(const std::string& name, const std::string& value, CrosscheckOptions* options) {
-  if (name == "--from") {
-    options->from = readDate(name, value);
-  } else if (name == "--to") {
-    options->to = readDate(name, value);
-  } else if (name == "--contest") {
-    options->contestFile = value;
-  } else if (name == "--out") {
-    options->outDir = value;
-  } else {
-    options->overridesFile = value;
-  }
+void takeLogs(const std::vector<std::string>& operands, CrosscheckOptions* options) {
+  if (operands.empty()) failUsage("crosscheck: no log file given");
+  options->logs = operands;
 }
 
 }  // namespace
 
-CrosscheckOptions parseCrosscheckOptions(const std::vector<std::string>& arguments) {
-  CrosscheckOptions options;
-  for (std::size_t next = 0; next < arguments.size();) {
-    const std::string& argument = arguments[next++];
-    if (argument == "--help") {
-      options.help = true;
-      continue;
-    }
-    if (!isOption(argument)) {
-      options.logs.push_back(argument);
-      continue;
-    }
-    std::size_t equals = argument.find('=');
-    std::string name = argument.substr(0, equals);
-    if (!takesValue(name)) throw UsageError("unknown option " + name);
-    if (equals != std::string::npos) {
-      setOption(name, argument.substr(equals + 1), &options);
-    } else if (next < arguments.size() && !isOption(arguments[next])) {
-      setOption(name, arguments[next++], &options);
-    } else {
-      throw UsageError(name + " needs a value");
-    }
-  }
-  if (!options.help && options.logs.empty()) throw UsageError("crosscheck: no log file given");
-  return options;
+const Command<CrosscheckOptions>& crosscheckCommand() {
+  using O = CrosscheckOptions;
+  static const Command<CrosscheckOptions> kCommand = {
+      "zvk-score crosscheck [options] LOG_OR_FOLDER...",
+      "Checks every log of a contest against the others (a folder: every file in\n"
+      "it) and writes results.json, results.csv, reports/CALL.txt and the pages\n"
+      "index.html and entrants/CALL.html.\n",
+      {
+          {{"--from", "DATE", "contest start (default: the contest's, else the first QSO)"},
+           [](const std::string& v, O* o) { o->from = readDate("--from", v); }},
+          {{"--to", "DATE", "contest end (default: the contest's, else the last QSO)"},
+           [](const std::string& v, O* o) { o->to = readDate("--to", v); }},
+          {{"--contest", "FILE", "contest definition (default: the built-in ZVK CW Contest)"},
+           [](const std::string& v, O* o) { o->contestFile = v; }},
+          {{"--out", "DIR", "output folder, replaced whole (default: crosscheck)"},
+           [](const std::string& v, O* o) { o->outDir = v; }},
+          {{"--overrides", "FILE", "judgements by hand, one a line: CALL LINE RESULT reason"},
+           [](const std::string& v, O* o) { o->overridesFile = v; }},
+      },
+      takeLogs};
+  return kCommand;
 }
 
 }  // namespace cli

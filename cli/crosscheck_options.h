@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "cli/options.h"
 #include "import/utc_time.h"
 
 namespace cli {
 
 struct CrosscheckOptions {
-  bool help = false;
   std::vector<std::string> logs;  // files and folders
   std::optional<imports::UtcTime> from;
   std::optional<imports::UtcTime> to;
@@ -19,9 +19,8 @@ struct CrosscheckOptions {
   std::string overridesFile;  // empty: none
 };
 
-// The arguments after "crosscheck". Throws UsageError for an unknown option,
-// a missing value, a date that is not a date, or no log given.
-CrosscheckOptions parseCrosscheckOptions(const std::vector<std::string>& arguments);
+// zvk-score crosscheck [options] LOG_OR_FOLDER...
+const Command<CrosscheckOptions>& crosscheckCommand();
 
 }  // namespace cli
 

@@ -1,8 +1,9 @@
 #ifndef ZVK_CLI_OPTIONS_H_
 #define ZVK_CLI_OPTIONS_H_
 
+#include <cstddef>
+#include <functional>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -10,40 +11,84 @@
 
 namespace cli {
 
-// A command line that cannot be followed; the message says why.
-class UsageError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
+// An option as the command's help shows it.
+struct OptionText {
+  const char* name;   // "--out"
+  const char* value;  // the value's name, "DIR"; nullptr: a flag, which takes none
+  const char* help;   // the rest of its help line
 };
 
-struct Options {
-  bool check = false;  // the "check" command instead of scoring
-  bool help = false;
-  bool version = false;  // --version
-  std::vector<std::string> logs;
-  std::string call;  // --call
-  std::optional<imports::UtcTime> from;
-  std::optional<imports::UtcTime> to;
-  bool cabrillo = false;
-  std::string outDir = ".";
-  bool yes = false;
-  bool json = false;
-  std::string htmlFile;    // --html: also write the log's page there
-  std::string pluginPath;  // empty: the default
-  // The check command's question.
-  std::string checkCall;
-  std::string checkBand;
-  std::string checkMode = "CW";
+// One row of a command's option table: the option and what it sets (a flag
+// is set with an empty value).
+template <typename Settings>
+struct Option {
+  OptionText text;
+  void (*set)(const std::string& value, Settings* settings);
 };
 
-// Throws UsageError for an unknown option, a missing value, a date that is
-// not a date, or missing operands.
-Options parseOptions(const std::vector<std::string>& arguments);
+// A command of zvk-score: its usage line, what it does, its option table and
+// what its operands are. Every command also takes --help.
+template <typename Settings>
+struct Command {
+  const char* usage;  // "zvk-score crosscheck [options] LOG_OR_FOLDER..."
+  const char* about;  // what it does, each line ended by a line end
+  std::vector<Option<Settings>> options;
+  // Throws a usage error when the operands are not what the command takes.
+  void (*takeOperands)(const std::vector<std::string>& operands, Settings* settings);
 
-// Every command and option, for --help and a bad command line.
-extern const char* const kUsage;
-// "zvk-score <version>" and a line end, for --version.
-extern const char* const kVersionLine;
+  // The settings `arguments` give, or none when they ask for the help.
+  // Throws errors::ToolError (kBadUsage).
+  std::optional<Settings> parse(const std::vector<std::string>& arguments) const;
+  // The text --help prints.
+  std::string help() const;
+
+ private:
+  std::vector<OptionText> texts() const;
+};
+
+// Walks `arguments`, taking "--name value" and "--name=value" alike: calls
+// `take` with the row in `options` and the value of each option given, in
+// order, and returns the operands, or none for --help. Throws
+// errors::ToolError (kBadUsage) for an unknown option, a missing value, or a
+// value given to a flag.
+std::optional<std::vector<std::string>> readArguments(
+    const std::vector<std::string>& arguments, const std::vector<OptionText>& options,
+    const std::function<void(std::size_t row, const std::string& value)>& take);
+
+// A command's help: the usage line, what it does, and a line per option.
+std::string helpText(const char* usage, const char* about, const std::vector<OptionText>& options);
+
+// A command line that cannot be followed: throws errors::ToolError
+// (kBadUsage) with `reason`, naming `option` when one is given.
+[[noreturn]] void failUsage(const std::string& reason, const std::string& option = "");
+
+// The date an option gives, YYYY-MM-DD or YYYY-MM-DDTHH:MM in UTC; a usage
+// error otherwise.
+imports::UtcTime readDate(const std::string& option, const std::string& value);
+
+template <typename Settings>
+std::vector<OptionText> Command<Settings>::texts() const {
+  std::vector<OptionText> texts;
+  for (const Option<Settings>& option : options) texts.push_back(option.text);
+  return texts;
+}
+
+template <typename Settings>
+std::optional<Settings> Command<Settings>::parse(const std::vector<std::string>& arguments) const {
+  Settings settings;
+  const std::optional<std::vector<std::string>> operands = readArguments(
+      arguments, texts(), [this, &settings](std::size_t row, const std::string& value) {
+        options[row].set(value, &settings);
+      });
+  if (!operands) return std::nullopt;
+  takeOperands(*operands, &settings);
+  return settings;
+}
+
+template <typename Settings>
+std::string Command<Settings>::help() const {
+  return helpText(usage, about, texts());
+}
 
 }  // namespace cli
 

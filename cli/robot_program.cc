@@ -9,11 +9,12 @@
 #include <string>
 #include <vector>
 
+#include "errors/tool_error.h"
+
 namespace cli {
 namespace {
 
 constexpr char kRobotProgram[] = "zvk-robot";
-constexpr int kCannotServe = 3;
 
 // Beside this program, wherever it was installed or built.
 std::string robotProgramPath() {
@@ -32,7 +33,7 @@ int runRobotProgram(int argc, char** argv) {
   arguments.push_back(nullptr);
   ::execv(path.c_str(), arguments.data());
   std::cerr << "zvk-score serve: cannot start " << path << ": " << std::strerror(errno) << "\n";
-  return kCannotServe;
+  return errors::exitCodeOf(errors::ErrorKind::kIo);
 }
 
 }  // namespace cli

@@ -6,7 +6,7 @@
 #include <iostream>
 #include <thread>
 
-#include "cli/options.h"
+#include "cli/run_command.h"
 #include "cli/serve_options.h"
 #include "errors/tool_error.h"
 #include "robot/organiser_key.h"
@@ -15,13 +15,7 @@
 namespace cli {
 namespace {
 
-enum ExitCode { kOk = 0, kBadUsage = 2, kCannotServe = 3 };
-
-int fail(ExitCode code, const std::string& message) {
-  std::cerr << "zvk-score serve: " << message << "\n";
-  if (code == kBadUsage) std::cerr << kUsage;
-  return code;
-}
+constexpr char kProgram[] = "zvk-score serve";
 
 robot::RobotSettings settingsOf(const ServeOptions& options) {
   robot::RobotSettings settings;
@@ -66,41 +60,25 @@ int serve(const ServeOptions& options) {
   pthread_sigmask(SIG_BLOCK, &signals, nullptr);
   robot::RobotServer server(settingsOf(options));
   for (const std::string& difference : server.differences()) {
-    std::cerr << "zvk-score serve: " << difference << "\n";
+    std::cerr << kProgram << ": " << difference << "\n";
   }
   const int port = server.bind(options.host, options.port);
   if (port < 0) {
-    return fail(kCannotServe,
-                "cannot listen at " + options.host + ":" + std::to_string(options.port));
+    throw errors::ToolError(
+        errors::ErrorKind::kIo, {},
+        "cannot listen at " + options.host + ":" + std::to_string(options.port));
   }
-  std::cout << "zvk-score serve: receiving logs into " << options.logsDir << " at http://"
+  std::cout << kProgram << ": receiving logs into " << options.logsDir << " at http://"
             << options.host << ":" << port << "/" << std::endl;
   serveUntilSignalled(server);
-  std::cout << "zvk-score serve: stopped" << std::endl;
-  return kOk;
+  std::cout << kProgram << ": stopped" << std::endl;
+  return 0;
 }
 
 }  // namespace
 
 int runServeCommand(const std::vector<std::string>& arguments) {
-  try {
-    ServeOptions options = parseServeOptions(arguments);
-    if (options.help) {
-      std::cout << kUsage;
-      return kOk;
-    }
-    return serve(options);
-  } catch (const UsageError& error) {
-    return fail(kBadUsage, error.what());
-  } catch (const crosscheck::DefinitionError& error) {
-    return fail(kBadUsage, error.what());
-  } catch (const robot::StoreError& error) {
-    return fail(kCannotServe, error.what());
-  } catch (const errors::ToolError& error) {
-    return fail(kCannotServe, error.what());
-  } catch (const std::runtime_error& error) {
-    return fail(kBadUsage, error.what());
-  }
+  return runCommand(kProgram, serveCommand(), serveCommand().help(), arguments, serve);
 }
 
 }  // namespace cli

@@ -2,21 +2,11 @@
 
 #include <cstdlib>
 
-#include "cli/options.h"
-
 namespace cli {
 namespace {
 
-constexpr const char* kValueOptions[] = {
-    "--contest", "--logs", "--listen", "--deadline", "--organiser-key-file", "--max-log-kib"};
 constexpr long kHighestPort = 65535;
-
-bool takesValue(const std::string& name) {
-  for (const char* option : kValueOptions) {
-    if (name == option) return true;
-  }
-  return false;
-}
+constexpr long kMostKib = 1024 * 1024;
 
 // The whole of `text` as a number from `lowest` to `highest`; empty otherwise.
 std::optional<long> readNumber(const std::string& text, long lowest, long highest) {
@@ -36,57 +26,45 @@ void setAddress(const std::string& value, ServeOptions* options) {
     host = host.substr(1, host.size() - 2);
   }
   if (!port || host.empty()) {
-    throw UsageError("--listen: \"" + value + "\" is not HOST:PORT (such as 127.0.0.1:8073)");
+    failUsage("\"" + value + "\" is not HOST:PORT (such as 127.0.0.1:8073)", "--listen");
   }
   options->host = host;
   options->port = static_cast<int>(*port);
 }
 
-// `name` is one of kValueOptions.
-void setOption(const std::string& name, const std::string& value, ServeOptions* options) {
-  if (name == "--contest") {
-    options->contestFile = value;
-  } else if (name == "--logs") {
-    options->logsDir = value;
-  } else if (name == "--listen") {
-    setAddress(value, options);
-  } else if (name == "--deadline") {
-    options->deadline = imports::parseDateTimeOption(value);
-    if (!options->deadline) {
-      throw UsageError("--deadline: \"" + value +
-                       "\" is not a date (YYYY-MM-DD or YYYY-MM-DDTHH:MM, UTC)");
-    }
-  } else if (name == "--organiser-key-file") {
-    options->organiserKeyFile = value;
-  } else {
-    std::optional<long> kib = readNumber(value, 1, 1024 * 1024);
-    if (!kib) throw UsageError("--max-log-kib: \"" + value + "\" is not a size in KiB");
-    options->sizeLimitKib = static_cast<std::size_t>(*kib);
-  }
+void setSizeLimit(const std::string& value, ServeOptions* options) {
+  std::optional<long> kib = readNumber(value, 1, kMostKib);
+  if (!kib) failUsage("\"" + value + "\" is not a size in KiB", "--max-log-kib");
+  options->sizeLimitKib = static_cast<std::size_t>(*kib);
+}
+
+void takeNoOperand(const std::vector<std::string>& operands, ServeOptions*) {
+  if (!operands.empty()) failUsage("unknown option or operand " + operands[0]);
 }
 
 }  // namespace
 
-ServeOptions parseServeOptions(const std::vector<std::string>& arguments) {
-  ServeOptions options;
-  for (std::size_t next = 0; next < arguments.size();) {
-    const std::string& argument = arguments[next++];
-    if (argument == "--help") {
-      options.help = true;
-      continue;
-    }
-    std::size_t equals = argument.find('=');
-    std::string name = argument.substr(0, equals);
-    if (!takesValue(name)) throw UsageError("unknown option or operand " + name);
-    if (equals != std::string::npos) {
-      setOption(name, argument.substr(equals + 1), &options);
-    } else if (next < arguments.size()) {
-      setOption(name, arguments[next++], &options);
-    } else {
-      throw UsageError(name + " needs a value");
-    }
-  }
-  return options;
+const Command<ServeOptions>& serveCommand() {
+  using O = ServeOptions;
+  static const Command<ServeOptions> kCommand = {
+      "zvk-score serve [options]",
+      "Runs the log robot: operators upload their logs on a web page and get a\n"
+      "receipt or every problem at once; it stops on SIGINT or SIGTERM.\n",
+      {
+          {{"--contest", "FILE", "contest definition (default: the built-in ZVK CW Contest)"},
+           [](const std::string& v, O* o) { o->contestFile = v; }},
+          {{"--logs", "DIR", "folder the logs are kept in (default: received)"},
+           [](const std::string& v, O* o) { o->logsDir = v; }},
+          {{"--listen", "HOST:PORT", "address to serve at (default: 127.0.0.1:8073)"}, setAddress},
+          {{"--deadline", "DATE", "logs later than this are refused, YYYY-MM-DD[THH:MM] UTC"},
+           [](const std::string& v, O* o) { o->deadline = readDate("--deadline", v); }},
+          {{"--organiser-key-file", "FILE",
+            "the key that opens the organiser pages (default: off)"},
+           [](const std::string& v, O* o) { o->organiserKeyFile = v; }},
+          {{"--max-log-kib", "N", "largest log taken, in KiB (default: 5120)"}, setSizeLimit},
+      },
+      takeNoOperand};
+  return kCommand;
 }
 
 }  // namespace cli

@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "cli/options.h"
 #include "import/utc_time.h"
 
 namespace cli {
 
 struct ServeOptions {
-  bool help = false;
   std::string contestFile;  // empty: the built-in ZVK CW Contest
   std::string logsDir = "received";
   std::string host = "127.0.0.1";
@@ -21,10 +21,8 @@ struct ServeOptions {
   std::size_t sizeLimitKib = 5 * 1024;
 };
 
-// The arguments after "serve". Throws UsageError for an unknown option, a
-// missing value, a date that is not a date, an address that is not
-// HOST:PORT, a size that is no positive number, or an operand.
-ServeOptions parseServeOptions(const std::vector<std::string>& arguments);
+// zvk-score serve [options]: no operands.
+const Command<ServeOptions>& serveCommand();
 
 }  // namespace cli
 

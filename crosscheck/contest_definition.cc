@@ -22,12 +22,16 @@ struct Setting {
   const std::string& value;
 };
 
-std::string where(const std::string& file, const std::string& key) {
-  return file + ": [" + kSection + "] " + key + ": ";
+errors::ErrorPlace where(const std::string& file, const std::string& key) {
+  return {file, 0, "[" + std::string(kSection) + "] " + key};
+}
+
+[[noreturn]] void fail(errors::ErrorPlace place, const std::string& reason) {
+  throw errors::ToolError(errors::ErrorKind::kBadDefinition, std::move(place), reason);
 }
 
 [[noreturn]] void reject(const Setting& setting, const std::string& reason) {
-  throw DefinitionError(where(setting.file, setting.key) + "\"" + setting.value + "\" " + reason);
+  fail(where(setting.file, setting.key), "\"" + setting.value + "\" " + reason);
 }
 
 template <typename Value>
@@ -148,14 +152,14 @@ std::string keyList() {
 std::vector<const Key*> givenKeys(const platform::IniText& ini, const std::string& file) {
   std::vector<std::string> names;
   if (!ini.keys(kSection, &names)) {
-    throw DefinitionError(file + ": no [" + std::string(kSection) + "] section");
+    fail({file, 0, ""}, "no [" + std::string(kSection) + "] section");
   }
   std::vector<const Key*> keys;
   for (const std::string& name : names) {
     const Key* key = findKey(name);
-    if (!key) throw DefinitionError(where(file, name) + "unknown key (known: " + keyList() + ")");
+    if (!key) fail(where(file, name), "unknown key (known: " + keyList() + ")");
     for (const Key* earlier : keys) {
-      if (earlier == key) throw DefinitionError(where(file, name) + "given twice");
+      if (earlier == key) fail(where(file, name), "given twice");
     }
     keys.push_back(key);
   }
@@ -166,7 +170,7 @@ void requireKeys(const std::vector<const Key*>& given, const std::string& file) 
   for (const Key& key : kKeys) {
     bool found = false;
     for (const Key* entry : given) found = found || entry == &key;
-    if (key.required && !found) throw DefinitionError(where(file, key.name) + "missing");
+    if (key.required && !found) fail(where(file, key.name), "missing");
   }
 }
 
@@ -199,7 +203,7 @@ ContestDefinition definitionFromText(const std::string& text, const std::string&
     std::string value;
     ini.find(kSection, key->name, &value);
     const std::string name = key->name;
-    if (value.empty()) throw DefinitionError(where(file, name) + "no value");
+    if (value.empty()) fail(where(file, name), "no value");
     key->read({file, name, value}, &definition);
   }
   requirePeriod(definition, ini, file);
@@ -223,7 +227,7 @@ ContestDefinition readContestDefinition(const std::string& path) {
   try {
     text = files::defaultFileSystem().readWhole(path);
   } catch (const errors::ToolError& error) {
-    throw DefinitionError(path + ": cannot read: " + error.reason());
+    fail({path, 0, ""}, "cannot read: " + error.reason());
   }
   return definitionFromText(text, path);
 }

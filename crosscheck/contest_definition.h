@@ -2,7 +2,6 @@
 #define ZVK_CROSSCHECK_CONTEST_DEFINITION_H_
 
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -46,13 +45,8 @@ struct ContestDefinition {
   int penalty = 0;
 };
 
-// A definition that cannot be used; the message names the file and the key.
-class DefinitionError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
-
-// Reads section [Contest] of the INI file `path`. Throws DefinitionError.
+// Reads section [Contest] of the INI file `path`. Throws errors::ToolError
+// (kBadDefinition) naming the file, the key and the value.
 ContestDefinition readContestDefinition(const std::string& path);
 
 // The kinds of the fields compared, in order: the list without its reports,

@@ -22,7 +22,7 @@ struct Request {
 // The organisers' procedure, stage by stage: read the logs, apply each log's
 // own rules, index, estimate the clocks, match, judge, void the partners of
 // errors, mark the dupes in minutes, apply the overrides, score. Throws
-// OverrideError for an override that names no QSO.
+// errors::ToolError for an override that names no QSO.
 Results crosscheckContest(const Request& request);
 
 }  // namespace crosscheck

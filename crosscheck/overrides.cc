@@ -10,7 +10,7 @@ namespace crosscheck {
 namespace {
 
 [[noreturn]] void fail(const std::string& file, std::int32_t line, const std::string& reason) {
-  throw OverrideError(file + ":" + std::to_string(line) + ": " + reason);
+  throw errors::ToolError(errors::ErrorKind::kBadDefinition, {file, line, ""}, reason);
 }
 
 bool isSkipped(const std::string& text) {
@@ -60,7 +60,7 @@ Overrides readOverrides(const std::string& path) {
   try {
     in.str(files::defaultFileSystem().readWhole(path));
   } catch (const errors::ToolError&) {
-    throw OverrideError(path + ": cannot read the overrides file");
+    fail(path, 0, "cannot read the overrides file");
   }
   Overrides overrides;
   overrides.file = path;

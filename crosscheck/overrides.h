@@ -1,7 +1,6 @@
 #ifndef ZVK_CROSSCHECK_OVERRIDES_H_
 #define ZVK_CROSSCHECK_OVERRIDES_H_
 
-#include <stdexcept>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -25,21 +24,15 @@ struct Overrides {
   std::vector<Override> entries;
 };
 
-// An overrides file that cannot be followed: "file:line: reason".
-class OverrideError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
-
 // Reads the overrides file; blank lines and lines starting with '#' are
-// skipped. Throws OverrideError for a line that is not CALL LINE RESULT
-// REASON or names no known result.
+// skipped. Throws errors::ToolError (kBadInput, "file:line: reason") for a line that is not CALL
+// LINE RESULT REASON or names no known result.
 Overrides readOverrides(const std::string& path);
 
 // By line (index into ContestLogs::lines): the reason of its override.
 using OverrideReasons = std::unordered_map<std::uint32_t, TextId>;
 
-// Sets each overridden line's result, last; throws OverrideError when an
+// Sets each overridden line's result, last; throws errors::ToolError when an
 // entry names a call that sent no log or a line that holds no QSO.
 OverrideReasons applyOverrides(const Overrides& overrides, ContestLogs& contest,
                                Judgements* judgements);

@@ -20,8 +20,8 @@ ToolError::ToolError(ErrorKind kind, ErrorPlace place, const std::string& reason
 int exitCodeOf(ErrorKind kind) {
   switch (kind) {
     case ErrorKind::kBadInput:
-    case ErrorKind::kBadDefinition:
       return 1;
+    case ErrorKind::kBadDefinition:
     case ErrorKind::kBadUsage:
       return 2;
     case ErrorKind::kIo:

@@ -8,8 +8,8 @@ namespace errors {
 
 // What went wrong, as the commands answer it with an exit code.
 enum class ErrorKind {
-  kBadInput,       // a log, an override or a file given cannot be read as what it should be
-  kBadDefinition,  // the contest definition is wrong
+  kBadInput,       // a log cannot be read as what it should be
+  kBadDefinition,  // the organiser's setup is wrong: the definition, overrides or key file
   kBadUsage,       // the command line is wrong
   kIo,             // the machine could not read or write a file
 };
@@ -41,7 +41,8 @@ class ToolError : public std::runtime_error {
 // The message a ToolError of this place and reason carries.
 std::string describe(const ErrorPlace& place, const std::string& reason);
 
-// The process exit code for each kind: 1 bad input or definition, 2 usage, 3 I/O.
+// The process exit code for each kind, as the commands have always answered:
+// 1 bad input, 2 a bad command line or setup, 3 I/O.
 int exitCodeOf(ErrorKind kind);
 
 }  // namespace errors

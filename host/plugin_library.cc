@@ -4,8 +4,8 @@
 
 #include <filesystem>
 #include <limits>
-#include <stdexcept>
 
+#include "errors/tool_error.h"
 #include "plugin/export_calls.h"
 
 namespace host {
@@ -24,7 +24,10 @@ unsigned hostFrequency(std::uint64_t hz) {
 
 PluginLibrary::PluginLibrary(const std::string& path)
     : path_(path), handle_(dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL)) {
-  if (!handle_) throw std::runtime_error(std::string("cannot load the plug-in: ") + dlerror());
+  if (!handle_) {
+    throw errors::ToolError(errors::ErrorKind::kIo, {},
+                            std::string("cannot load the plug-in: ") + dlerror());
+  }
   resetStats_ = reinterpret_cast<decltype(resetStats_)>(lookUp("ResetStats0"));
   addData_ = reinterpret_cast<decltype(addData_)>(lookUp("AddData0"));
   checkCall_ = reinterpret_cast<decltype(checkCall_)>(lookUp("CheckCall0"));
@@ -37,7 +40,8 @@ void* PluginLibrary::lookUp(const char* name) {
   void* symbol = dlsym(handle_, name);
   if (!symbol) {
     dlclose(handle_);
-    throw std::runtime_error(path_ + ": the plug-in does not export " + name);
+    throw errors::ToolError(errors::ErrorKind::kIo, {path_, 0, ""},
+                            std::string("the plug-in does not export ") + name);
   }
   return symbol;
 }

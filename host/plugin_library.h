@@ -16,7 +16,7 @@ enum class CallCheck { kDupe = 0, kCounts = 1, kNoContestQso = 4 };
 // the library keeps its contest state in process-wide objects.
 class PluginLibrary {
  public:
-  // Throws std::runtime_error naming the library when it cannot be loaded or
+  // Throws errors::ToolError (kIo) naming the library when it cannot be loaded or
   // lacks an export.
   explicit PluginLibrary(const std::string& path);
   ~PluginLibrary();

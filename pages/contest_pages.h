@@ -5,9 +5,12 @@
 
 #include "crosscheck/entrant_report.h"
 #include "crosscheck/results.h"
-#include "crosscheck/write_results.h"
 
 namespace pages {
+
+// The folder of the entrants' pages, beside the contest's index page.
+constexpr char kEntrantPagesFolder[] = "entrants";
+constexpr char kContestIndexPage[] = "index.html";
 
 // "entrants/Q1ZVK_P.html" for Q1ZVK/P: the entrant's page below the
 // cross-check's folder, named as its report is.
@@ -19,11 +22,6 @@ std::string contestIndexPage(const crosscheck::Results& results);
 // confirmed per band.
 std::string entrantPage(const crosscheck::Results& results, std::size_t entrant,
                         const crosscheck::EntrantReport& report);
-
-// The pages as the cross-check's folder takes them while it is being
-// filled: index.html, then entrants/<CALL>.html for each entrant. Writing
-// throws errors::ToolError naming the file that cannot be written.
-crosscheck::FolderAdditions contestPages(const crosscheck::Results& results);
 
 }  // namespace pages
 

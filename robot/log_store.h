@@ -25,11 +25,11 @@ namespace robot {
 class LogStore {
  public:
   // Opens the store in `dir`, making what is missing; the versions are
-  // written through `files`. Throws StoreError and errors::ToolError.
+  // written through `files`. Throws errors::ToolError (kIo).
   LogStore(const std::string& dir, Clock clock,
            files::FileSystem& files = files::defaultFileSystem());
 
-  // Throws StoreError and errors::ToolError; what was kept before stays as it was.
+  // Throws errors::ToolError (kIo); what was kept before stays as it was.
   Submission accept(std::string_view text, const LogFacts& facts);
   Submission refuse(std::string_view text, const std::string& call, const std::string& reason);
 

@@ -2,7 +2,8 @@
 
 #include "import/input_error.h"
 #include "import/log_folder.h"
-#include "pages/contest_run.h"
+#include "publish/publish_contest.h"
+#include "publish/run_description.h"
 #include "robot/front_pages.h"
 #include "robot/organiser_key.h"
 #include "robot/organiser_pages.h"
@@ -51,12 +52,12 @@ Answer OrganiserDesk::crosscheck(const std::string& key) {
   request.files = imports::listLogFiles({store_.layout().dir()});
   const std::string outDir = store_.layout().resultsDir();
   try {
-    const crosscheck::Results results = pages::checkAndPublish(request, outDir);
+    const crosscheck::Results results = publish::publishContest(request, outDir);
     std::vector<std::string> unreadable;
     for (const crosscheck::UnreadableLog& log : results.unreadable) {
       unreadable.push_back(imports::describe({log.file, log.line, log.error}));
     }
-    return {200, crosscheckPage(pages::describeRun(results, outDir), unreadable)};
+    return {200, crosscheckPage(publish::describeRun(results, outDir), unreadable)};
   } catch (const std::exception& error) {
     return {kCannotWrite, messagePage("Cross-check failed", error.what())};
   }

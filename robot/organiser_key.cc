@@ -2,24 +2,30 @@
 
 #include <openssl/crypto.h>
 
-#include <stdexcept>
-
 #include "errors/tool_error.h"
 #include "files/posix_file_system.h"
 #include "robot/sha256.h"
 
 namespace robot {
 
+namespace {
+
+[[noreturn]] void fail(const std::string& path, const char* reason) {
+  throw errors::ToolError(errors::ErrorKind::kBadDefinition, {path, 0, ""}, reason);
+}
+
+}  // namespace
+
 std::string readOrganiserKey(const std::string& path) {
   std::string text;
   try {
     text = files::defaultFileSystem().readWhole(path);
   } catch (const errors::ToolError&) {
-    throw std::runtime_error(path + ": cannot read the organiser key");
+    fail(path, "cannot read the organiser key");
   }
   const std::string line = text.substr(0, text.find('\n'));
   const std::size_t first = line.find_first_not_of(" \t\r");
-  if (first == std::string::npos) throw std::runtime_error(path + ": holds no organiser key");
+  if (first == std::string::npos) fail(path, "holds no organiser key");
   return line.substr(first, line.find_last_not_of(" \t\r") - first + 1);
 }
 

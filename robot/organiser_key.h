@@ -6,7 +6,7 @@
 namespace robot {
 
 // The key in `path`: its first line without surrounding blanks. Throws
-// std::runtime_error when the file cannot be read or holds no key.
+// errors::ToolError (kBadDefinition) when the file cannot be read or holds no key.
 std::string readOrganiserKey(const std::string& path);
 
 // Whether `given` is `key`, in a time that tells nothing about where they

@@ -22,13 +22,6 @@ std::string firstProblem(const std::vector<LineNote>& problems) {
   return text;
 }
 
-Answer notKept(const std::exception& error) {
-  std::cerr << "zvk-score serve: " << error.what() << "\n";
-  return {kCannotStore, messagePage("Log not kept",
-                                    "The robot could not store the log, so it "
-                                    "kept nothing; please send it again later.")};
-}
-
 Answer keep(std::string_view text, const RobotSettings& settings, LogStore& store) {
   if (text.size() > settings.sizeLimit) {
     store.refuse(text, "", "larger than " + std::to_string(settings.sizeLimit) + " bytes");
@@ -52,10 +45,11 @@ Answer keep(std::string_view text, const RobotSettings& settings, LogStore& stor
 Answer receiveLog(std::string_view text, const RobotSettings& settings, LogStore& store) {
   try {
     return keep(text, settings, store);
-  } catch (const StoreError& error) {
-    return notKept(error);
   } catch (const errors::ToolError& error) {
-    return notKept(error);
+    std::cerr << "zvk-score serve: " << error.what() << "\n";
+    return {kCannotStore, messagePage("Log not kept",
+                                      "The robot could not store the log, so it "
+                                      "kept nothing; please send it again later.")};
   }
 }
 

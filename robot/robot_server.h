@@ -19,7 +19,7 @@ namespace robot {
 // the results published, answered by a pool of threads.
 class RobotServer {
  public:
-  // Opens the store and checks that it agrees with itself. Throws StoreError.
+  // Opens the store and checks that it agrees with itself. Throws errors::ToolError (kIo).
   explicit RobotServer(RobotSettings settings);
   ~RobotServer();
 

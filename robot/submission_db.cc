@@ -2,6 +2,8 @@
 
 #include <sqlite3.h>
 
+#include "errors/tool_error.h"
+
 namespace robot {
 namespace {
 
@@ -22,12 +24,16 @@ constexpr char kRefused[] = "refused";
 
 using Statement = std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)>;
 
+[[noreturn]] void fail(const std::string& path, const std::string& reason) {
+  throw errors::ToolError(errors::ErrorKind::kIo, {path, 0, ""}, reason);
+}
+
 sqlite3* openDb(const std::string& path) {
   sqlite3* db = nullptr;
   if (sqlite3_open(path.c_str(), &db) != SQLITE_OK) {
     std::string reason = db ? sqlite3_errmsg(db) : "out of memory";
     sqlite3_close(db);
-    throw StoreError(path + ": cannot open the database: " + reason);
+    fail(path, "cannot open the database: " + reason);
   }
   return db;
 }
@@ -87,27 +93,26 @@ void SubmissionDb::execute(const char* sql) const {
   if (sqlite3_exec(db_.get(), sql, nullptr, nullptr, &error) != SQLITE_OK) {
     std::string reason = error ? error : "unknown error";
     sqlite3_free(error);
-    throw StoreError(path_ + ": " + reason);
+    fail(path_, reason);
   }
 }
 
 void SubmissionDb::add(const Submission& submission) {
   sqlite3_stmt* raw = nullptr;
   if (sqlite3_prepare_v2(db_.get(), kInsert, -1, &raw, nullptr) != SQLITE_OK) {
-    throw StoreError(path_ + ": " + sqlite3_errmsg(db_.get()));
+    fail(path_, sqlite3_errmsg(db_.get()));
   }
   Statement insert(raw, &sqlite3_finalize);
   bindRow(insert.get(), submission);
   if (sqlite3_step(insert.get()) != SQLITE_DONE) {
-    throw StoreError(path_ + ": cannot add receipt " + submission.receipt + ": " +
-                     sqlite3_errmsg(db_.get()));
+    fail(path_, "cannot add receipt " + submission.receipt + ": " + sqlite3_errmsg(db_.get()));
   }
 }
 
 std::vector<Submission> SubmissionDb::all() const {
   sqlite3_stmt* raw = nullptr;
   if (sqlite3_prepare_v2(db_.get(), kSelect, -1, &raw, nullptr) != SQLITE_OK) {
-    throw StoreError(path_ + ": " + sqlite3_errmsg(db_.get()));
+    fail(path_, sqlite3_errmsg(db_.get()));
   }
   Statement select(raw, &sqlite3_finalize);
   std::vector<Submission> rows;

@@ -2,7 +2,6 @@
 #define ZVK_ROBOT_SUBMISSION_DB_H_
 
 #include <memory>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -12,21 +11,15 @@ struct sqlite3;
 
 namespace robot {
 
-// The store cannot keep a submission; the message names the file and why.
-class StoreError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
-
 // The database of every submission, one row each, in SQLite's write-ahead
 // log mode: a row is there whole once add() returns, after any crash. Not
 // shared between threads: the caller serialises.
 class SubmissionDb {
  public:
-  // Opens or creates the database file `path`. Throws StoreError.
+  // Opens or creates the database file `path`. Throws errors::ToolError (kIo).
   explicit SubmissionDb(const std::string& path);
 
-  // Adds the row; throws StoreError (a receipt that is there already, a full disk).
+  // Adds the row; throws errors::ToolError (kIo: a receipt that is there already, a full disk).
   void add(const Submission& submission);
   // Every row in the order added.
   std::vector<Submission> all() const;

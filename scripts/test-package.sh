@@ -36,7 +36,7 @@ for program in "$stage/deb/usr/bin/zvk-score" "$stage/prefix/bin/zvk-score"; do
     echo "$program scored the sample differently:"; printf '%s\n' "$summary"; status=1
   fi
   # The robot's program is found beside zvk-score.
-  if ! "$program" serve --help | grep -q '^serve runs the log robot'; then
+  if ! "$program" serve --help | grep -q '^usage: zvk-score serve '; then
     echo "$program serve did not start the log robot"; status=1
   fi
 done

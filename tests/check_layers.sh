@@ -15,13 +15,14 @@ rank() {
     import | countries) echo 4 ;;
     host | crosscheck) echo 5 ;;
     pages) echo 6 ;;
-    robot) echo 7 ;;
-    cli) echo 8 ;;
+    publish) echo 7 ;;
+    robot) echo 8 ;;
+    cli) echo 9 ;;
     *) echo "" ;;
   esac
 }
 status=0
-for from in platform log checks cabrillo score plugin errors files import countries host crosscheck pages robot cli; do
+for from in platform log checks cabrillo score plugin errors files import countries host crosscheck pages publish robot cli; do
   from_rank=$(rank "$from")
   [ -d "$from" ] || continue
   for to in $(grep -rhoE '^#include "[a-z_]+/' "$from" | sed 's/#include "//; s#/##' | sort -u); do

@@ -40,14 +40,31 @@ bool kernelGrantsLargePagesOnAdvice() {
   return text.find("[never]") == std::string::npos && !text.empty();
 }
 
+constexpr std::size_t kMiB = std::size_t{1} << 20;
+
+// Three times the logs' bytes and 64 MiB, at most 1 GiB.
+TEST(BatchMemory, TheReservationIsThreeTimesTheLogsAndABaseWithinBounds) {
+  const struct {
+    std::size_t logBytes;
+    std::size_t reserved;
+  } kCases[] = {
+      {0, 64 * kMiB},
+      {80 * kMiB, 304 * kMiB},
+      {320 * kMiB, 1024 * kMiB},
+      {4096 * kMiB, 1024 * kMiB},
+  };
+  for (const auto& c : kCases) {
+    EXPECT_EQ(cli::reservationFor(c.logBytes), c.reserved) << c.logBytes / kMiB << " MiB of logs";
+  }
+}
+
 TEST(BatchMemory, TheHeapIsReservedAtOnceAndAdvisedForLargePages) {
 #ifdef __SANITIZE_ADDRESS__
   GTEST_SKIP() << "the sanitizer's allocator keeps no heap of the C library";
 #endif
-  constexpr std::size_t kLogBytes = 80 << 20;
-  cli::prepareMemoryForBatch(kLogBytes);
+  cli::prepareMemoryForBatch(80 * kMiB);
   const HeapMapping heap = heapMapping();
-  EXPECT_GE(static_cast<std::size_t>(heap.sizeKiB) << 10, cli::reservationFor(kLogBytes))
+  EXPECT_GE(static_cast<std::size_t>(heap.sizeKiB) << 10, 304 * kMiB)
       << "the reservation did not grow the heap";
   if (kernelGrantsLargePagesOnAdvice()) {
     EXPECT_TRUE(heap.largePagesAllowed);

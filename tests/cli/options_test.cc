@@ -33,4 +33,33 @@ TEST_F(OptionsTest, HelpListsEveryCommandAndOption) {
   EXPECT_EQ(bad.err, "zvk-score: unknown option --bogus\n" + run.out);
 }
 
+// Each command's --help is its own: its usage line and options, none of
+// another command's; a bad command line is answered with that help.
+TEST_F(OptionsTest, EachCommandHasItsOwnHelp) {
+  struct Case {
+    std::string command;
+    std::string usage;
+    std::string ownOption;
+    std::string otherOption;
+    std::string program;
+  } cases[] = {
+      {"check", "usage: zvk-score check [options] LOG CALL BAND [MODE]\n", "--plugin PATH",
+       "--cabrillo", "zvk-score"},
+      {"crosscheck", "usage: zvk-score crosscheck [options] LOG_OR_FOLDER...\n", "--overrides FILE",
+       "--call", "zvk-score crosscheck"},
+      {"serve", "usage: zvk-score serve [options]\n", "--max-log-kib N", "--overrides",
+       "zvk-score serve"},
+  };
+  for (const Case& c : cases) {
+    testing_support::ProgramRun help = runZvkScore({c.command, "--help"});
+    EXPECT_EQ(help.exitCode, 0) << c.command;
+    EXPECT_EQ(help.out.substr(0, c.usage.size()), c.usage);
+    EXPECT_NE(help.out.find(c.ownOption), std::string::npos) << help.out;
+    EXPECT_EQ(help.out.find(c.otherOption), std::string::npos) << help.out;
+    testing_support::ProgramRun bad = runZvkScore({c.command, "--bogus"});
+    EXPECT_EQ(bad.exitCode, 2) << c.command;
+    EXPECT_EQ(bad.err, c.program + ": unknown option --bogus\n" + help.out);
+  }
+}
+
 }  // namespace

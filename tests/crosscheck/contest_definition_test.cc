@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "errors/tool_error.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -79,7 +80,8 @@ class ContestDefinitionTest : public testing_support::TempDirTest {};
 std::string errorReading(const std::string& path) {
   try {
     crosscheck::readContestDefinition(path);
-  } catch (const crosscheck::DefinitionError& error) {
+  } catch (const errors::ToolError& error) {
+    EXPECT_EQ(error.kind(), errors::ErrorKind::kBadDefinition);
     return error.what();
   }
   return "no error";

@@ -2,6 +2,8 @@
 // what each line must get.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "crosscheck/crosscheck.h"
 #include "tests/crosscheck/synthetic_contest.h"
 #include "tests/support/temp_dir.h"
@@ -190,11 +192,11 @@ TEST_F(JudgementsTest, CheckedScoreTakesPenaltiesAndRemovedUniques) {
     definition.penalty = c.penalty;
     definition.creditUniques = c.creditUniques;
     crosscheck::Results results = check(contest, definition);
-    for (const crosscheck::Entrant& entrant : results.entrants) {
-      if (entrant.call == "DL1AA") {
-        EXPECT_EQ(entrant.checkedScore, c.checked) << c.penalty << " " << c.creditUniques;
-      }
-    }
+    const auto dl1aa =
+        std::find_if(results.entrants.begin(), results.entrants.end(),
+                     [](const crosscheck::Entrant& entrant) { return entrant.call == "DL1AA"; });
+    ASSERT_NE(dl1aa, results.entrants.end());
+    EXPECT_EQ(dl1aa->checkedScore, c.checked) << c.penalty << " " << c.creditUniques;
   }
 }
 

@@ -2,6 +2,7 @@
 // judgement of every line, compared whole.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <string>
@@ -157,14 +158,16 @@ TEST_F(RealContestRulesTest, ThePartnersReportQuotesWhatEachLogHolds) {
   logs["Q0AA"].push_back("0700 Q0AA 002 001 Q0BB 002 002");
   logs["Q0BB"].push_back("0700 Q0BB 002 001 Q0AA 002 001");
   const crosscheck::Results results = check(logs, fieldDay());
-  for (std::size_t e = 0; e < results.entrants.size(); ++e) {
-    if (results.entrants[e].call != "Q0BB") continue;
-    const crosscheck::EntrantReport report = crosscheck::entrantReport(results, e);
-    ASSERT_EQ(report.lost.size(), 1u);
-    EXPECT_EQ(report.lost[0].reason,
-              "Q0AA logged 002 002, you sent 002 001: an error by either side voids the QSO for "
-              "both");
-  }
+  const auto q0bb =
+      std::find_if(results.entrants.begin(), results.entrants.end(),
+                   [](const crosscheck::Entrant& entrant) { return entrant.call == "Q0BB"; });
+  ASSERT_NE(q0bb, results.entrants.end());
+  const crosscheck::EntrantReport report =
+      crosscheck::entrantReport(results, q0bb - results.entrants.begin());
+  ASSERT_EQ(report.lost.size(), 1u);
+  EXPECT_EQ(report.lost[0].reason,
+            "Q0AA logged 002 002, you sent 002 001: an error by either side voids the QSO for "
+            "both");
 }
 
 // Q0BB's clock runs four minutes ahead; the window is three minutes.

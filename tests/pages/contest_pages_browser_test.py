@@ -79,7 +79,8 @@ class ContestPagesTest(unittest.TestCase):
                 lost = page.find_all("table", id="lost-qsos")
                 rows = browser.table_rows(lost[0]) if lost else []
                 counted = re.search(r"judged by hand: (\d+)", text)
-                self.assertEqual(len(rows), int(counted.group(1)) if counted else 0)
+                self.assertIsNotNone(counted, text)
+                self.assertEqual(len(rows), int(counted.group(1)))
                 for code in (code for table in lost for code in table.find_all("code")):
                     self.assertIn(code.text().split("  ", 1)[1], text)
                 confirmed = page.find_all("figure")[1]

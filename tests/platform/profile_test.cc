@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -145,13 +146,31 @@ TEST_F(ProfileTest, ReadOnlyFileIsNotChanged) {
   EXPECT_EQ(readFile(kFile), before);
 }
 
+// Root writes into read-only folders: as root, the folder and file are
+// handed to another user, who then tries, in a child process.
+void becomeOtherUserIfRoot() {
+  constexpr uid_t kNobody = 65534;
+  if (::geteuid() != 0) return;
+  if (::chmod(".", 0755) != 0 || ::chown("Plugins", kNobody, kNobody) != 0 ||
+      ::chown("Plugins/x.ini", kNobody, kNobody) != 0 || ::setgid(kNobody) != 0 ||
+      ::setuid(kNobody) != 0) {
+    std::_Exit(3);
+  }
+}
+
 TEST_F(ProfileTest, ReadOnlyFolderKeepsTheFile) {
-  if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+  const std::string before = "[S]\r\nK=old\r\n";
   std::filesystem::create_directory("Plugins");
-  writeFile("Plugins/x.ini", "[S]\r\nK=old\r\n");
+  writeFile("Plugins/x.ini", before);
   ::chmod("Plugins", 0555);
-  EXPECT_FALSE(write("S", "K", "new", "Plugins\\x.ini"));
-  EXPECT_EQ(readFile("Plugins/x.ini"), "[S]\r\nK=old\r\n");
+  EXPECT_EXIT(
+      {
+        becomeOtherUserIfRoot();
+        const bool written = write("S", "K", "new", "Plugins\\x.ini");
+        std::_Exit(written ? 1 : readFile("Plugins/x.ini") == before ? 0 : 2);
+      },
+      testing::ExitedWithCode(0), "")
+      << "1: written anyway, 2: the file changed, 3: cannot become another user";
 }
 
 TEST_F(ProfileTest, FailedWriteKeepsOldFileAndLeavesNoTemporary) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <httplib.h>
 
+#include <filesystem>
 #include <regex>
 #include <thread>
 
@@ -12,6 +13,7 @@ namespace robot {
 namespace {
 
 using testing_support::readFile;
+using testing_support::writeFile;
 
 constexpr char kKey[] = "organiser secret";
 constexpr UnixTime kDeadline = 1764547200;  // 2025-12-01 00:00:00 UTC
@@ -192,6 +194,18 @@ TEST_F(RobotServerTest, OrganiserPagesOpenOnlyWithTheKey) {
   EXPECT_EQ(organiser("/organiser", {})->status, 200);
   EXPECT_EQ(organiser("/organiser/crosscheck", {}, "wrong")->status, 403);
   EXPECT_EQ(organiser("/organiser/download", {{"receipt", "x"}}, "wrong")->status, 403);
+}
+
+// What the start-up check found is shown to the organiser, as it is not fixed by itself.
+TEST_F(RobotServerTest, OrganiserPageShowsWhatTheStartUpCheckFound) {
+  std::filesystem::create_directory("received");
+  writeFile("received/Q3CC.log", "nobody sent this\n");
+  start();
+  httplib::Result page = organiser("/organiser", {});
+  ASSERT_TRUE(page);
+  EXPECT_NE(page->body.find("<li>received/Q3CC.log: a log no receipt names</li>"),
+            std::string::npos)
+      << page->body;
 }
 
 TEST_F(RobotServerTest, WithoutAKeyFileTheOrganiserPagesAreOff) {

@@ -1,16 +1,16 @@
-// Writing the results folder on two threads: whole or not at all, whichever
-// thread meets the failure.
-#include "crosscheck/write_results.h"
+// Writing the results folder on two threads: every entrant's report and
+// page, and whole or not at all, whichever thread meets the failure.
+#include "publish/results_folder.h"
 
 #include <gtest/gtest.h>
 
-#include <atomic>
+#include <algorithm>
 #include <filesystem>
 #include <map>
 
 #include "crosscheck/crosscheck.h"
 #include "errors/tool_error.h"
-#include "files/whole_file.h"
+#include "pages/contest_pages.h"
 #include "tests/crosscheck/synthetic_contest.h"
 #include "tests/support/faulty_file_system.h"
 #include "tests/support/temp_dir.h"
@@ -32,7 +32,7 @@ std::map<std::string, std::string> folderContents(const std::string& dir) {
   return contents;
 }
 
-class WriteResultsTest : public testing_support::TempDirTest {
+class ResultsFolderTest : public testing_support::TempDirTest {
  protected:
   void SetUp() override {
     TempDirTest::SetUp();
@@ -48,44 +48,46 @@ class WriteResultsTest : public testing_support::TempDirTest {
     results_ = crosscheck::crosscheckContest(request);
   }
 
-  // Everything left in the working folder but the logs.
-  static std::vector<std::string> leftBesideLogs() {
+  // The names in `folder`, sorted.
+  static std::vector<std::string> namesIn(const std::string& folder) {
     std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(".")) {
-      if (entry.path().filename() != "logs") names.push_back(entry.path().filename().string());
+    for (const auto& entry : fs::directory_iterator(folder)) {
+      names.push_back(entry.path().filename().string());
     }
+    std::sort(names.begin(), names.end());
     return names;
   }
 
   crosscheck::Results results_;
 };
 
-TEST_F(WriteResultsTest, EveryEntrantGetsItsReportAndItsAdditionOnce) {
-  std::vector<std::atomic<int>> written(results_.entrants.size());
-  crosscheck::FolderAdditions also;
-  also.perEntrant = [&](const std::string&, std::size_t e, const crosscheck::EntrantReport&) {
-    ++written[e];
-  };
-  crosscheck::writeResults(results_, "out", also);
-  for (std::size_t e = 0; e < results_.entrants.size(); ++e) {
-    EXPECT_EQ(written[e], 1) << results_.entrants[e].call;
-    EXPECT_TRUE(fs::exists("out/reports/" + crosscheck::reportFileName(results_.entrants[e])));
+TEST_F(ResultsFolderTest, EveryEntrantGetsItsReportAndItsPage) {
+  publish::writeResultsFolder(results_, "out");
+  std::vector<std::string> reports;
+  std::vector<std::string> pages;
+  for (const crosscheck::Entrant& entrant : results_.entrants) {
+    reports.push_back(publish::reportFileName(entrant));
+    pages.push_back(fs::path(pages::entrantPagePath(entrant)).filename().string());
   }
+  std::sort(reports.begin(), reports.end());
+  std::sort(pages.begin(), pages.end());
+  EXPECT_EQ(namesIn("out"), (std::vector<std::string>{"entrants", "index.html", "reports",
+                                                      "results.csv", "results.json"}));
+  EXPECT_EQ(namesIn("out/reports"), reports);
+  EXPECT_EQ(namesIn("out/entrants"), pages);
 }
 
 // The failing entrant comes early (the second thread meets it while the
-// first writes the JSON document) or last (met by whichever is there).
-TEST_F(WriteResultsTest, AFailingEntrantFileLeavesNoFolderOnEitherThread) {
+// first writes the JSON document) or last (met by whichever is there): a
+// name longer than a file name may be cannot be written.
+TEST_F(ResultsFolderTest, AFailingEntrantFileLeavesNoFolderOnEitherThread) {
   for (const std::size_t failing : {std::size_t{0}, results_.entrants.size() - 1}) {
-    crosscheck::FolderAdditions also;
-    also.perEntrant = [&](const std::string& dir, std::size_t e, const crosscheck::EntrantReport&) {
-      if (e == failing) {
-        throw errors::ToolError(errors::ErrorKind::kIo, {dir + "/broken.html", 0, "cannot write"},
-                                "injected");
-      }
-    };
-    EXPECT_THROW(crosscheck::writeResults(results_, "out", also), errors::ToolError);
-    EXPECT_EQ(leftBesideLogs(), std::vector<std::string>{}) << "entrant " << failing;
+    std::string& stem = results_.entrants[failing].fileStem;
+    const std::string kept = stem;
+    stem = std::string(300, 'Q');
+    EXPECT_THROW(publish::writeResultsFolder(results_, "out"), errors::ToolError);
+    stem = kept;
+    EXPECT_EQ(namesIn("."), std::vector<std::string>{"logs"}) << "entrant " << failing;
   }
 }
 
@@ -94,26 +96,22 @@ TEST_F(WriteResultsTest, AFailingEntrantFileLeavesNoFolderOnEitherThread) {
 // and a failure once leaves nothing beside it; after a crash it may be gone.
 // Only the removal of the old folder, set aside once the new one stands,
 // fails without an error.
-TEST_F(WriteResultsTest, EachFailingCallLeavesThePreviousFolderWholeOrAbsent) {
+TEST_F(ResultsFolderTest, EachFailingCallLeavesThePreviousFolderWholeOrAbsent) {
   check(4, 100);
   FaultyFileSystem faulty;
-  std::string page = "previous";
-  crosscheck::FolderAdditions also;
-  also.perEntrant = [&](const std::string& dir, std::size_t e, const crosscheck::EntrantReport&) {
-    files::writeFile(faulty, dir + "/" + results_.entrants[e].fileStem + ".html", page);
-  };
-  crosscheck::writeResults(results_, "out", also, faulty);
+  publish::writeResultsFolder(results_, "out", faulty);
   const std::map<std::string, std::string> previous = folderContents("out");
   faulty.failAt(0, FaultyFileSystem::Mode::kOnce);
-  crosscheck::writeResults(results_, "out", also, faulty);
+  publish::writeResultsFolder(results_, "out", faulty);
   const int steps = faulty.calls();
-  page = "new";
+  crosscheck::Results changed = results_;
+  changed.entrants[0].checkedScore += 1;  // so that a new folder differs from the previous
   for (const auto mode : {FaultyFileSystem::Mode::kOnce, FaultyFileSystem::Mode::kFromThenOn}) {
     for (int n = 1; n <= steps; ++n) {
       faulty.failAt(n, mode);
       bool threw = false;
       try {
-        crosscheck::writeResults(results_, "out", also, faulty);
+        publish::writeResultsFolder(changed, "out", faulty);
       } catch (const errors::ToolError&) {
         threw = true;
       }
@@ -125,13 +123,13 @@ TEST_F(WriteResultsTest, EachFailingCallLeavesThePreviousFolderWholeOrAbsent) {
         EXPECT_EQ(folderContents("out"), previous) << "call " << n;
       }
       if (threw && mode == FaultyFileSystem::Mode::kOnce) {
-        EXPECT_EQ(leftBesideLogs(), std::vector<std::string>{"out"}) << "call " << n;
+        EXPECT_EQ(namesIn("."), (std::vector<std::string>{"logs", "out"})) << "call " << n;
       }
       faulty.failAt(0, mode);
-      for (const std::string& name : leftBesideLogs()) fs::remove_all(name);
-      page = "previous";
-      crosscheck::writeResults(results_, "out", also, faulty);
-      page = "new";
+      for (const std::string& name : namesIn(".")) {
+        if (name != "logs") fs::remove_all(name);
+      }
+      publish::writeResultsFolder(results_, "out", faulty);
     }
   }
 }

@@ -1,9 +1,6 @@
-#include "pages/contest_run.h"
+#include "publish/run_description.h"
 
-#include "crosscheck/write_results.h"
-#include "pages/contest_pages.h"
-
-namespace pages {
+namespace publish {
 namespace {
 
 // " 9120 ok, 0 not-contest, ...": the partner results only when a line has
@@ -24,12 +21,6 @@ std::string countsText(const std::size_t (&counts)[crosscheck::kResultCount]) {
 
 }  // namespace
 
-crosscheck::Results checkAndPublish(const crosscheck::Request& request, const std::string& outDir) {
-  crosscheck::Results results = crosscheck::crosscheckContest(request);
-  crosscheck::writeResults(results, outDir, contestPages(results));
-  return results;
-}
-
 std::string describeRun(const crosscheck::Results& results, const std::string& outDir) {
   std::size_t counts[crosscheck::kResultCount] = {};
   std::size_t lines = 0;
@@ -44,4 +35,4 @@ std::string describeRun(const crosscheck::Results& results, const std::string& o
          std::to_string(lines) + " QSO lines:" + countsText(counts) + "; written to " + outDir;
 }
 
-}  // namespace pages
+}  // namespace publish
