@@ -104,14 +104,15 @@ TEST_F(ResultsFolderTest, EachFailingCallLeavesThePreviousFolderWholeOrAbsent) {
   faulty.failAt(0, FaultyFileSystem::Mode::kOnce);
   publish::writeResultsFolder(results_, "out", faulty);
   const int steps = faulty.calls();
-  crosscheck::Results changed = results_;
-  changed.entrants[0].checkedScore += 1;  // so that a new folder differs from the previous
+  // The new folder differs from the previous one by a score.
+  const std::int64_t previousScore = results_.entrants[0].checkedScore;
   for (const auto mode : {FaultyFileSystem::Mode::kOnce, FaultyFileSystem::Mode::kFromThenOn}) {
     for (int n = 1; n <= steps; ++n) {
       faulty.failAt(n, mode);
+      results_.entrants[0].checkedScore = previousScore + 1;
       bool threw = false;
       try {
-        publish::writeResultsFolder(changed, "out", faulty);
+        publish::writeResultsFolder(results_, "out", faulty);
       } catch (const errors::ToolError&) {
         threw = true;
       }
@@ -129,6 +130,7 @@ TEST_F(ResultsFolderTest, EachFailingCallLeavesThePreviousFolderWholeOrAbsent) {
       for (const std::string& name : namesIn(".")) {
         if (name != "logs") fs::remove_all(name);
       }
+      results_.entrants[0].checkedScore = previousScore;
       publish::writeResultsFolder(results_, "out", faulty);
     }
   }
