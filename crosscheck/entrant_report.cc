@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "import/cabrillo_stations.h"
+#include "import/field_split.h"
 
 namespace crosscheck {
 namespace {

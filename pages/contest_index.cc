@@ -1,3 +1,5 @@
+#include "pages/contest_index.h"
+
 #include <cstdio>
 
 #include "pages/contest_pages.h"

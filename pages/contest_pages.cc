@@ -4,6 +4,8 @@
 #include <ostream>
 
 #include "crosscheck/output_folder.h"
+#include "pages/contest_index.h"
+#include "pages/entrant_page.h"
 
 namespace pages {
 namespace {

@@ -1,5 +1,6 @@
-#include "crosscheck/entrant_report.h"
-#include "pages/contest_pages.h"
+#include "pages/entrant_page.h"
+
+#include "pages/bar_charts.h"
 #include "pages/hourly_charts.h"
 #include "pages/page_frame.h"
 #include "pages/page_sections.h"

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "import/qso.h"
-#include "pages/charts.h"
+#include "pages/chart_data.h"
 
 namespace pages {
 
