@@ -11,11 +11,6 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-// A line's keys, numbers and own texts.
-constexpr std::size_t kLineFrameBytes = 320;
-// The log texts a line holds: band, mode, call, both exchanges, correct
-// call and exchange, override.
-constexpr std::size_t kTextsOfALine = 8;
 constexpr int kMinutesPerDay = 24 * 60;
 
 // Log texts are 8-bit texts of any code page: bytes that are no UTF-8 are
@@ -82,7 +77,6 @@ class QuotedTexts {
     for (TextId id = 0; id < texts.size(); ++id) {
       starts_.push_back(chars_.size());
       appendText(texts.view(id), &chars_);
-      longest_ = std::max(longest_, chars_.size() - starts_.back());
     }
     starts_.push_back(chars_.size());
   }
@@ -90,12 +84,10 @@ class QuotedTexts {
   std::string_view of(TextId id) const {
     return {chars_.data() + starts_[id], starts_[id + 1] - starts_[id]};
   }
-  std::size_t longest() const { return longest_; }
 
  private:
   std::string chars_;
   std::vector<std::size_t> starts_;
-  std::size_t longest_ = 0;
 };
 
 // One line's object, the bulk of the document, written straight into the
@@ -106,23 +98,19 @@ class LineWriter {
  public:
   LineWriter(const Results& results, DocumentBuffer* out) : out_(*out), quoted_(results.texts) {
     // Each entrant is the partner of many lines: its part is made once.
-    std::size_t longestPartner = 0;
     for (const Entrant& entrant : results.entrants) {
       std::string& text = partnerStart_.emplace_back(",\"partner\":{\"call\":");
       appendText(entrant.call, &text);
       text += ",\"file\":";
       appendText(entrant.file, &text);
       text += ",\"line\":";
-      longestPartner = std::max(longestPartner, text.size());
     }
-    longestLine_ = kLineFrameBytes + kTextsOfALine * quoted_.longest() + longestPartner;
     for (int r = 0; r < kResultCount; ++r) {
       resultText_[r] = std::string(",\"result\":\"") + resultName(static_cast<Result>(r)) + '"';
     }
   }
 
   void write(const LineResult& line) {
-    out_.makeRoom(longestLine_);
     put("{\"line\":", line.line);
     put(",\"time\":\"", minutes_.of(line.time), '"');
     text(",\"band\":", line.band);
@@ -176,7 +164,6 @@ class LineWriter {
   DocumentBuffer& out_;
   QuotedTexts quoted_;
   std::vector<std::string> partnerStart_;
-  std::size_t longestLine_ = 0;
   std::string resultText_[kResultCount];  // ,"result":"ok"
   MinuteText minutes_;
 };
@@ -266,12 +253,12 @@ std::string openObject(const Json& object) {
 // One entrant with its lines, after a separator.
 void putEntrant(const Results& results, std::size_t e, LineWriter& lines, DocumentBuffer* out) {
   const Entrant& entrant = results.entrants[e];
-  out->putWhole((e > 0 ? ",\n" : "\n") + entrantHead(entrant));
+  out->put((e > 0 ? ",\n" : "\n") + entrantHead(entrant));
   for (std::size_t k = 0; k < entrant.lines.size(); ++k) {
-    out->putWhole(k > 0 ? ",\n" : "\n");
+    out->put(k > 0 ? ",\n" : "\n");
     lines.write(entrant.lines[k]);
   }
-  out->putWhole("]}");
+  out->put("]}");
 }
 
 }  // namespace
@@ -284,10 +271,10 @@ void writeResultsJson(const Results& results, std::ostream& out) {
                {"period", {{"from", formatMinute(results.from)}, {"to", formatMinute(results.to)}}},
                {"matchWindowMinutes", results.matchWindowMinutes}};
   DocumentBuffer buffer(out);
-  buffer.putWhole(openObject(head) + ",\"entrants\":[");
+  buffer.put(openObject(head) + ",\"entrants\":[");
   LineWriter lines(results, &buffer);
   for (std::size_t e = 0; e < results.entrants.size(); ++e) putEntrant(results, e, lines, &buffer);
-  buffer.putWhole("\n]," + dumped(tailJson(results)).substr(1) + "\n");
+  buffer.put("\n]," + dumped(tailJson(results)).substr(1) + "\n");
   buffer.flush();
 }
 
