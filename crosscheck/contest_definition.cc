@@ -6,6 +6,7 @@
 
 #include "crosscheck/definition_values.h"
 #include "crosscheck/zvk_cw_ini.h"
+#include "import/utc_time.h"
 #include "platform/posix/file_io.h"
 #include "platform/posix/ini_text.h"
 #include "platform/text.h"
@@ -111,7 +112,9 @@ const Key kKeys[] = {
      }},
     {"Dupes", true, readDupes},
     {"MatchWindowMinutes", false,
-     [](const Setting& s, ContestDefinition* d) { d->matchWindowMinutes = readCount(s, 0, 1440); }},
+     [](const Setting& s, ContestDefinition* d) {
+       d->matchWindowMinutes = readCount(s, 0, imports::kMinutesPerDay);
+     }},
     {"SerialTolerance", false,
      [](const Setting& s, ContestDefinition* d) { d->serialTolerance = readCount(s, 0, 9999); }},
     {"Uniques", false,

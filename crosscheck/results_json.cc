@@ -11,8 +11,6 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-constexpr int kMinutesPerDay = 24 * 60;
-
 // Log texts are 8-bit texts of any code page: bytes that are no UTF-8 are
 // written as U+FFFD rather than refused.
 std::string dumped(const Json& json) {
@@ -25,37 +23,6 @@ bool needsNoEscape(std::string_view text) {
   return std::all_of(text.begin(), text.end(),
                      [](char c) { return c >= ' ' && c < 0x7f && c != '"' && c != '\\'; });
 }
-
-// "2025-11-29T12:30": a day's date is worked out once for all its lines.
-class MinuteText {
- public:
-  std::string_view of(Minute minute) {
-    const Minute day = minute >= 0 ? minute / kMinutesPerDay : -1;
-    if (day < 0) return {text_, writeMinute(minute, text_)};
-    if (day != day_) {
-      length_ = writeMinute(minute, text_);
-      day_ = day;
-    }
-    const Minute inDay = minute - day * kMinutesPerDay;
-    if (length_ == kMinuteTextSize) {
-      setTwoDigits(inDay / 60, kHourAt);
-      setTwoDigits(inDay % 60, kMinuteAt);
-    }
-    return {text_, length_};
-  }
-
- private:
-  void setTwoDigits(int value, std::size_t at) {
-    text_[at] = static_cast<char>('0' + value / 10);
-    text_[at + 1] = static_cast<char>('0' + value % 10);
-  }
-
-  static constexpr std::size_t kHourAt = 11;  // "YYYY-MM-DDT" before it
-  static constexpr std::size_t kMinuteAt = 14;
-  char text_[kMinuteTextSize] = {};
-  std::size_t length_ = 0;
-  Minute day_ = -1;
-};
 
 // A text as JSON.
 void appendText(std::string_view text, std::string* out) {
@@ -112,7 +79,7 @@ class LineWriter {
 
   void write(const LineResult& line) {
     put("{\"line\":", line.line);
-    put(",\"time\":\"", minutes_.of(line.time), '"');
+    put(",\"time\":\"", {minute_, imports::writeMinute(line.time, minute_)}, '"');
     text(",\"band\":", line.band);
     text(",\"mode\":", line.mode);
     text(",\"call\":", line.call);
@@ -165,7 +132,7 @@ class LineWriter {
   QuotedTexts quoted_;
   std::vector<std::string> partnerStart_;
   std::string resultText_[kResultCount];  // ,"result":"ok"
-  MinuteText minutes_;
+  char minute_[imports::kMinuteTextSize];
 };
 
 // The header values as a JSON object holds them: a tag given twice keeps its
@@ -267,9 +234,11 @@ void putEntrant(const Results& results, std::size_t e, LineWriter& lines, Docume
 // facts and each line are written on their own, and only the arrays around
 // them are joined here.
 void writeResultsJson(const Results& results, std::ostream& out) {
-  Json head = {{"contest", results.contest},
-               {"period", {{"from", formatMinute(results.from)}, {"to", formatMinute(results.to)}}},
-               {"matchWindowMinutes", results.matchWindowMinutes}};
+  Json head = {
+      {"contest", results.contest},
+      {"period",
+       {{"from", imports::formatMinute(results.from)}, {"to", imports::formatMinute(results.to)}}},
+      {"matchWindowMinutes", results.matchWindowMinutes}};
   DocumentBuffer buffer(out);
   buffer.put(openObject(head) + ",\"entrants\":[");
   LineWriter lines(results, &buffer);

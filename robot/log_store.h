@@ -8,11 +8,11 @@
 #include <string_view>
 #include <vector>
 
+#include "robot/clock.h"
 #include "robot/store_layout.h"
 #include "robot/submission.h"
 #include "robot/submission_db.h"
 #include "robot/upload_reading.h"
-#include "robot/utc_text.h"
 
 namespace robot {
 
