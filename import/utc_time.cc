@@ -1,8 +1,7 @@
 #include "import/utc_time.h"
 
-#include <algorithm>
 #include <cmath>
-#include <iterator>
+#include <cstring>
 
 namespace imports {
 namespace {
@@ -37,28 +36,14 @@ std::int64_t dayNumber(const UtcTime& time) {
   return platform::hourNumber(midnight) / kHoursPerDay;
 }
 
-// The calendar date of a day number; none outside the calendar's years. A
-// contest's lines fall on few days: the last day's date is kept for the next.
-std::optional<platform::SystemTime> dateOf(std::int64_t day) {
-  thread_local std::int64_t lastDay = INT64_MIN;
-  thread_local std::optional<platform::SystemTime> lastDate;
-  if (day != lastDay) {
-    platform::SystemTime date;
-    lastDate = platform::variantTimeToSystemTime(static_cast<double>(day), &date)
-                   ? std::optional<platform::SystemTime>(date)
-                   : std::nullopt;
-    lastDay = day;
-  }
-  return lastDate;
-}
-
-// The calendar time `second` seconds into day number `day`.
+// The calendar time `second` seconds into day number `day`; none outside
+// the calendar's years.
 std::optional<UtcTime> calendarOf(std::int64_t day, std::int64_t second) {
-  const std::optional<platform::SystemTime> date = dateOf(day);
-  if (!date) return std::nullopt;
-  return UtcTime{date->year,
-                 date->month,
-                 date->day,
+  platform::SystemTime date;
+  if (!platform::variantTimeToSystemTime(static_cast<double>(day), &date)) return std::nullopt;
+  return UtcTime{date.year,
+                 date.month,
+                 date.day,
                  static_cast<int>(second / kSecondsPerHour),
                  static_cast<int>(second / kSecondsPerMinute % kMinutesPerHour),
                  static_cast<int>(second % kSecondsPerMinute)};
@@ -83,28 +68,50 @@ char* digits(int value, int width, char* text) {
   return text + width;
 }
 
-// The fields a text form names, each by one char.
-struct FormField {
-  char code;
-  int UtcTime::*value;
-  int width;
-};
-constexpr FormField kFormFields[] = {
-    {'Y', &UtcTime::year, 4}, {'M', &UtcTime::month, 2},  {'D', &UtcTime::day, 2},
-    {'h', &UtcTime::hour, 2}, {'m', &UtcTime::minute, 2}, {'s', &UtcTime::second, 2},
-};
+constexpr std::size_t widthOf(char code) {
+  return code == 'Y' ? 4 : std::string_view("MDhms").find(code) != std::string_view::npos ? 2 : 1;
+}
+
+// Where in the text of `form` the field `code` is written.
+constexpr std::size_t writtenAt(std::string_view form, char code) {
+  std::size_t at = 0;
+  for (std::size_t i = 0; i < form.find(code); ++i) at += widthOf(form[i]);
+  return at;
+}
+
+constexpr std::size_t kMinuteHourAt = writtenAt(kMinuteForm, 'h');
+constexpr std::size_t kMinuteMinuteAt = writtenAt(kMinuteForm, 'm');
+
+// The field a text form's char names, null for a char that stands as it is.
+const int* fieldOf(const UtcTime& time, char code) {
+  switch (code) {
+    case 'Y':
+      return &time.year;
+    case 'M':
+      return &time.month;
+    case 'D':
+      return &time.day;
+    case 'h':
+      return &time.hour;
+    case 'm':
+      return &time.minute;
+    case 's':
+      return &time.second;
+    default:
+      return nullptr;
+  }
+}
 
 // `time` in `form` into `text` of kLongestForm chars: its length, 0 for no date.
 std::size_t writeTime(const std::optional<UtcTime>& time, std::string_view form, char* text) {
   if (!time) return 0;
   char* end = text;
   for (char c : form) {
-    auto named = [c](const FormField& field) { return field.code == c; };
-    const FormField* field = std::find_if(std::begin(kFormFields), std::end(kFormFields), named);
-    if (field == std::end(kFormFields)) {
-      *end++ = c;
+    const int* field = fieldOf(*time, c);
+    if (field) {
+      end = digits(*field, static_cast<int>(widthOf(c)), end);
     } else {
-      end = digits((*time).*(field->value), field->width, end);
+      *end++ = c;
     }
   }
   return static_cast<std::size_t>(end - text);
@@ -228,11 +235,29 @@ Period periodOf(const std::optional<UtcTime>& from, const std::optional<UtcTime>
   return period;
 }
 
+// A contest's million lines fall on few days: each thread keeps the text
+// of the last day's first minute and sets only the clock's digits in it.
 std::size_t writeMinute(Minute minute, char* text) {
-  return writeTime(timeOfMinute(minute), kMinuteForm, text);
+  thread_local std::int64_t lastDay = INT64_MIN;
+  thread_local char dayText[kLongestForm];
+  thread_local bool isDate = false;
+  const std::int64_t day = floorDiv(minute, kMinutesPerDay);
+  if (day != lastDay) {
+    isDate = writeTime(calendarOf(day, 0), kMinuteForm, dayText) == kMinuteTextSize;
+    lastDay = day;
+  }
+  if (!isDate) return 0;
+  std::memcpy(text, dayText, kMinuteTextSize);
+  const auto inDay = static_cast<int>(minute - day * kMinutesPerDay);
+  digits(inDay / kMinutesPerHour, 2, text + kMinuteHourAt);
+  digits(inDay % kMinutesPerHour, 2, text + kMinuteMinuteAt);
+  return kMinuteTextSize;
 }
 
-std::string formatMinute(Minute minute) { return formatted(timeOfMinute(minute), kMinuteForm); }
+std::string formatMinute(Minute minute) {
+  char text[kMinuteTextSize];
+  return std::string(text, writeMinute(minute, text));
+}
 
 std::string formatMinuteSpaced(Minute minute) {
   return formatted(timeOfMinute(minute), kSpacedMinuteForm);
