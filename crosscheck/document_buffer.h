@@ -20,30 +20,41 @@ class DocumentBuffer {
   // writes from one buffer that is used again.
   static constexpr std::size_t kFlushBytes = 4 << 20;
 
+  // `capacity` of at least one byte.
   explicit DocumentBuffer(std::ostream& out, std::size_t capacity = kFlushBytes)
-      : out_(out), buffer_(capacity) {}
+      : out_(out), buffer_(capacity), cursor_(buffer_.data()), end_(cursor_ + capacity) {}
 
-  void put(char c) { put(std::string_view(&c, 1)); }
+  void put(char c) {
+    if (cursor_ == end_) flush();
+    *cursor_++ = c;
+  }
   void put(std::string_view text) {
-    if (buffer_.size() - used_ < text.size()) {
+    if (room() < text.size()) {
       putPastTheRoom(text);
       return;
     }
-    std::memcpy(buffer_.data() + used_, text.data(), text.size());
-    used_ += text.size();
+    std::memcpy(cursor_, text.data(), text.size());
+    cursor_ += text.size();
   }
   void putNumber(std::int64_t value) {
+    if (room() >= kLongestNumber) {
+      cursor_ = std::to_chars(cursor_, end_, value).ptr;
+      return;
+    }
     char digits[kLongestNumber];
-    put(std::string_view(digits,
-                         std::to_chars(digits, digits + kLongestNumber, value).ptr - digits));
+    put(std::string_view(
+        digits, static_cast<std::size_t>(std::to_chars(digits, digits + kLongestNumber, value).ptr -
+                                         digits)));
   }
   void flush() {
-    out_.write(buffer_.data(), static_cast<std::streamsize>(used_));
-    used_ = 0;
+    out_.write(buffer_.data(), cursor_ - buffer_.data());
+    cursor_ = buffer_.data();
   }
 
  private:
   static constexpr std::size_t kLongestNumber = 20;  // "-9223372036854775808"
+
+  std::size_t room() const { return static_cast<std::size_t>(end_ - cursor_); }
 
   // A piece longer than the buffer goes to the file on its own.
   void putPastTheRoom(std::string_view text) {
@@ -57,7 +68,8 @@ class DocumentBuffer {
 
   std::ostream& out_;
   std::vector<char> buffer_;
-  std::size_t used_ = 0;
+  char* cursor_;
+  char* end_;
 };
 
 }  // namespace crosscheck
