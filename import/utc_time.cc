@@ -8,7 +8,6 @@ namespace {
 
 // 1970-01-01 as a day number (days since 1899-12-30).
 constexpr std::int64_t kUnixEpochDay = 25569;
-constexpr int kSecondsPerHour = kMinutesPerHour * kSecondsPerMinute;
 // 1899-12-30 up to 9999-12-31: the days whose every time converts to a
 // calendar date, a day rounded up into the next included.
 constexpr double kFirstPlainDay = 0;

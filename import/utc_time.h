@@ -18,6 +18,7 @@ constexpr int kSecondsPerMinute = 60;
 constexpr int kMinutesPerHour = 60;
 constexpr int kHoursPerDay = 24;
 constexpr int kMinutesPerDay = kHoursPerDay * kMinutesPerHour;
+constexpr int kSecondsPerHour = kMinutesPerHour * kSecondsPerMinute;
 constexpr int kSecondsPerDay = kMinutesPerDay * kSecondsPerMinute;
 
 // A calendar date and time in UTC, checked to exist.
