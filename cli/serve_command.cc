@@ -9,6 +9,7 @@
 #include "cli/run_command.h"
 #include "cli/serve_options.h"
 #include "errors/tool_error.h"
+#include "import/utc_time.h"
 #include "robot/organiser_key.h"
 #include "robot/robot_server.h"
 
@@ -23,7 +24,7 @@ robot::RobotSettings settingsOf(const ServeOptions& options) {
                             ? crosscheck::zvkCwDefinition()
                             : crosscheck::readContestDefinition(options.contestFile);
   settings.logsDir = options.logsDir;
-  if (options.deadline) settings.deadline = robot::unixTimeOf(*options.deadline);
+  if (options.deadline) settings.deadline = imports::unixTimeOf(*options.deadline);
   if (!options.organiserKeyFile.empty()) {
     settings.organiserKey = robot::readOrganiserKey(options.organiserKeyFile);
   }

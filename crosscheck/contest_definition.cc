@@ -6,6 +6,7 @@
 #include "crosscheck/zvk_cw_ini.h"
 #include "errors/tool_error.h"
 #include "files/posix_file_system.h"
+#include "import/utc_time.h"
 #include "platform/posix/ini_text.h"
 #include "platform/text.h"
 
@@ -114,7 +115,9 @@ const Key kKeys[] = {
      }},
     {"Dupes", true, readDupes},
     {"MatchWindowMinutes", false,
-     [](const Setting& s, ContestDefinition* d) { d->matchWindowMinutes = readCount(s, 0, 1440); }},
+     [](const Setting& s, ContestDefinition* d) {
+       d->matchWindowMinutes = readCount(s, 0, imports::kMinutesPerDay);
+     }},
     {"SerialTolerance", false,
      [](const Setting& s, ContestDefinition* d) { d->serialTolerance = readCount(s, 0, 9999); }},
     {"Uniques", false,

@@ -8,7 +8,6 @@
 #include "crosscheck/judge_lines.h"
 #include "crosscheck/match_qsos.h"
 #include "crosscheck/minute_dupes.h"
-#include "crosscheck/normalise.h"
 #include "crosscheck/own_log_rules.h"
 #include "crosscheck/partner_errors.h"
 #include "crosscheck/qso_index.h"
@@ -19,22 +18,15 @@
 namespace crosscheck {
 namespace {
 
-struct Period {
-  Minute from;
-  Minute to;
-};
-
-// The definition's period, else the first and last QSO of all logs.
-Period periodOf(const ContestDefinition& definition, const ContestLogs& contest) {
-  Period period{INT32_MAX, INT32_MIN};
+// The first and last QSO of all logs, for the ends the definition leaves open.
+imports::Period spanOfLines(const ContestLogs& contest) {
+  if (contest.lines.empty()) return {0, 0};
+  imports::Period span{INT32_MAX, INT32_MIN};
   for (const Line& line : contest.lines) {
-    period.from = std::min(period.from, line.minute);
-    period.to = std::max(period.to, line.minute);
+    span.from = std::min(span.from, line.minute);
+    span.to = std::max(span.to, line.minute);
   }
-  if (contest.lines.empty()) period = {0, 0};
-  if (definition.from) period.from = minuteOf(imports::toOleDate(*definition.from));
-  if (definition.to) period.to = minuteOf(imports::toOleDate(*definition.to));
-  return period;
+  return span;
 }
 
 // The fields of each half of a QSO line, as the importer splits them.
@@ -59,7 +51,8 @@ std::vector<std::int32_t> clockOffsets(const ContestDefinition& definition,
 Results crosscheckContest(const Request& request) {
   const ContestDefinition& definition = request.definition;
   ContestLogs contest = readLogs(request.files, layoutOf(definition), request.onFileRead);
-  const Period period = periodOf(definition, contest);
+  const imports::Period period =
+      imports::periodOf(definition.from, definition.to, spanOfLines(contest));
   const OwnLogRules own = applyOwnLogRules(contest, definition, period.from, period.to);
   const QsoIndex index(contest);
   const std::vector<std::int32_t> clocks = clockOffsets(definition, contest, index, own);

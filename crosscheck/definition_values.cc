@@ -1,13 +1,14 @@
 #include "crosscheck/definition_values.h"
 
 #include "import/text_case.h"
+#include "import/utc_time.h"
 
 namespace crosscheck {
 namespace {
 
 constexpr int kMostPoints = 1000;
 constexpr int kMostDupeHours = 1000;
-constexpr int kMostDupeMinutes = 24 * 60;
+constexpr int kMostDupeMinutes = imports::kMinutesPerDay;
 
 std::string_view trimmed(std::string_view text) {
   std::size_t first = text.find_first_not_of(" \t");

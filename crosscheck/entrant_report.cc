@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "import/cabrillo_stations.h"
+#include "import/field_split.h"
+#include "import/utc_time.h"
 
 namespace crosscheck {
 namespace {
@@ -11,16 +12,10 @@ namespace {
 constexpr std::size_t kLabelWidth = 18;
 constexpr char kVoidsBoth[] = ": an error by either side voids the QSO for both";
 
-std::string spaced(Minute minute) {
-  std::string text = formatMinute(minute);
-  if (text.size() > 10) text[10] = ' ';
-  return text;
-}
-
 std::string orDash(std::string_view text) { return text.empty() ? "-" : std::string(text); }
 
 std::string quoteText(const Results& results, const LineResult& line) {
-  return spaced(line.time) + " " + std::string(results.text(line.band)) + " " +
+  return imports::formatMinuteSpaced(line.time) + " " + std::string(results.text(line.band)) + " " +
          std::string(results.text(line.mode)) + " " + orDash(results.text(line.call)) + " sent " +
          orDash(results.text(line.exchSent)) + " rcvd " + orDash(results.text(line.exchRcvd));
 }
@@ -91,8 +86,8 @@ class ReportBuilder {
       case Result::kNotContest:
         return where + " is not a band and mode of the contest";
       case Result::kOutsidePeriod:
-        return "logged outside the contest period, " + spaced(results_.from) + " to " +
-               spaced(results_.to);
+        return "logged outside the contest period, " + imports::formatMinuteSpaced(results_.from) +
+               " to " + imports::formatMinuteSpaced(results_.to);
       case Result::kDupe:
         return "a repeat of an earlier QSO with " + call + " on " + where + " (no penalty)";
       case Result::kNotInLog:
@@ -145,11 +140,12 @@ class ReportBuilder {
                        const LineResult* other) const {
     const std::string window = std::to_string(results_.matchWindowMinutes) + "-minute window";
     if (other) {
-      return call + "'s log holds this QSO at " + spaced(other->time) + ", outside the " + window +
+      return call + "'s log holds this QSO at " + imports::formatMinuteSpaced(other->time) +
+             ", outside the " + window +
              (results_.clocksCorrected ? " after both clocks are corrected" : " as both logged it");
     }
     return call + "'s log holds no QSO with " + entrant_.call + " on " + where + " within the " +
-           window + " of " + spaced(line.time);
+           window + " of " + imports::formatMinuteSpaced(line.time);
   }
 
   std::string_view text(TextId id) const { return results_.text(id); }

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "import/cabrillo_stations.h"
+#include "import/field_split.h"
 
 namespace crosscheck {
 namespace {

@@ -1,6 +1,5 @@
 #include "crosscheck/normalise.h"
 
-#include <cmath>
 #include <filesystem>
 
 #include "import/log_import.h"
@@ -9,14 +8,6 @@
 
 namespace crosscheck {
 namespace {
-
-constexpr Minute kMinutesPerHour = 60;
-constexpr std::int64_t kMinutesPerDay = 24 * kMinutesPerHour;
-constexpr double kSecondsPerDay = 86400;
-// 1899-12-30 up to 9999-12-31: the days whose every time converts to a
-// calendar date, a day rounded up into the next included.
-constexpr double kFirstPlainDay = 0;
-constexpr double kLastPlainDay = 2958465;
 
 // Texts leave the cross-check as UTF-8 (JSON, reports, pages): converted
 // once here by the logs' one rule.
@@ -56,7 +47,7 @@ Line normaliseQso(const imports::Qso& qso, TextPool& texts, LastTexts* last) {
   auto upper = [&](const std::string& text) { return internUpper(text, texts); };
   auto plain = [&](const std::string& text) { return texts.intern(text); };
   Line line;
-  line.minute = minuteOf(qso.time);
+  line.minute = imports::minuteOf(qso.time);
   line.call = internUpper(qso.call, texts);
   line.exchSent = internRepeated(qso.exchSent, &last->exchSent, upper);
   line.exchRcvd = internUpper(qso.exchRcvd, texts);
@@ -82,21 +73,6 @@ LogHeader headerOf(const imports::ImportedLog& log) {
 }
 
 }  // namespace
-
-// The minute read straight off the day number and the seconds of the day,
-// rounded as the calendar conversion rounds them: a million lines' worth of
-// calendar dates was a large share of reading a contest.
-Minute minuteOf(const COleDateTime& time) {
-  const double date = time.m_dt;
-  if (time.m_status == COleDateTime::valid && date >= kFirstPlainDay && date < kLastPlainDay) {
-    const double day = std::trunc(date);
-    const long second = std::lround((date - day) * kSecondsPerDay);
-    return static_cast<Minute>(static_cast<std::int64_t>(day) * kMinutesPerDay + second / 60);
-  }
-  platform::SystemTime calendar;
-  if (!time.GetAsSystemTime(&calendar)) return 0;
-  return static_cast<Minute>(platform::hourNumber(calendar) * kMinutesPerHour + calendar.minute);
-}
 
 NormalLog normaliseLog(const imports::ImportedLog& log, TextPool& texts) {
   NormalLog normal;

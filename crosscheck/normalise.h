@@ -18,10 +18,6 @@ struct NormalLog {
 // times as minutes. The importer's strings can be dropped afterwards.
 NormalLog normaliseLog(const imports::ImportedLog& log, TextPool& texts);
 
-// Minutes since 1899-12-30 of a valid date, seconds dropped as the
-// plug-in's hour numbers drop minutes.
-Minute minuteOf(const COleDateTime& time);
-
 }  // namespace crosscheck
 
 #endif  // ZVK_CROSSCHECK_NORMALISE_H_

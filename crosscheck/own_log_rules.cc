@@ -7,13 +7,12 @@
 #include <tuple>
 
 #include "crosscheck/line_halves.h"
+#include "import/utc_time.h"
 #include "log/add_qso.h"
 #include "log/ubn_file.h"
 
 namespace crosscheck {
 namespace {
-
-constexpr Minute kMinutesPerHour = 60;
 
 // The plug-in's rejection reason for each band, mode and missing exchange
 // met, asked once per combination instead of once per line.
@@ -69,7 +68,7 @@ void markDupes(const ContestLogs& contest, const LogHeader& log, const rules::Du
   std::int64_t latestHour = 0;
   for (std::uint32_t i : order) {
     if ((*result)[i] != Result::kOk || contest.lines[i].call == TextPool::kEmpty) continue;
-    const std::int64_t hour = contest.lines[i].minute / kMinutesPerHour;
+    const std::int64_t hour = imports::hourOf(contest.lines[i].minute);
     if (inGroup && group == key(i)) {
       if (dupe.repeats(hour, latestHour)) (*result)[i] = Result::kDupe;
       latestHour = std::max(latestHour, hour);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "crosscheck/text_pool.h"
+#include "import/utc_time.h"
 
 // What the cross-check found, as plain data: results.json, results.csv, the
 // entrants' reports and the pages are renderings of it and recount nothing.
@@ -39,14 +40,7 @@ inline bool isPartnerResult(Result result) {
   return result == Result::kPartnerBustedCall || result == Result::kPartnerBustedExchange;
 }
 
-// Minutes since 1899-12-30 00:00 UTC (the plug-in's hour numbers times 60).
-using Minute = std::int32_t;
-// "2025-11-29T12:00".
-std::string formatMinute(Minute minute);
-// The same into `text` of kMinuteTextSize chars, without allocating: its
-// length (0: no date).
-constexpr std::size_t kMinuteTextSize = 16;
-std::size_t writeMinute(Minute minute, char* text);
+using imports::Minute;
 
 // The other station's line a QSO was matched with.
 struct PartnerRef {

@@ -11,13 +11,6 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-// A line's keys, numbers and own texts.
-constexpr std::size_t kLineFrameBytes = 320;
-// The log texts a line holds: band, mode, call, both exchanges, correct
-// call and exchange, override.
-constexpr std::size_t kTextsOfALine = 8;
-constexpr int kMinutesPerDay = 24 * 60;
-
 // Log texts are 8-bit texts of any code page: bytes that are no UTF-8 are
 // written as U+FFFD rather than refused.
 std::string dumped(const Json& json) {
@@ -30,37 +23,6 @@ bool needsNoEscape(std::string_view text) {
   return std::all_of(text.begin(), text.end(),
                      [](char c) { return c >= ' ' && c < 0x7f && c != '"' && c != '\\'; });
 }
-
-// "2025-11-29T12:30": a day's date is worked out once for all its lines.
-class MinuteText {
- public:
-  std::string_view of(Minute minute) {
-    const Minute day = minute >= 0 ? minute / kMinutesPerDay : -1;
-    if (day < 0) return {text_, writeMinute(minute, text_)};
-    if (day != day_) {
-      length_ = writeMinute(minute, text_);
-      day_ = day;
-    }
-    const Minute inDay = minute - day * kMinutesPerDay;
-    if (length_ == kMinuteTextSize) {
-      setTwoDigits(inDay / 60, kHourAt);
-      setTwoDigits(inDay % 60, kMinuteAt);
-    }
-    return {text_, length_};
-  }
-
- private:
-  void setTwoDigits(int value, std::size_t at) {
-    text_[at] = static_cast<char>('0' + value / 10);
-    text_[at + 1] = static_cast<char>('0' + value % 10);
-  }
-
-  static constexpr std::size_t kHourAt = 11;  // "YYYY-MM-DDT" before it
-  static constexpr std::size_t kMinuteAt = 14;
-  char text_[kMinuteTextSize] = {};
-  std::size_t length_ = 0;
-  Minute day_ = -1;
-};
 
 // A text as JSON.
 void appendText(std::string_view text, std::string* out) {
@@ -82,7 +44,6 @@ class QuotedTexts {
     for (TextId id = 0; id < texts.size(); ++id) {
       starts_.push_back(chars_.size());
       appendText(texts.view(id), &chars_);
-      longest_ = std::max(longest_, chars_.size() - starts_.back());
     }
     starts_.push_back(chars_.size());
   }
@@ -90,12 +51,10 @@ class QuotedTexts {
   std::string_view of(TextId id) const {
     return {chars_.data() + starts_[id], starts_[id + 1] - starts_[id]};
   }
-  std::size_t longest() const { return longest_; }
 
  private:
   std::string chars_;
   std::vector<std::size_t> starts_;
-  std::size_t longest_ = 0;
 };
 
 // One line's object, the bulk of the document, written straight into the
@@ -106,25 +65,21 @@ class LineWriter {
  public:
   LineWriter(const Results& results, DocumentBuffer* out) : out_(*out), quoted_(results.texts) {
     // Each entrant is the partner of many lines: its part is made once.
-    std::size_t longestPartner = 0;
     for (const Entrant& entrant : results.entrants) {
       std::string& text = partnerStart_.emplace_back(",\"partner\":{\"call\":");
       appendText(entrant.call, &text);
       text += ",\"file\":";
       appendText(entrant.file, &text);
       text += ",\"line\":";
-      longestPartner = std::max(longestPartner, text.size());
     }
-    longestLine_ = kLineFrameBytes + kTextsOfALine * quoted_.longest() + longestPartner;
     for (int r = 0; r < kResultCount; ++r) {
       resultText_[r] = std::string(",\"result\":\"") + resultName(static_cast<Result>(r)) + '"';
     }
   }
 
   void write(const LineResult& line) {
-    out_.makeRoom(longestLine_);
     put("{\"line\":", line.line);
-    put(",\"time\":\"", minutes_.of(line.time), '"');
+    put(",\"time\":\"", {minute_, imports::writeMinute(line.time, minute_)}, '"');
     text(",\"band\":", line.band);
     text(",\"mode\":", line.mode);
     text(",\"call\":", line.call);
@@ -176,9 +131,8 @@ class LineWriter {
   DocumentBuffer& out_;
   QuotedTexts quoted_;
   std::vector<std::string> partnerStart_;
-  std::size_t longestLine_ = 0;
   std::string resultText_[kResultCount];  // ,"result":"ok"
-  MinuteText minutes_;
+  char minute_[imports::kMinuteTextSize];
 };
 
 // The header values as a JSON object holds them: a tag given twice keeps its
@@ -266,12 +220,12 @@ std::string openObject(const Json& object) {
 // One entrant with its lines, after a separator.
 void putEntrant(const Results& results, std::size_t e, LineWriter& lines, DocumentBuffer* out) {
   const Entrant& entrant = results.entrants[e];
-  out->putWhole((e > 0 ? ",\n" : "\n") + entrantHead(entrant));
+  out->put((e > 0 ? ",\n" : "\n") + entrantHead(entrant));
   for (std::size_t k = 0; k < entrant.lines.size(); ++k) {
-    out->putWhole(k > 0 ? ",\n" : "\n");
+    out->put(k > 0 ? ",\n" : "\n");
     lines.write(entrant.lines[k]);
   }
-  out->putWhole("]}");
+  out->put("]}");
 }
 
 }  // namespace
@@ -280,14 +234,16 @@ void putEntrant(const Results& results, std::size_t e, LineWriter& lines, Docume
 // facts and each line are written on their own, and only the arrays around
 // them are joined here.
 void writeResultsJson(const Results& results, std::ostream& out) {
-  Json head = {{"contest", results.contest},
-               {"period", {{"from", formatMinute(results.from)}, {"to", formatMinute(results.to)}}},
-               {"matchWindowMinutes", results.matchWindowMinutes}};
+  Json head = {
+      {"contest", results.contest},
+      {"period",
+       {{"from", imports::formatMinute(results.from)}, {"to", imports::formatMinute(results.to)}}},
+      {"matchWindowMinutes", results.matchWindowMinutes}};
   DocumentBuffer buffer(out);
-  buffer.putWhole(openObject(head) + ",\"entrants\":[");
+  buffer.put(openObject(head) + ",\"entrants\":[");
   LineWriter lines(results, &buffer);
   for (std::size_t e = 0; e < results.entrants.size(); ++e) putEntrant(results, e, lines, &buffer);
-  buffer.putWhole("\n]," + dumped(tailJson(results)).substr(1) + "\n");
+  buffer.put("\n]," + dumped(tailJson(results)).substr(1) + "\n");
   buffer.flush();
 }
 

@@ -7,7 +7,7 @@
 #include "errors/tool_error.h"
 #include "files/posix_file_system.h"
 #include "host/summary_text.h"
-#include "log/dupe_window.h"
+#include "import/utc_time.h"
 
 namespace host {
 namespace {
@@ -76,7 +76,7 @@ std::vector<long> scoreAfterEachHour(PluginLibrary& plugin, const ContestSetup& 
   std::vector<long> scores;
   std::size_t next = 0;
   for (std::int64_t hour = firstHour; hour <= lastHour; ++hour) {
-    for (; next < qsos.size() && dupe_window::hourOfStoredQso(qsos[next].qso->time) <= hour;
+    for (; next < qsos.size() && imports::hourOf(imports::minuteOf(qsos[next].qso->time)) <= hour;
          ++next) {
       plugin.addData(*qsos[next].qso, qsos[next].myCall);
     }

@@ -35,8 +35,6 @@ struct CabrilloLayout {
 // Stands for an exchange field a line leaves out, so the fields after it
 // keep their places.
 constexpr char kMissingField[] = "-";
-// Whether an exchange, its fields separated by blanks, lacks one.
-bool lacksField(std::string_view exchange);
 
 // Splits the tokens after a QSO line's time into the sending station's
 // columns and the worked station's. Both halves are taken to have the same

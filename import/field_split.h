@@ -17,6 +17,8 @@ namespace imports {
 // it lacks, from the end, with kMissingField.
 StationPair splitByFields(const std::vector<std::string_view>& tokens,
                           const std::vector<FieldRole>& fields, std::string_view ownCall);
+// Whether an exchange, its fields separated by blanks, lacks one.
+bool lacksField(std::string_view exchange);
 
 }  // namespace imports
 

@@ -1,7 +1,125 @@
 #include "import/utc_time.h"
 
+#include <cmath>
+#include <cstring>
+
 namespace imports {
 namespace {
+
+// 1970-01-01 as a day number (days since 1899-12-30).
+constexpr std::int64_t kUnixEpochDay = 25569;
+// 1899-12-30 up to 9999-12-31: the days whose every time converts to a
+// calendar date, a day rounded up into the next included.
+constexpr double kFirstPlainDay = 0;
+constexpr double kLastPlainDay = 2958465;
+
+// The text forms: Y is the year's four digits; M, D, h, m and s two digits
+// of the month, day, hour, minute and second; any other char stands as it is.
+constexpr std::string_view kMinuteForm = "Y-M-DTh:m";
+constexpr std::string_view kSpacedMinuteForm = "Y-M-D h:m";
+constexpr std::string_view kHourForm = "M-D h:00";
+constexpr std::string_view kUtcForm = "Y-M-D h:m:s UTC";
+constexpr std::string_view kCompactUtcForm = "YMD-hms";
+constexpr std::size_t kLongestForm = 32;
+
+std::int64_t floorDiv(std::int64_t value, std::int64_t by) {
+  const std::int64_t quotient = value / by;
+  return quotient * by > value ? quotient - 1 : quotient;
+}
+
+std::int64_t dayNumber(const UtcTime& time) {
+  platform::SystemTime midnight;
+  midnight.year = time.year;
+  midnight.month = time.month;
+  midnight.day = time.day;
+  return platform::hourNumber(midnight) / kHoursPerDay;
+}
+
+// The calendar time `second` seconds into day number `day`; none outside
+// the calendar's years.
+std::optional<UtcTime> calendarOf(std::int64_t day, std::int64_t second) {
+  platform::SystemTime date;
+  if (!platform::variantTimeToSystemTime(static_cast<double>(day), &date)) return std::nullopt;
+  return UtcTime{date.year,
+                 date.month,
+                 date.day,
+                 static_cast<int>(second / kSecondsPerHour),
+                 static_cast<int>(second / kSecondsPerMinute % kMinutesPerHour),
+                 static_cast<int>(second % kSecondsPerMinute)};
+}
+
+std::optional<UtcTime> timeOfMinute(Minute minute) {
+  const std::int64_t day = floorDiv(minute, kMinutesPerDay);
+  return calendarOf(day, (minute - day * kMinutesPerDay) * kSecondsPerMinute);
+}
+
+std::optional<UtcTime> timeOfUnixTime(UnixTime time) {
+  const std::int64_t day = floorDiv(time, kSecondsPerDay);
+  return calendarOf(day + kUnixEpochDay, time - day * kSecondsPerDay);
+}
+
+// `value` as exactly `width` decimal digits, zeros in front; the end.
+char* digits(int value, int width, char* text) {
+  for (int i = width - 1; i >= 0; --i) {
+    text[i] = static_cast<char>('0' + value % 10);
+    value /= 10;
+  }
+  return text + width;
+}
+
+constexpr std::size_t widthOf(char code) {
+  return code == 'Y' ? 4 : std::string_view("MDhms").find(code) != std::string_view::npos ? 2 : 1;
+}
+
+// Where in the text of `form` the field `code` is written.
+constexpr std::size_t writtenAt(std::string_view form, char code) {
+  std::size_t at = 0;
+  for (std::size_t i = 0; i < form.find(code); ++i) at += widthOf(form[i]);
+  return at;
+}
+
+constexpr std::size_t kMinuteHourAt = writtenAt(kMinuteForm, 'h');
+constexpr std::size_t kMinuteMinuteAt = writtenAt(kMinuteForm, 'm');
+
+// The field a text form's char names, null for a char that stands as it is.
+const int* fieldOf(const UtcTime& time, char code) {
+  switch (code) {
+    case 'Y':
+      return &time.year;
+    case 'M':
+      return &time.month;
+    case 'D':
+      return &time.day;
+    case 'h':
+      return &time.hour;
+    case 'm':
+      return &time.minute;
+    case 's':
+      return &time.second;
+    default:
+      return nullptr;
+  }
+}
+
+// `time` in `form` into `text` of kLongestForm chars: its length, 0 for no date.
+std::size_t writeTime(const std::optional<UtcTime>& time, std::string_view form, char* text) {
+  if (!time) return 0;
+  char* end = text;
+  for (char c : form) {
+    const int* field = fieldOf(*time, c);
+    if (field) {
+      end = digits(*field, static_cast<int>(widthOf(c)), end);
+    } else {
+      *end++ = c;
+    }
+  }
+  return static_cast<std::size_t>(end - text);
+}
+
+std::string formatted(const std::optional<UtcTime>& time, std::string_view form) {
+  char text[kLongestForm];
+  return std::string(text, writeTime(time, form, text));
+}
 
 // Reads exactly `text.size()` decimal digits.
 std::optional<int> readDigits(std::string_view text) {
@@ -78,13 +196,81 @@ std::optional<UtcTime> parseDateTimeOption(std::string_view text) {
 }
 
 COleDateTime toOleDate(const UtcTime& time) {
-  platform::SystemTime midnight;
-  midnight.year = time.year;
-  midnight.month = time.month;
-  midnight.day = time.day;
-  double days = static_cast<double>(platform::hourNumber(midnight) / 24);
-  double seconds = time.hour * 3600.0 + time.minute * 60.0 + time.second;
-  return COleDateTime(days + seconds / 86400.0, COleDateTime::valid);
+  double seconds = time.hour * kSecondsPerHour + time.minute * kSecondsPerMinute + time.second;
+  return COleDateTime(static_cast<double>(dayNumber(time)) + seconds / kSecondsPerDay,
+                      COleDateTime::valid);
+}
+
+// The minute read straight off the day number and the seconds of the day,
+// rounded as the calendar conversion rounds them: a million lines' worth of
+// calendar dates was a large share of reading a contest.
+Minute minuteOf(const COleDateTime& time) {
+  const double date = time.m_dt;
+  if (time.m_status == COleDateTime::valid && date >= kFirstPlainDay && date < kLastPlainDay) {
+    const double day = std::trunc(date);
+    const long second = std::lround((date - day) * kSecondsPerDay);
+    return static_cast<Minute>(static_cast<std::int64_t>(day) * kMinutesPerDay +
+                               second / kSecondsPerMinute);
+  }
+  platform::SystemTime calendar;
+  if (!time.GetAsSystemTime(&calendar)) return 0;
+  return static_cast<Minute>(platform::hourNumber(calendar) * kMinutesPerHour + calendar.minute);
+}
+
+Minute minuteOf(const UtcTime& time) { return minuteOf(toOleDate(time)); }
+
+std::int64_t hourOf(Minute minute) { return floorDiv(minute, kMinutesPerHour); }
+
+UnixTime unixTimeOf(const UtcTime& time) {
+  return (dayNumber(time) - kUnixEpochDay) * kSecondsPerDay + time.hour * kSecondsPerHour +
+         time.minute * kSecondsPerMinute + time.second;
+}
+
+Period periodOf(const std::optional<UtcTime>& from, const std::optional<UtcTime>& to,
+                const Period& unset) {
+  Period period = unset;
+  if (from) period.from = minuteOf(*from);
+  if (to) period.to = minuteOf(*to);
+  return period;
+}
+
+// A contest's million lines fall on few days: each thread keeps the text
+// of the last day's first minute and sets only the clock's digits in it.
+std::size_t writeMinute(Minute minute, char* text) {
+  thread_local std::int64_t lastDay = INT64_MIN;
+  thread_local char dayText[kLongestForm];
+  thread_local bool isDate = false;
+  const std::int64_t day = floorDiv(minute, kMinutesPerDay);
+  if (day != lastDay) {
+    isDate = writeTime(calendarOf(day, 0), kMinuteForm, dayText) == kMinuteTextSize;
+    lastDay = day;
+  }
+  if (!isDate) return 0;
+  std::memcpy(text, dayText, kMinuteTextSize);
+  const auto inDay = static_cast<int>(minute - day * kMinutesPerDay);
+  digits(inDay / kMinutesPerHour, 2, text + kMinuteHourAt);
+  digits(inDay % kMinutesPerHour, 2, text + kMinuteMinuteAt);
+  return kMinuteTextSize;
+}
+
+std::string formatMinute(Minute minute) {
+  char text[kMinuteTextSize];
+  return std::string(text, writeMinute(minute, text));
+}
+
+std::string formatMinuteSpaced(Minute minute) {
+  return formatted(timeOfMinute(minute), kSpacedMinuteForm);
+}
+
+std::string formatHour(std::int64_t hour) {
+  const std::int64_t day = floorDiv(hour, kHoursPerDay);
+  return formatted(calendarOf(day, (hour - day * kHoursPerDay) * kSecondsPerHour), kHourForm);
+}
+
+std::string formatUtc(UnixTime time) { return formatted(timeOfUnixTime(time), kUtcForm); }
+
+std::string formatCompactUtc(UnixTime time) {
+  return formatted(timeOfUnixTime(time), kCompactUtcForm);
 }
 
 }  // namespace imports

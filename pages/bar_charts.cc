@@ -1,8 +1,9 @@
+#include "pages/bar_charts.h"
+
 #include <algorithm>
 #include <charconv>
 
 #include "pages/chart_frame.h"
-#include "pages/charts.h"
 
 namespace pages {
 namespace {

@@ -5,7 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "pages/charts.h"
+#include "pages/chart_data.h"
+#include "pages/html_writer.h"
 
 // The parts every chart shares: the figure around it, its axes and scale,
 // and the table of its numbers.

@@ -1,5 +1,8 @@
+#include "pages/contest_index.h"
+
 #include <cstdio>
 
+#include "import/utc_time.h"
 #include "pages/contest_pages.h"
 #include "pages/page_frame.h"
 #include "pages/page_sections.h"
@@ -100,8 +103,8 @@ void writeUnreadable(HtmlWriter& html, const crosscheck::Results& results) {
 std::string contestIndexPage(const crosscheck::Results& results) {
   HtmlWriter html;
   openPage(html, {results.contest + ": results",
-                  "Checked scores, " + crosscheck::formatMinute(results.from) + " to " +
-                      crosscheck::formatMinute(results.to) + " UTC",
+                  "Checked scores, " + imports::formatMinute(results.from) + " to " +
+                      imports::formatMinute(results.to) + " UTC",
                   "", ""});
   writeCategories(html, results.entrants);
   writeStationsWithoutLog(html, results);

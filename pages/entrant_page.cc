@@ -1,5 +1,7 @@
-#include "crosscheck/entrant_report.h"
-#include "pages/contest_pages.h"
+#include "pages/entrant_page.h"
+
+#include "import/utc_time.h"
+#include "pages/bar_charts.h"
 #include "pages/hourly_charts.h"
 #include "pages/page_frame.h"
 #include "pages/page_sections.h"
@@ -7,7 +9,6 @@
 namespace pages {
 namespace {
 
-constexpr crosscheck::Minute kMinutesPerHour = 60;
 constexpr char kIndexLink[] = "../index.html";
 constexpr char kNothingLost[] = "Every QSO earned its points.";
 constexpr char kNoOtherLine[] = "none";
@@ -17,11 +18,11 @@ ChartData rateOfLog(const crosscheck::Results& results, const crosscheck::Entran
   std::vector<HourlyQso> qsos;
   qsos.reserve(entrant.lines.size());
   for (const crosscheck::LineResult& line : entrant.lines) {
-    qsos.push_back({line.time / kMinutesPerHour, results.text(line.band)});
+    qsos.push_back({imports::hourOf(line.time), results.text(line.band)});
   }
   std::vector<std::string> bands;
   for (const crosscheck::BandTally& band : entrant.bands) bands.push_back(band.band);
-  return qsoRateChart(qsos, results.from / kMinutesPerHour, results.to / kMinutesPerHour, bands);
+  return qsoRateChart(qsos, imports::hourOf(results.from), imports::hourOf(results.to), bands);
 }
 
 ChartData confirmedPerBand(const crosscheck::Entrant& entrant) {

@@ -2,13 +2,11 @@
 
 #include <algorithm>
 
-#include "log/dupe_window.h"
-#include "platform/ole_date_time.h"
+#include "import/utc_time.h"
 
 namespace pages {
 namespace {
 
-constexpr double kHoursPerDay = 24;
 constexpr char kHourHeading[] = "Hour (UTC)";
 constexpr char kNoBand[] = "no band";
 
@@ -19,7 +17,7 @@ const std::vector<std::string>& hourLabels(std::int64_t firstHour, std::size_t c
   thread_local std::vector<std::string> labels;
   if (labels.size() != count || lastFirstHour != firstHour) {
     labels.clear();
-    for (std::size_t i = 0; i < count; ++i) labels.push_back(hourLabel(firstHour + i));
+    for (std::size_t i = 0; i < count; ++i) labels.push_back(imports::formatHour(firstHour + i));
     lastFirstHour = firstHour;
   }
   return labels;
@@ -40,14 +38,10 @@ std::vector<HourlyQso> hourlyQsos(const std::vector<imports::ImportedLog>& logs)
   std::vector<HourlyQso> qsos;
   for (const imports::ImportedLog& log : logs) {
     for (const imports::Qso& qso : log.qsos) {
-      qsos.push_back({dupe_window::hourOfStoredQso(qso.time), qso.band});
+      qsos.push_back({imports::hourOf(imports::minuteOf(qso.time)), qso.band});
     }
   }
   return qsos;
-}
-
-std::string hourLabel(std::int64_t hour) {
-  return COleDateTime(hour / kHoursPerDay, COleDateTime::valid).Format("%m-%d %H:00").str();
 }
 
 ChartData qsoRateChart(const std::vector<HourlyQso>& qsos, std::int64_t firstHour,

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "import/qso.h"
-#include "pages/charts.h"
+#include "pages/chart_data.h"
 
 namespace pages {
 
@@ -20,9 +20,6 @@ struct HourlyQso {
 
 // Every QSO of the logs, in file order, by hour and band.
 std::vector<HourlyQso> hourlyQsos(const std::vector<imports::ImportedLog>& logs);
-
-// "11-29 12:00": the hour as a chart label, UTC.
-std::string hourLabel(std::int64_t hour);
 
 // QSOs per hour from `firstHour` to `lastHour`, stacked by band: the bands of
 // `bandOrder` first, then any other in the order met. QSOs outside those

@@ -1,7 +1,8 @@
+#include "pages/line_chart.h"
+
 #include <algorithm>
 
 #include "pages/chart_frame.h"
-#include "pages/charts.h"
 
 namespace pages {
 namespace {

@@ -1,5 +1,7 @@
 #include "pages/log_page.h"
 
+#include "pages/bar_charts.h"
+#include "pages/line_chart.h"
 #include "pages/page_frame.h"
 #include "pages/page_sections.h"
 

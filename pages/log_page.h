@@ -6,7 +6,7 @@
 
 #include "host/summary_text.h"
 #include "host/ubn_lines.h"
-#include "pages/charts.h"
+#include "pages/chart_data.h"
 #include "pages/station_details.h"
 
 namespace pages {

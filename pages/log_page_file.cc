@@ -5,7 +5,7 @@
 #include "host/output_files.h"
 #include "host/score_growth.h"
 #include "host/ubn_lines.h"
-#include "log/dupe_window.h"
+#include "import/utc_time.h"
 #include "pages/hourly_charts.h"
 #include "pages/log_page.h"
 #include "pages/page_file.h"
@@ -14,7 +14,7 @@ namespace pages {
 namespace {
 
 // Two weeks: a longer period is a mistyped date, and its chart unreadable.
-constexpr std::int64_t kMostChartHours = 14 * 24;
+constexpr std::int64_t kMostChartHours = 14 * imports::kHoursPerDay;
 
 std::vector<pages::DetailRow> station(const std::vector<imports::ImportedLog>& logs) {
   for (const imports::ImportedLog& log : logs) {
@@ -36,8 +36,8 @@ void writeLogPageFile(const std::string& path, host::PluginLibrary& plugin,
                       const host::ContestSetup& setup,
                       const std::vector<imports::ImportedLog>& logs, const host::Summary& summary,
                       const std::string& ubnText) {
-  std::int64_t firstHour = dupe_window::hourOfStoredQso(setup.start);
-  std::int64_t lastHour = dupe_window::hourOfStoredQso(setup.end);
+  std::int64_t firstHour = imports::hourOf(imports::minuteOf(setup.start));
+  std::int64_t lastHour = imports::hourOf(imports::minuteOf(setup.end));
   if (lastHour - firstHour + 1 > kMostChartHours) {
     throw std::runtime_error(path + ": the contest period spans " +
                              std::to_string(lastHour - firstHour + 1) +

@@ -9,7 +9,9 @@
 #include "files/streamed_file.h"
 #include "files/whole_file.h"
 #include "files/whole_folder.h"
+#include "pages/contest_index.h"
 #include "pages/contest_pages.h"
+#include "pages/entrant_page.h"
 
 namespace publish {
 namespace {

@@ -1,9 +1,9 @@
 #include "robot/answer_pages.h"
 
+#include "import/utc_time.h"
 #include "pages/page_frame.h"
 #include "pages/page_sections.h"
 #include "robot/front_pages.h"
-#include "robot/utc_text.h"
 
 namespace robot {
 namespace {
@@ -49,7 +49,7 @@ std::string receiptPage(const Submission& submission, const LogFacts& facts) {
   pages::HtmlWriter html;
   pages::openPage(html, {"Log received", "Keep the receipt code.", kHomeLink, kSendAgain});
   pages::writeDetails(html, {{"Receipt", submission.receipt},
-                             {"Received", formatUtc(submission.received)},
+                             {"Received", imports::formatUtc(submission.received)},
                              {"Call", facts.call},
                              {"Category", facts.category.empty() ? "none given" : facts.category},
                              {"QSOs", std::to_string(facts.qsos)},
@@ -80,8 +80,8 @@ std::string refusalPage(const std::vector<LineNote>& problems) {
 }
 
 std::string deadlinePage(UnixTime deadline) {
-  return messagePage("Log not accepted",
-                     "The deadline for logs was " + formatUtc(deadline) + "; nothing was kept.");
+  return messagePage("Log not accepted", "The deadline for logs was " +
+                                             imports::formatUtc(deadline) + "; nothing was kept.");
 }
 
 std::string tooLargePage(std::size_t sizeLimit) {

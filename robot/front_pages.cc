@@ -1,5 +1,6 @@
 #include "robot/front_pages.h"
 
+#include "import/utc_time.h"
 #include "pages/page_frame.h"
 #include "pages/page_sections.h"
 
@@ -13,7 +14,7 @@ constexpr char kReceivedLink[] = "/received";
 std::string periodText(const crosscheck::ContestDefinition& definition) {
   if (!definition.from && !definition.to) return "as the contest's rules give it";
   auto text = [](const std::optional<imports::UtcTime>& time) {
-    return time ? formatUtc(unixTimeOf(*time)) : std::string("open");
+    return time ? imports::formatUtc(imports::unixTimeOf(*time)) : std::string("open");
   };
   return text(definition.from) + " to " + text(definition.to);
 }
@@ -37,10 +38,10 @@ void writeUploadForm(pages::HtmlWriter& html, const RobotSettings& settings) {
 std::string homePage(const RobotSettings& settings) {
   pages::HtmlWriter html;
   pages::openPage(html, {settings.definition.name, "Log robot", "", ""});
-  pages::writeDetails(html,
-                      {{"Contest", settings.definition.name},
-                       {"Period", periodText(settings.definition)},
-                       {"Deadline", settings.deadline ? formatUtc(*settings.deadline) : "none"}});
+  pages::writeDetails(
+      html, {{"Contest", settings.definition.name},
+             {"Period", periodText(settings.definition)},
+             {"Deadline", settings.deadline ? imports::formatUtc(*settings.deadline) : "none"}});
   writeUploadForm(html, settings);
   html.open("p").element("a", "Logs received so far", {{"href", kReceivedLink}}).close();
   return pages::closePage(html);
@@ -56,7 +57,7 @@ std::string receivedPage(const RobotSettings& settings, const std::vector<Submis
   for (const Submission& log : received) {
     html.open("tr").element("td", log.call).element("td", log.category);
     pages::writeNumberCell(html, log.qsos);
-    html.element("td", formatUtc(log.received)).close();
+    html.element("td", imports::formatUtc(log.received)).close();
   }
   html.close().close().close();
   return pages::closePage(html);

@@ -1,36 +1,23 @@
 #include "robot/log_facts.h"
 
 #include <algorithm>
-#include <climits>
 #include <cstring>
 
 #include "crosscheck/normalise.h"
 #include "crosscheck/own_log_rules.h"
 #include "import/log_import.h"
 #include "import/text_case.h"
+#include "import/utc_time.h"
 #include "log/add_qso.h"
 #include "log/ubn_file.h"
 
 namespace robot {
 namespace {
 
-using crosscheck::Minute;
 using crosscheck::Result;
 
 // Header fields the organisers sort and check the logs by.
 constexpr const char* kNeededCategories[] = {"CATEGORY-OPERATOR"};
-
-struct Period {
-  Minute from = INT32_MIN;
-  Minute to = INT32_MAX;
-};
-
-Period periodOf(const crosscheck::ContestDefinition& definition) {
-  Period period;
-  if (definition.from) period.from = crosscheck::minuteOf(imports::toOleDate(*definition.from));
-  if (definition.to) period.to = crosscheck::minuteOf(imports::toOleDate(*definition.to));
-  return period;
-}
 
 // The log alone, as the cross-check holds a contest of logs.
 crosscheck::ContestLogs contestOfOne(const imports::ImportedLog& log) {
@@ -61,14 +48,15 @@ std::vector<BandCount> countBands(const imports::ImportedLog& log,
   return bands;
 }
 
-std::string describePeriod(const Period& period) {
+std::string describePeriod(const imports::Period& period) {
   std::string text;
-  if (period.from != INT32_MIN) text += " from " + crosscheck::formatMinute(period.from);
-  if (period.to != INT32_MAX) text += " to " + crosscheck::formatMinute(period.to);
+  if (period.from != imports::kOpenPeriod.from)
+    text += " from " + imports::formatMinute(period.from);
+  if (period.to != imports::kOpenPeriod.to) text += " to " + imports::formatMinute(period.to);
   return text;
 }
 
-std::string ruleBroken(Result result, const imports::Qso& qso, const Period& period) {
+std::string ruleBroken(Result result, const imports::Qso& qso, const imports::Period& period) {
   switch (result) {
     case Result::kNotContest:
       return qso.band + " " + qso.mode + ": not one of the contest's bands and modes";
@@ -115,7 +103,9 @@ LogFacts factsOf(const imports::ImportedLog& log, const TextLines& lines,
   facts.qsos = static_cast<int>(log.qsos.size());
   facts.bands = countBands(log, definition.rules.bands);
   if (log.claimedScore) facts.claimedScore = *log.claimedScore;
-  const Period period = periodOf(definition);
+  // The robot holds one log: an end the definition leaves open stays open.
+  const imports::Period period =
+      imports::periodOf(definition.from, definition.to, imports::kOpenPeriod);
   const crosscheck::OwnLogRules own =
       crosscheck::applyOwnLogRules(contestOfOne(log), definition, period.from, period.to);
   facts.claimedByRules = own.claimedByRules.front();

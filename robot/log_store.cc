@@ -4,6 +4,7 @@
 
 #include "errors/tool_error.h"
 #include "files/whole_file.h"
+#include "import/utc_time.h"
 #include "robot/sha256.h"
 
 namespace robot {
@@ -35,7 +36,7 @@ Submission LogStore::describe(std::string_view text) {
     char suffix[16];
     std::snprintf(suffix, sizeof suffix, "-%06llX",
                   static_cast<unsigned long long>(random_() & ((1ULL << (4 * kRandomDigits)) - 1)));
-    submission.receipt = compactUtc(submission.received) + suffix;
+    submission.receipt = imports::formatCompactUtc(submission.received) + suffix;
   }
   submission.size = static_cast<std::int64_t>(text.size());
   submission.sha256 = sha256Hex(text);

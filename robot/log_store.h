@@ -10,11 +10,11 @@
 
 #include "files/file_system.h"
 #include "files/posix_file_system.h"
+#include "robot/clock.h"
 #include "robot/store_layout.h"
 #include "robot/submission.h"
 #include "robot/submission_db.h"
 #include "robot/upload_reading.h"
-#include "robot/utc_text.h"
 
 namespace robot {
 

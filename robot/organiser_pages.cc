@@ -1,8 +1,8 @@
 #include "robot/organiser_pages.h"
 
+#include "import/utc_time.h"
 #include "pages/page_frame.h"
 #include "pages/page_sections.h"
-#include "robot/utc_text.h"
 
 namespace robot {
 namespace {
@@ -22,7 +22,7 @@ void writeKeyedButton(pages::HtmlWriter& html, const char* action, const std::st
 }
 
 void writeSubmissionRow(pages::HtmlWriter& html, const Submission& s, const std::string& key) {
-  html.open("tr").element("td", s.receipt).element("td", formatUtc(s.received));
+  html.open("tr").element("td", s.receipt).element("td", imports::formatUtc(s.received));
   html.element("td", s.call).element("td", s.accepted ? "accepted" : "refused: " + s.reason);
   pages::writeNumberCell(html, static_cast<long>(s.size));
   pages::writeNumberCell(html, s.qsos);

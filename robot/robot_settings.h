@@ -6,7 +6,7 @@
 #include <string>
 
 #include "crosscheck/contest_definition.h"
-#include "robot/utc_text.h"
+#include "robot/clock.h"
 
 namespace robot {
 
@@ -16,7 +16,7 @@ constexpr std::size_t kDefaultSizeLimit = 5 * 1024 * 1024;
 struct RobotSettings {
   crosscheck::ContestDefinition definition;
   std::string logsDir = "received";
-  std::optional<UnixTime> deadline;           // unset: logs are taken at any time
+  std::optional<imports::UnixTime> deadline;  // unset: logs are taken at any time
   std::string organiserKey;                   // empty: the organiser pages are off
   std::size_t sizeLimit = kDefaultSizeLimit;  // bytes of a log
   int threads = 8;                            // requests answered at once

@@ -6,10 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "import/utc_time.h"
+
 namespace robot {
 
-// Seconds since 1970-01-01 00:00 UTC.
-using UnixTime = std::int64_t;
+using imports::UnixTime;
 
 // One upload, accepted or refused: a row of the robot's database.
 struct Submission {

@@ -60,9 +60,9 @@ class RealContestRulesTest : public testing_support::TempDirTest {
     const crosscheck::Results results = check(logs, definition);
     for (const crosscheck::Entrant& entrant : results.entrants) {
       for (const crosscheck::LineResult& line : entrant.lines) {
-        byCall[entrant.call] +=
-            entrant.call + " " + crosscheck::formatMinute(line.time).substr(11) + " " +
-            std::string(results.text(line.call)) + " " + crosscheck::resultName(line.result) + "\n";
+        byCall[entrant.call] += entrant.call + " " + imports::formatMinute(line.time).substr(11) +
+                                " " + std::string(results.text(line.call)) + " " +
+                                crosscheck::resultName(line.result) + "\n";
       }
     }
     std::string text;

@@ -49,4 +49,55 @@ TEST(UtcTime, ReadsCommandLineDates) {
   }
 }
 
+// Each text form of one moment, 2025-11-29 23:05:09 UTC, and of times that
+// are no date (before the year 100, after 9999).
+TEST(UtcTime, WritesEachTextForm) {
+  const imports::UtcTime time{2025, 11, 29, 23, 5, 9};
+  const imports::Minute minute = imports::minuteOf(time);
+  const std::int64_t hour = imports::hourOf(minute);
+  const imports::UnixTime unix = imports::unixTimeOf(time);
+  const imports::Minute noDate = -700000 * imports::kMinutesPerDay;
+  char written[imports::kMinuteTextSize];
+  const std::string forms[][2] = {
+      {imports::formatMinute(minute), "2025-11-29T23:05"},
+      {std::string(written, imports::writeMinute(minute, written)), "2025-11-29T23:05"},
+      {imports::formatMinuteSpaced(minute), "2025-11-29 23:05"},
+      {imports::formatHour(hour), "11-29 23:00"},
+      {imports::formatHour(hour + 1), "11-30 00:00"},
+      {imports::formatUtc(unix), "2025-11-29 23:05:09 UTC"},
+      {imports::formatCompactUtc(unix + 51), "20251129-230600"},
+      {imports::formatUtc(0), "1970-01-01 00:00:00 UTC"},
+      {imports::formatUtc(-1), "1969-12-31 23:59:59 UTC"},
+      {imports::formatMinute(noDate), ""},
+      {imports::formatMinuteSpaced(noDate), ""},
+  };
+  for (const auto& [text, form] : forms) EXPECT_EQ(text, form);
+  EXPECT_EQ(unix, 1764457509);
+  EXPECT_EQ(minute, 45990 * imports::kMinutesPerDay + 23 * 60 + 5);
+}
+
+// An end the definition or command line gives wins; the caller's answer
+// fills the other.
+TEST(UtcTime, TakesThePeriodFromTheEndsGivenElseTheCallers) {
+  const imports::UtcTime noon{2025, 11, 29, 12, 0, 0};
+  const imports::Minute noonMinute = 45990 * imports::kMinutesPerDay + 12 * 60;
+  const imports::Period span{100, 200};
+  struct Case {
+    std::optional<imports::UtcTime> from, to;
+    imports::Period unset;
+    imports::Minute expectedFrom, expectedTo;
+  };
+  const Case cases[] = {
+      {noon, noon, span, noonMinute, noonMinute},
+      {noon, std::nullopt, span, noonMinute, 200},
+      {std::nullopt, noon, imports::kOpenPeriod, INT32_MIN, noonMinute},
+      {std::nullopt, std::nullopt, imports::kOpenPeriod, INT32_MIN, INT32_MAX},
+  };
+  for (const Case& c : cases) {
+    const imports::Period period = imports::periodOf(c.from, c.to, c.unset);
+    EXPECT_EQ(period.from, c.expectedFrom);
+    EXPECT_EQ(period.to, c.expectedTo);
+  }
+}
+
 }  // namespace

@@ -1,11 +1,11 @@
-#include "pages/charts.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <regex>
 
+#include "pages/bar_charts.h"
 #include "pages/chart_frame.h"
+#include "pages/line_chart.h"
 
 namespace {
 

@@ -1,10 +1,8 @@
-#ifndef ZVK_PAGES_CHARTS_H_
-#define ZVK_PAGES_CHARTS_H_
+#ifndef ZVK_PAGES_CHART_DATA_H_
+#define ZVK_PAGES_CHART_DATA_H_
 
 #include <string>
 #include <vector>
-
-#include "pages/html_writer.h"
 
 namespace pages {
 
@@ -23,13 +21,6 @@ struct ChartData {
   std::vector<Series> series;       // stacked in this order
 };
 
-// Bars per label, the series stacked one above the other, with a legend.
-void writeStackedBarChart(HtmlWriter& html, const ChartData& chart);
-// One bar per label, of the first series.
-void writeBarChart(HtmlWriter& html, const ChartData& chart);
-// The first series as a line through one point per label.
-void writeLineChart(HtmlWriter& html, const ChartData& chart);
-
 }  // namespace pages
 
-#endif  // ZVK_PAGES_CHARTS_H_
+#endif  // ZVK_PAGES_CHART_DATA_H_
