@@ -7,8 +7,8 @@
 #include "cli/crosscheck_options.h"
 #include "cli/options.h"
 #include "crosscheck/output_folder.h"
+#include "errors/tool_error.h"
 #include "host/progress.h"
-#include "import/input_error.h"
 #include "import/log_folder.h"
 #include "pages/contest_run.h"
 
@@ -63,7 +63,7 @@ int check(const CrosscheckOptions& options) {
   request.onFileRead = [&progress] { progress.advance(); };
   crosscheck::Results results = pages::checkAndPublish(request, options.outDir);
   for (const crosscheck::UnreadableLog& log : results.unreadable) {
-    std::cerr << imports::describe({log.path, log.line, log.error}) << "\n";
+    std::cerr << errors::describe({log.path, log.line, {}}, log.error) << "\n";
   }
   std::cout << pages::describeRun(results, options.outDir) << "\n";
   return results.unreadable.empty() ? kOk : kUnreadableLog;

@@ -13,10 +13,10 @@
 #include "cli/crosscheck_command.h"
 #include "cli/options.h"
 #include "cli/robot_program.h"
+#include "errors/tool_error.h"
 #include "host/evaluation.h"
 #include "host/output_files.h"
 #include "host/result_report.h"
-#include "import/input_error.h"
 #include "import/log_import.h"
 #include "pages/log_page_file.h"
 
@@ -91,7 +91,7 @@ int run(const cli::Options& options) {
   std::vector<imports::ImportedLog> logs;
   try {
     for (const std::string& path : options.logs) logs.push_back(imports::readLogFile(path));
-  } catch (const imports::InputError& error) {
+  } catch (const errors::ToolError& error) {
     return fail(kBadInput, error.what());
   }
   host::ContestSetup setup = contestSetup(options, logs);

@@ -37,14 +37,13 @@ Period periodOf(const ContestDefinition& definition, const ContestLogs& contest)
   return period;
 }
 
-// The fields of each half of a QSO line, as the importer splits them.
-imports::CabrilloLayout layoutOf(const ContestDefinition& definition) {
-  imports::CabrilloLayout layout{definition.exchangeFields, {}};
-  for (ExchangeKind kind : definition.exchangeList) {
-    layout.fields.push_back(kind == ExchangeKind::kRst ? imports::FieldRole::kReport
-                                                       : imports::FieldRole::kExchange);
-  }
-  return layout;
+// The definition's period before any log is read: an end it leaves open
+// holds every QSO, as the first or last QSO of all logs does.
+Period periodBeforeReading(const ContestDefinition& definition) {
+  Period period = periodOf(definition, ContestLogs());
+  if (!definition.from) period.from = INT32_MIN;
+  if (!definition.to) period.to = INT32_MAX;
+  return period;
 }
 
 std::vector<std::int32_t> clockOffsets(const ContestDefinition& definition,
@@ -58,9 +57,12 @@ std::vector<std::int32_t> clockOffsets(const ContestDefinition& definition,
 
 Results crosscheckContest(const Request& request) {
   const ContestDefinition& definition = request.definition;
-  ContestLogs contest = readLogs(request.files, layoutOf(definition), request.onFileRead);
+  const Period checked = periodBeforeReading(definition);
+  CheckedContest read =
+      readLogs(request.files, definition, checked.from, checked.to, request.onFileRead);
+  ContestLogs& contest = read.contest;
+  const OwnLogRules& own = read.own;
   const Period period = periodOf(definition, contest);
-  const OwnLogRules own = applyOwnLogRules(contest, definition, period.from, period.to);
   const QsoIndex index(contest);
   const std::vector<std::int32_t> clocks = clockOffsets(definition, contest, index, own);
   const ExchangeCompare exchanges(contest.texts, definition);

@@ -1,54 +1,55 @@
 #include "crosscheck/own_log_rules.h"
 
 #include <algorithm>
-#include <cstring>
 #include <map>
 #include <numeric>
 #include <tuple>
 
-#include "crosscheck/line_halves.h"
-#include "log/add_qso.h"
-#include "log/ubn_file.h"
+#include "import/cabrillo_stations.h"
 
 namespace crosscheck {
 namespace {
 
 constexpr Minute kMinutesPerHour = 60;
 
-// The plug-in's rejection reason for each band, mode and missing exchange
-// met, asked once per combination instead of once per line.
+// Whether an exchange is there whole: a line lacking a field of a listed
+// exchange lacks the exchange, as one lacking all of it does.
+bool isWhole(std::string_view exchange) {
+  return !exchange.empty() && !imports::lacksField(exchange);
+}
+
+// The plug-in's rejection for each band, mode and missing exchange met,
+// asked once per combination instead of once per line.
 class Rejections {
  public:
   Rejections(const TextPool& texts, const rules::RuleSet& rules)
       : texts_(texts), bands_(rules.bands), modes_(rules.modes) {}
 
-  const char* reasonFor(const Line& line) {
-    const bool sent = line.exchSent != TextPool::kEmpty;
-    const bool rcvd = line.exchRcvd != TextPool::kEmpty;
+  Rejection of(const Line& line) {
+    const bool sent = isWhole(texts_.view(line.exchSent));
+    const bool rcvd = isWhole(texts_.view(line.exchRcvd));
     auto key = std::make_tuple(line.band, line.mode, sent, rcvd);
-    auto known = reasons_.find(key);
-    if (known != reasons_.end()) return known->second;
+    auto known = rejections_.find(key);
+    if (known != rejections_.end()) return known->second;
     QsoFields qso;
     qso.band = CString(std::string(texts_.view(line.band)));
     qso.mode = CString(std::string(texts_.view(line.mode)));
     qso.exchSent = sent ? "x" : "";
     qso.exchRcvd = rcvd ? "x" : "";
-    const char* reason = rejectionReason(qso, bands_, modes_);
-    reasons_.emplace(key, reason);
-    return reason;
+    const Rejection rejection = rejectionOf(qso, bands_, modes_);
+    rejections_.emplace(key, rejection);
+    return rejection;
   }
 
  private:
   const TextPool& texts_;
   CContestRules bands_;
   CContestRules modes_;
-  std::map<std::tuple<TextId, TextId, bool, bool>, const char*> reasons_;
+  std::map<std::tuple<TextId, TextId, bool, bool>, Rejection> rejections_;
 };
 
-// Compared as texts: each file holds its own copy of the constants.
-bool isOffContest(const char* reason) {
-  return reason && (std::strcmp(reason, ubn_file::kNoContestBand) == 0 ||
-                    std::strcmp(reason, ubn_file::kNoContestMode) == 0);
+bool isOffContest(Rejection rejection) {
+  return rejection == Rejection::kNoContestBand || rejection == Rejection::kNoContestMode;
 }
 
 // A line repeats an earlier stored one with the same call, band and mode as
@@ -89,29 +90,26 @@ OwnLogRules applyOwnLogRules(const ContestLogs& contest, const ContestDefinition
   OwnLogRules own;
   own.result.assign(contest.lines.size(), Result::kOk);
   own.claimedPoints.assign(contest.lines.size(), 0);
+  own.rejection.assign(contest.lines.size(), Rejection::kNone);
   own.claimedByRules.assign(contest.entrants.size(), 0);
-  // Each log is judged on its own, so the logs are shared out to two threads.
-  forEntrantHalves(contest, [&](std::size_t firstEntrant, std::size_t endEntrant) {
-    Rejections rejections(contest.texts, rules);
-    for (std::size_t e = firstEntrant; e < endEntrant; ++e) {
-      const LogHeader& log = contest.entrants[e];
-      for (std::int32_t k = 0; k < log.lineCount; ++k) {
-        const auto i = static_cast<std::size_t>(log.firstLine + k);
-        const Line& line = contest.lines[i];
-        const char* reason = rejections.reasonFor(line);
-        if (isOffContest(reason)) {
-          own.result[i] = Result::kNotContest;
-        } else if (line.minute < from || line.minute > to) {
-          own.result[i] = Result::kOutsidePeriod;
-        }
-        if (!reason && line.call != TextPool::kEmpty) {
-          own.claimedPoints[i] = rules.points.pointsFor(contest.texts.view(line.exchRcvd));
-          own.claimedByRules[e] += own.claimedPoints[i];
-        }
+  Rejections rejections(contest.texts, rules);
+  for (std::size_t e = 0; e < contest.entrants.size(); ++e) {
+    const LogHeader& log = contest.entrants[e];
+    for (std::int32_t k = 0; k < log.lineCount; ++k) {
+      const auto i = static_cast<std::size_t>(log.firstLine + k);
+      const Line& line = contest.lines[i];
+      own.rejection[i] = rejections.of(line);
+      if (isOffContest(own.rejection[i])) {
+        own.result[i] = Result::kNotContest;
+      } else if (line.minute < from || line.minute > to) {
+        own.result[i] = Result::kOutsidePeriod;
+      } else if (own.rejection[i] == Rejection::kNone && line.call != TextPool::kEmpty) {
+        own.claimedPoints[i] = rules.points.pointsFor(contest.texts.view(line.exchRcvd));
+        own.claimedByRules[e] += own.claimedPoints[i];
       }
-      if (definition.dupeMinutes == 0) markDupes(contest, log, rules.dupe, &own.result);
     }
-  });
+    if (definition.dupeMinutes == 0) markDupes(contest, log, rules.dupe, &own.result);
+  }
   return own;
 }
 

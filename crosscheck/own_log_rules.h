@@ -6,6 +6,7 @@
 
 #include "crosscheck/contest_definition.h"
 #include "crosscheck/contest_logs.h"
+#include "log/add_qso.h"
 
 namespace crosscheck {
 
@@ -18,6 +19,8 @@ struct OwnLogRules {
   // the plug-in's claimed score of the log.
   std::vector<std::int32_t> claimedPoints;
   std::vector<std::int64_t> claimedByRules;
+  // By line: why the plug-in takes it for no contest QSO, if it does.
+  std::vector<Rejection> rejection;
 
   // A line on the contest's bands and modes: it can confirm another log's
   // QSO, even when it is a dupe or outside the period.
@@ -25,9 +28,11 @@ struct OwnLogRules {
 };
 
 // Applies the plug-in's own rules: the band and mode lists and the missing
-// exchange as it rejects QSOs, the dupe rule on its hour numbers (unless the
-// definition counts dupes in minutes, which needs the matching), the points
-// rule for the claimed score; then the period, `from` to `to` included.
+// exchange as it rejects QSOs (a line lacking a field of the exchange lacks
+// it), the dupe rule on its hour numbers (unless the definition counts dupes
+// in minutes, which needs the matching), the points rule for the claimed
+// score; then the period, `from` to `to` included: a line outside it claims
+// nothing.
 OwnLogRules applyOwnLogRules(const ContestLogs& contest, const ContestDefinition& definition,
                              Minute from, Minute to);
 

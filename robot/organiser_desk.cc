@@ -1,6 +1,6 @@
 #include "robot/organiser_desk.h"
 
-#include "import/input_error.h"
+#include "errors/tool_error.h"
 #include "import/log_folder.h"
 #include "pages/contest_run.h"
 #include "robot/front_pages.h"
@@ -54,7 +54,7 @@ Answer OrganiserDesk::crosscheck(const std::string& key) {
     const crosscheck::Results results = pages::checkAndPublish(request, outDir);
     std::vector<std::string> unreadable;
     for (const crosscheck::UnreadableLog& log : results.unreadable) {
-      unreadable.push_back(imports::describe({log.file, log.line, log.error}));
+      unreadable.push_back(errors::describe({log.file, log.line, {}}, log.error));
     }
     return {200, crosscheckPage(pages::describeRun(results, outDir), unreadable)};
   } catch (const std::exception& error) {

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
-#include "robot/every_problem.h"
-#include "robot/log_facts.h"
 #include "robot/text_lines.h"
 
 namespace robot {
 namespace {
+
+constexpr char kUploadName[] = "upload";
 
 void sortByLine(std::vector<LineNote>* notes) {
   std::stable_sort(notes->begin(), notes->end(),
@@ -18,16 +18,18 @@ void sortByLine(std::vector<LineNote>* notes) {
 
 UploadReading readUpload(std::string_view text, const crosscheck::ContestDefinition& definition) {
   const TextLines lines(text);
-  ReadAttempt attempt = readWithEveryProblem(text, {definition.exchangeFields});
+  const Period period = periodOf(definition);
+  const crosscheck::CheckedLog checked =
+      crosscheck::checkLog(text, kUploadName, definition, period.from, period.to);
   UploadReading reading;
-  if (attempt.log) {
-    reading.facts = factsOf(*attempt.log, lines, definition);
+  if (checked.problems.empty()) {
+    reading.facts = factsOf(checked, lines, definition);
     sortByLine(&reading.facts->warnings);
     return reading;
   }
-  for (const imports::LogFileError& problem : attempt.problems) {
+  for (const imports::LogFileError& problem : checked.problems) {
     reading.problems.push_back(
-        {problem.line, std::string(lines.line(problem.line)), problem.message});
+        {problem.line, std::string(lines.line(problem.line)), problem.message()});
   }
   sortByLine(&reading.problems);
   return reading;
