@@ -2,7 +2,6 @@
 
 #include <climits>
 
-#include "crosscheck/normalise.h"
 #include "import/log_import.h"
 #include "import/qso_tokens.h"
 
@@ -39,15 +38,6 @@ void checkQsos(const imports::ImportedLog& log, imports::LogProblems* problems) 
     problems->push_back({log.fileName, 0, "own call",
                          "missing (CALLSIGN: or STATION_CALLSIGN), so the log has no owner"});
   }
-}
-
-// The log alone, as the cross-check holds a contest of logs.
-ContestLogs contestOfOne(const imports::ImportedLog& log) {
-  ContestLogs contest;
-  NormalLog normal = normaliseLog(log, contest.texts);
-  contest.lines = std::move(normal.lines);
-  contest.entrants.push_back(std::move(normal.header));
-  return contest;
 }
 
 std::string describePeriod(Minute from, Minute to) {
@@ -89,8 +79,8 @@ std::vector<LineWarning> warningsOf(const imports::ImportedLog& log, const OwnLo
 
 }  // namespace
 
-CheckedLog checkLog(std::string_view text, const std::string& fileName,
-                    const ContestDefinition& definition, Minute from, Minute to) {
+CheckedLog readLogToCheck(std::string_view text, const std::string& fileName,
+                          const ContestDefinition& definition) {
   imports::LogReading reading = imports::readLog(text, fileName, layoutOf(definition));
   CheckedLog checked;
   checked.log = std::move(reading.log);
@@ -101,9 +91,20 @@ CheckedLog checkLog(std::string_view text, const std::string& fileName,
     checked.readable = checked.problems.empty();
   }
   checkQsos(checked.log, &checked.problems);
-  if (!checked.readable) return checked;
-  checked.own = applyOwnLogRules(contestOfOne(checked.log), definition, from, to);
-  checked.warnings = warningsOf(checked.log, checked.own, from, to);
+  return checked;
+}
+
+void applyLogRules(const ContestDefinition& definition, Minute from, Minute to, TextPool& texts,
+                   CheckedLog* checked) {
+  checked->normal = normaliseLog(checked->log, texts);
+  checked->own = applyOwnLogRules(checked->normal.lines, texts, definition, from, to);
+  checked->warnings = warningsOf(checked->log, checked->own, from, to);
+}
+
+CheckedLog checkLog(std::string_view text, const std::string& fileName,
+                    const ContestDefinition& definition, Minute from, Minute to, TextPool& texts) {
+  CheckedLog checked = readLogToCheck(text, fileName, definition);
+  if (checked.readable) applyLogRules(definition, from, to, texts, &checked);
   return checked;
 }
 

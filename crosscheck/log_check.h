@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "crosscheck/contest_definition.h"
+#include "crosscheck/normalise.h"
 #include "crosscheck/own_log_rules.h"
 #include "import/input_error.h"
 #include "import/qso.h"
@@ -30,16 +31,29 @@ struct CheckedLog {
   // The reader read the whole text and found QSOs: the cross-check checks
   // the log even with problems of single QSOs.
   bool readable = false;
-  // By QSO (of a readable log): the own-log rules' result and claim; their
-  // claimedByRules holds the log's claimed score by the rules.
+  // Of a readable log: its QSOs normalised, and by QSO the own-log rules'
+  // result and claim; their claimedByRules holds the log's claimed score by
+  // the rules.
+  NormalLog normal;
   OwnLogRules own;
   std::vector<LineWarning> warnings;  // by QSO
 };
 
 // Checks the log `text`, named `fileName` in its problems, by `definition`,
-// its period `from` to `to` (included).
+// its period `from` to `to` (included), its texts interned into `texts`:
+// readLogToCheck, then applyLogRules.
 CheckedLog checkLog(std::string_view text, const std::string& fileName,
-                    const ContestDefinition& definition, Minute from, Minute to);
+                    const ContestDefinition& definition, Minute from, Minute to, TextPool& texts);
+
+// The half of the check that touches nothing shared, for reading on many
+// threads: the reading and the problems.
+CheckedLog readLogToCheck(std::string_view text, const std::string& fileName,
+                          const ContestDefinition& definition);
+
+// The other half, for a readable log: normalises it into `texts`, applies the
+// own-log rules and words the warnings.
+void applyLogRules(const ContestDefinition& definition, Minute from, Minute to, TextPool& texts,
+                   CheckedLog* checked);
 
 }  // namespace crosscheck
 

@@ -12,8 +12,8 @@ constexpr std::size_t kMostAhead = 4;
 
 }  // namespace
 
-LogReaderThreads::LogReaderThreads(const std::vector<std::string>& files, const CheckFile& check)
-    : files_(files), check_(check), read_(files.size()) {
+LogReaderThreads::LogReaderThreads(const std::vector<std::string>& files, const ReadFile& readFile)
+    : files_(files), readFile_(readFile), read_(files.size()) {
   for (std::promise<CheckedLog>& promise : read_) results_.push_back(promise.get_future());
   for (std::size_t t = 0; t < kReaders; ++t) threads_.emplace_back([this] { read(); });
 }
@@ -50,7 +50,7 @@ void LogReaderThreads::read() {
   std::size_t index = 0;
   while (claim(&index)) {
     try {
-      read_[index].set_value(check_(files_[index]));
+      read_[index].set_value(readFile_(files_[index]));
     } catch (...) {
       read_[index].set_exception(std::current_exception());
     }

@@ -14,15 +14,14 @@
 
 namespace crosscheck {
 
-// Reads and checks log files on a fixed pair of threads, each file once, at most a few
-// files ahead of the one taken last, and hands them over in file order.
-// A thread per file cost more in starting and ending it than reading a
-// small log does.
+// Reads log files (the reading half of their check) on a fixed pair of threads, each file once, at
+// most a few files ahead of the one taken last, and hands them over in file order. A thread per
+// file cost more in starting and ending it than reading a small log does.
 class LogReaderThreads {
  public:
-  using CheckFile = std::function<CheckedLog(const std::string& path)>;
+  using ReadFile = std::function<CheckedLog(const std::string& path)>;
 
-  LogReaderThreads(const std::vector<std::string>& files, const CheckFile& check);
+  LogReaderThreads(const std::vector<std::string>& files, const ReadFile& readFile);
   ~LogReaderThreads();
   LogReaderThreads(const LogReaderThreads&) = delete;
   LogReaderThreads& operator=(const LogReaderThreads&) = delete;
@@ -35,7 +34,7 @@ class LogReaderThreads {
   bool claim(std::size_t* index);
 
   const std::vector<std::string>& files_;
-  const CheckFile& check_;
+  const ReadFile& readFile_;
   std::vector<std::promise<CheckedLog>> read_;
   std::vector<std::future<CheckedLog>> results_;
   std::mutex mutex_;

@@ -55,12 +55,12 @@ bool isOffContest(Rejection rejection) {
 // A line repeats an earlier stored one with the same call, band and mode as
 // the dupe rule says. Both kinds of rule hold for an earlier hour when they
 // hold for a later one, so the latest earlier hour decides.
-void markDupes(const ContestLogs& contest, const LogHeader& log, const rules::DupeRule& dupe,
+void markDupes(const std::vector<Line>& lines, const rules::DupeRule& dupe,
                std::vector<Result>* result) {
-  std::vector<std::uint32_t> order(static_cast<std::size_t>(log.lineCount));
-  std::iota(order.begin(), order.end(), static_cast<std::uint32_t>(log.firstLine));
+  std::vector<std::uint32_t> order(lines.size());
+  std::iota(order.begin(), order.end(), 0u);
   auto key = [&](std::uint32_t i) {
-    const Line& l = contest.lines[i];
+    const Line& l = lines[i];
     return std::make_tuple(l.call, l.band, l.mode);
   };
   std::stable_sort(order.begin(), order.end(),
@@ -69,8 +69,8 @@ void markDupes(const ContestLogs& contest, const LogHeader& log, const rules::Du
   std::tuple<TextId, TextId, TextId> group;
   std::int64_t latestHour = 0;
   for (std::uint32_t i : order) {
-    if ((*result)[i] != Result::kOk || contest.lines[i].call == TextPool::kEmpty) continue;
-    const std::int64_t hour = contest.lines[i].minute / kMinutesPerHour;
+    if ((*result)[i] != Result::kOk || lines[i].call == TextPool::kEmpty) continue;
+    const std::int64_t hour = lines[i].minute / kMinutesPerHour;
     if (inGroup && group == key(i)) {
       if (dupe.repeats(hour, latestHour)) (*result)[i] = Result::kDupe;
       latestHour = std::max(latestHour, hour);
@@ -84,32 +84,28 @@ void markDupes(const ContestLogs& contest, const LogHeader& log, const rules::Du
 
 }  // namespace
 
-OwnLogRules applyOwnLogRules(const ContestLogs& contest, const ContestDefinition& definition,
-                             Minute from, Minute to) {
+OwnLogRules applyOwnLogRules(const std::vector<Line>& lines, const TextPool& texts,
+                             const ContestDefinition& definition, Minute from, Minute to) {
   const rules::RuleSet& rules = definition.rules;
   OwnLogRules own;
-  own.result.assign(contest.lines.size(), Result::kOk);
-  own.claimedPoints.assign(contest.lines.size(), 0);
-  own.rejection.assign(contest.lines.size(), Rejection::kNone);
-  own.claimedByRules.assign(contest.entrants.size(), 0);
-  Rejections rejections(contest.texts, rules);
-  for (std::size_t e = 0; e < contest.entrants.size(); ++e) {
-    const LogHeader& log = contest.entrants[e];
-    for (std::int32_t k = 0; k < log.lineCount; ++k) {
-      const auto i = static_cast<std::size_t>(log.firstLine + k);
-      const Line& line = contest.lines[i];
-      own.rejection[i] = rejections.of(line);
-      if (isOffContest(own.rejection[i])) {
-        own.result[i] = Result::kNotContest;
-      } else if (line.minute < from || line.minute > to) {
-        own.result[i] = Result::kOutsidePeriod;
-      } else if (own.rejection[i] == Rejection::kNone && line.call != TextPool::kEmpty) {
-        own.claimedPoints[i] = rules.points.pointsFor(contest.texts.view(line.exchRcvd));
-        own.claimedByRules[e] += own.claimedPoints[i];
-      }
+  own.result.assign(lines.size(), Result::kOk);
+  own.claimedPoints.assign(lines.size(), 0);
+  own.rejection.assign(lines.size(), Rejection::kNone);
+  own.claimedByRules.assign(1, 0);
+  Rejections rejections(texts, rules);
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const Line& line = lines[i];
+    own.rejection[i] = rejections.of(line);
+    if (isOffContest(own.rejection[i])) {
+      own.result[i] = Result::kNotContest;
+    } else if (line.minute < from || line.minute > to) {
+      own.result[i] = Result::kOutsidePeriod;
+    } else if (own.rejection[i] == Rejection::kNone && line.call != TextPool::kEmpty) {
+      own.claimedPoints[i] = rules.points.pointsFor(texts.view(line.exchRcvd));
+      own.claimedByRules.front() += own.claimedPoints[i];
     }
-    if (definition.dupeMinutes == 0) markDupes(contest, log, rules.dupe, &own.result);
   }
+  if (definition.dupeMinutes == 0) markDupes(lines, rules.dupe, &own.result);
   return own;
 }
 

@@ -27,14 +27,15 @@ struct OwnLogRules {
   bool canConfirm(std::size_t line) const { return result[line] != Result::kNotContest; }
 };
 
-// Applies the plug-in's own rules: the band and mode lists and the missing
+// Applies the plug-in's own rules to the lines of one log, their texts in
+// `texts` (claimedByRules holds the log's one sum): the band and mode lists and the missing
 // exchange as it rejects QSOs (a line lacking a field of the exchange lacks
 // it), the dupe rule on its hour numbers (unless the definition counts dupes
 // in minutes, which needs the matching), the points rule for the claimed
 // score; then the period, `from` to `to` included: a line outside it claims
 // nothing.
-OwnLogRules applyOwnLogRules(const ContestLogs& contest, const ContestDefinition& definition,
-                             Minute from, Minute to);
+OwnLogRules applyOwnLogRules(const std::vector<Line>& lines, const TextPool& texts,
+                             const ContestDefinition& definition, Minute from, Minute to);
 
 }  // namespace crosscheck
 

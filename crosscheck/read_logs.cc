@@ -5,7 +5,6 @@
 
 #include "crosscheck/log_check.h"
 #include "crosscheck/log_reader_threads.h"
-#include "crosscheck/normalise.h"
 #include "import/log_import.h"
 
 namespace crosscheck {
@@ -99,8 +98,7 @@ class LogCollector {
 };
 
 // A file that cannot be read at all is a problem of the log like any other.
-CheckedLog checkFile(const std::string& path, const ContestDefinition& definition, Minute from,
-                     Minute to) {
+CheckedLog readFile(const std::string& path, const ContestDefinition& definition) {
   std::string text;
   try {
     text = imports::readLogText(path);
@@ -109,17 +107,20 @@ CheckedLog checkFile(const std::string& path, const ContestDefinition& definitio
     unread.problems.push_back(imports::problemOf(error));
     return unread;
   }
-  return checkLog(text, path, definition, from, to);
+  return readLogToCheck(text, path, definition);
 }
 
-void take(CheckedLog checked, ContestLogs* contest, LogCollector* collector) {
+// The rules' half of the check on this thread, which owns the contest's texts.
+void take(CheckedLog checked, const ContestDefinition& definition, Minute from, Minute to,
+          ContestLogs* contest, LogCollector* collector) {
   if (!checked.readable) {
     const imports::LogFileError& first = checked.problems.front();
     contest->unreadable.push_back({std::filesystem::path(first.file).filename().string(),
                                    first.file, first.line, first.message()});
     return;
   }
-  collector->add({normaliseLog(checked.log, contest->texts), std::move(checked.own)});
+  applyLogRules(definition, from, to, contest->texts, &checked);
+  collector->add({std::move(checked.normal), std::move(checked.own)});
 }
 
 }  // namespace
@@ -128,12 +129,12 @@ CheckedContest readLogs(const std::vector<std::string>& files, const ContestDefi
                         Minute from, Minute to, const std::function<void()>& onFileRead) {
   CheckedContest checked;
   LogCollector collector(&checked);
-  const LogReaderThreads::CheckFile check = [&](const std::string& path) {
-    return checkFile(path, definition, from, to);
+  const LogReaderThreads::ReadFile read = [&](const std::string& path) {
+    return readFile(path, definition);
   };
-  LogReaderThreads reader(files, check);
+  LogReaderThreads reader(files, read);
   for (std::size_t i = 0; i < files.size(); ++i) {
-    take(reader.take(i), &checked.contest, &collector);
+    take(reader.take(i), definition, from, to, &checked.contest, &collector);
     onFileRead();
   }
   collector.finish();

@@ -19,8 +19,9 @@ void sortByLine(std::vector<LineNote>* notes) {
 UploadReading readUpload(std::string_view text, const crosscheck::ContestDefinition& definition) {
   const TextLines lines(text);
   const Period period = periodOf(definition);
+  crosscheck::TextPool texts;
   const crosscheck::CheckedLog checked =
-      crosscheck::checkLog(text, kUploadName, definition, period.from, period.to);
+      crosscheck::checkLog(text, kUploadName, definition, period.from, period.to, texts);
   UploadReading reading;
   if (checked.problems.empty()) {
     reading.facts = factsOf(checked, lines, definition);
