@@ -26,8 +26,8 @@ class Rejections {
       : texts_(texts), bands_(rules.bands), modes_(rules.modes) {}
 
   Rejection of(const Line& line) {
-    const bool sent = isWhole(texts_.view(line.exchSent));
-    const bool rcvd = isWhole(texts_.view(line.exchRcvd));
+    const bool sent = line.exchSent != TextPool::kEmpty && isWhole(texts_.view(line.exchSent));
+    const bool rcvd = line.exchRcvd != TextPool::kEmpty && isWhole(texts_.view(line.exchRcvd));
     auto key = std::make_tuple(line.band, line.mode, sent, rcvd);
     auto known = rejections_.find(key);
     if (known != rejections_.end()) return known->second;

@@ -78,32 +78,32 @@ class QsoLineReader {
   LogProblems* problems_;
 };
 
-// The QSO of a line, or nothing when a field cannot be read: a half-read
-// QSO is never kept.
-std::optional<Qso> readQsoLine(Tokens& tokens, int line, const CabrilloLayout& layout,
-                               std::string_view ownCall, QsoLineReader* reader) {
+// Fills `qso`, made in its place in the log: false when a field cannot be
+// read, and the caller drops the half-filled QSO.
+bool readQsoLine(Tokens& tokens, int line, const CabrilloLayout& layout, std::string_view ownCall,
+                 QsoLineReader* reader, Qso* qso) {
   if (tokens.size() < kLeadingFields + 2) {
-    return reader->fail("QSO", "needs frequency, mode, date, time, own call and call");
+    reader->fail("QSO", "needs frequency, mode, date, time, own call and call");
+    return false;
   }
   const std::optional<std::uint64_t> frequencyHz = reader->frequency(tokens[0]);
-  if (!frequencyHz) return std::nullopt;
+  if (!frequencyHz) return false;
   const std::optional<COleDateTime> time = reader->time(tokens[2], tokens[3]);
-  if (!time) return std::nullopt;
-  Qso qso;
-  qso.line = line;
-  qso.frequencyHz = *frequencyHz;
-  qso.band = bandFromFrequency(qso.frequencyHz);
-  qso.mode = cabrilloMode(tokens[1]);
-  qso.time = *time;
+  if (!time) return false;
+  qso->line = line;
+  qso->frequencyHz = *frequencyHz;
+  qso->band = bandFromFrequency(qso->frequencyHz);
+  qso->mode = cabrilloMode(tokens[1]);
+  qso->time = *time;
   tokens.erase(tokens.begin(), tokens.begin() + kLeadingFields);
   StationPair stations = splitStations(tokens, layout, ownCall);
-  qso.myCall = std::move(stations.mine.call);
-  qso.rstSent = std::move(stations.mine.rst);
-  qso.exchSent = std::move(stations.mine.exchange);
-  qso.call = std::move(stations.theirs.call);
-  qso.rstRcvd = std::move(stations.theirs.rst);
-  qso.exchRcvd = std::move(stations.theirs.exchange);
-  return qso;
+  qso->myCall = std::move(stations.mine.call);
+  qso->rstSent = std::move(stations.mine.rst);
+  qso->exchSent = std::move(stations.mine.exchange);
+  qso->call = std::move(stations.theirs.call);
+  qso->rstRcvd = std::move(stations.theirs.rst);
+  qso->exchRcvd = std::move(stations.theirs.exchange);
+  return true;
 }
 
 bool isBlankOrReturn(char c) { return isBlank(c) || c == '\r'; }
@@ -150,8 +150,9 @@ void readLine(std::string_view text, int line, const CabrilloLayout& layout, Imp
   if (tag.size() == kQsoTag.size() && startsWithNoCase(tag, kQsoTag)) {
     splitBlanks(value, tokens);
     QsoLineReader reader(log->fileName, line, problems);
-    std::optional<Qso> qso = readQsoLine(*tokens, line, layout, log->ownCall, &reader);
-    if (qso) log->qsos.push_back(std::move(*qso));
+    if (!readQsoLine(*tokens, line, layout, log->ownCall, &reader, &log->qsos.emplace_back())) {
+      log->qsos.pop_back();
+    }
   } else {
     readHeaderLine(toUpper(tag), value, log);
   }
