@@ -17,8 +17,8 @@ struct CheckedContest {
   OwnLogRules own;
 };
 
-// Reads, checks (checkLog, in the period `from` to `to`) and normalises the
-// files in order (the next ones are checked while the last is interned), so
+// Reads and checks the files in order (checkLog in the period `from` to
+// `to`: the next ones are read while the last one's rules are applied), so
 // only a few logs' importer strings are ever held. A file that is no log goes
 // to `unreadable`; of two files with one entrant call, the one with more QSO
 // lines is kept and both go to `duplicateLogs`. `onFileRead` is called once
