@@ -8,7 +8,6 @@
 #include "cli/run_command.h"
 #include "errors/tool_error.h"
 #include "host/progress.h"
-#include "import/input_error.h"
 #include "import/log_folder.h"
 #include "publish/publish_contest.h"
 #include "publish/run_description.h"
@@ -51,7 +50,7 @@ int check(const CrosscheckOptions& options) {
   request.onFileRead = [&progress] { progress.advance(); };
   crosscheck::Results results = publish::publishContest(request, options.outDir);
   for (const crosscheck::UnreadableLog& log : results.unreadable) {
-    std::cerr << imports::describe({log.path, log.line, log.error}) << "\n";
+    std::cerr << errors::describe({log.path, log.line, {}}, log.error) << "\n";
   }
   std::cout << publish::describeRun(results, options.outDir) << "\n";
   return results.unreadable.empty() ? 0 : errors::exitCodeOf(errors::ErrorKind::kBadInput);

@@ -1,7 +1,6 @@
 #include "cli/run_command.h"
 
 #include "errors/tool_error.h"
-#include "import/input_error.h"
 
 namespace cli {
 namespace {
@@ -21,8 +20,6 @@ int answerErrors(const std::string& program, const std::string& help,
     const int code = answer(program, error.kind(), error.what());
     if (error.kind() == errors::ErrorKind::kBadUsage) std::cerr << help;
     return code;
-  } catch (const imports::InputError& error) {
-    return answer(program, errors::ErrorKind::kBadInput, error.what());
   } catch (const std::exception& error) {
     // Whatever else stopped the command is the machine's: the plug-in, memory.
     return answer(program, errors::ErrorKind::kIo, error.what());

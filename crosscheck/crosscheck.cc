@@ -29,16 +29,6 @@ imports::Period spanOfLines(const ContestLogs& contest) {
   return span;
 }
 
-// The fields of each half of a QSO line, as the importer splits them.
-imports::CabrilloLayout layoutOf(const ContestDefinition& definition) {
-  imports::CabrilloLayout layout{definition.exchangeFields, {}};
-  for (ExchangeKind kind : definition.exchangeList) {
-    layout.fields.push_back(kind == ExchangeKind::kRst ? imports::FieldRole::kReport
-                                                       : imports::FieldRole::kExchange);
-  }
-  return layout;
-}
-
 std::vector<std::int32_t> clockOffsets(const ContestDefinition& definition,
                                        const ContestLogs& contest, const QsoIndex& index,
                                        const OwnLogRules& own) {
@@ -50,10 +40,16 @@ std::vector<std::int32_t> clockOffsets(const ContestDefinition& definition,
 
 Results crosscheckContest(const Request& request) {
   const ContestDefinition& definition = request.definition;
-  ContestLogs contest = readLogs(request.files, layoutOf(definition), request.onFileRead);
+  // Each log is checked before the span of all logs is known: an end the
+  // definition leaves open holds every QSO, as that span does.
+  const imports::Period checked =
+      imports::periodOf(definition.from, definition.to, imports::kOpenPeriod);
+  CheckedContest read =
+      readLogs(request.files, definition, checked.from, checked.to, request.onFileRead);
+  ContestLogs& contest = read.contest;
+  const OwnLogRules& own = read.own;
   const imports::Period period =
       imports::periodOf(definition.from, definition.to, spanOfLines(contest));
-  const OwnLogRules own = applyOwnLogRules(contest, definition, period.from, period.to);
   const QsoIndex index(contest);
   const std::vector<std::int32_t> clocks = clockOffsets(definition, contest, index, own);
   const ExchangeCompare exchanges(contest.texts, definition);

@@ -12,10 +12,9 @@ constexpr std::size_t kMostAhead = 4;
 
 }  // namespace
 
-LogReaderThreads::LogReaderThreads(const std::vector<std::string>& files,
-                                   const imports::CabrilloLayout& layout)
-    : files_(files), layout_(layout), read_(files.size()) {
-  for (std::promise<imports::ReadResult>& promise : read_) results_.push_back(promise.get_future());
+LogReaderThreads::LogReaderThreads(const std::vector<std::string>& files, const ReadFile& readFile)
+    : files_(files), readFile_(readFile), read_(files.size()) {
+  for (std::promise<CheckedLog>& promise : read_) results_.push_back(promise.get_future());
   for (std::size_t t = 0; t < kReaders; ++t) threads_.emplace_back([this] { read(); });
 }
 
@@ -28,8 +27,8 @@ LogReaderThreads::~LogReaderThreads() {
   for (std::thread& thread : threads_) thread.join();
 }
 
-imports::ReadResult LogReaderThreads::take(std::size_t index) {
-  imports::ReadResult result = results_[index].get();
+CheckedLog LogReaderThreads::take(std::size_t index) {
+  CheckedLog result = results_[index].get();
   {
     std::lock_guard<std::mutex> lock(mutex_);
     taken_ = index + 1;
@@ -51,7 +50,7 @@ void LogReaderThreads::read() {
   std::size_t index = 0;
   while (claim(&index)) {
     try {
-      read_[index].set_value(imports::tryReadLogFile(files_[index], layout_));
+      read_[index].set_value(readFile_(files_[index]));
     } catch (...) {
       read_[index].set_exception(std::current_exception());
     }

@@ -1,64 +1,65 @@
 #include "crosscheck/own_log_rules.h"
 
 #include <algorithm>
-#include <cstring>
 #include <map>
 #include <numeric>
 #include <tuple>
 
-#include "crosscheck/line_halves.h"
+#include "import/field_split.h"
 #include "import/utc_time.h"
-#include "log/add_qso.h"
-#include "log/ubn_file.h"
 
 namespace crosscheck {
 namespace {
 
-// The plug-in's rejection reason for each band, mode and missing exchange
-// met, asked once per combination instead of once per line.
+// Whether an exchange is there whole: a line lacking a field of a listed
+// exchange lacks the exchange, as one lacking all of it does.
+bool isWhole(std::string_view exchange) {
+  return !exchange.empty() && !imports::lacksField(exchange);
+}
+
+// The plug-in's rejection for each band, mode and missing exchange met,
+// asked once per combination instead of once per line.
 class Rejections {
  public:
   Rejections(const TextPool& texts, const rules::RuleSet& rules)
       : texts_(texts), bands_(rules.bands), modes_(rules.modes) {}
 
-  const char* reasonFor(const Line& line) {
-    const bool sent = line.exchSent != TextPool::kEmpty;
-    const bool rcvd = line.exchRcvd != TextPool::kEmpty;
+  Rejection of(const Line& line) {
+    const bool sent = line.exchSent != TextPool::kEmpty && isWhole(texts_.view(line.exchSent));
+    const bool rcvd = line.exchRcvd != TextPool::kEmpty && isWhole(texts_.view(line.exchRcvd));
     auto key = std::make_tuple(line.band, line.mode, sent, rcvd);
-    auto known = reasons_.find(key);
-    if (known != reasons_.end()) return known->second;
+    auto known = rejections_.find(key);
+    if (known != rejections_.end()) return known->second;
     QsoFields qso;
     qso.band = CString(std::string(texts_.view(line.band)));
     qso.mode = CString(std::string(texts_.view(line.mode)));
     qso.exchSent = sent ? "x" : "";
     qso.exchRcvd = rcvd ? "x" : "";
-    const char* reason = rejectionReason(qso, bands_, modes_);
-    reasons_.emplace(key, reason);
-    return reason;
+    const Rejection rejection = rejectionOf(qso, bands_, modes_);
+    rejections_.emplace(key, rejection);
+    return rejection;
   }
 
  private:
   const TextPool& texts_;
   CContestRules bands_;
   CContestRules modes_;
-  std::map<std::tuple<TextId, TextId, bool, bool>, const char*> reasons_;
+  std::map<std::tuple<TextId, TextId, bool, bool>, Rejection> rejections_;
 };
 
-// Compared as texts: each file holds its own copy of the constants.
-bool isOffContest(const char* reason) {
-  return reason && (std::strcmp(reason, ubn_file::kNoContestBand) == 0 ||
-                    std::strcmp(reason, ubn_file::kNoContestMode) == 0);
+bool isOffContest(Rejection rejection) {
+  return rejection == Rejection::kNoContestBand || rejection == Rejection::kNoContestMode;
 }
 
 // A line repeats an earlier stored one with the same call, band and mode as
 // the dupe rule says. Both kinds of rule hold for an earlier hour when they
 // hold for a later one, so the latest earlier hour decides.
-void markDupes(const ContestLogs& contest, const LogHeader& log, const rules::DupeRule& dupe,
+void markDupes(const std::vector<Line>& lines, const rules::DupeRule& dupe,
                std::vector<Result>* result) {
-  std::vector<std::uint32_t> order(static_cast<std::size_t>(log.lineCount));
-  std::iota(order.begin(), order.end(), static_cast<std::uint32_t>(log.firstLine));
+  std::vector<std::uint32_t> order(lines.size());
+  std::iota(order.begin(), order.end(), 0u);
   auto key = [&](std::uint32_t i) {
-    const Line& l = contest.lines[i];
+    const Line& l = lines[i];
     return std::make_tuple(l.call, l.band, l.mode);
   };
   std::stable_sort(order.begin(), order.end(),
@@ -67,8 +68,8 @@ void markDupes(const ContestLogs& contest, const LogHeader& log, const rules::Du
   std::tuple<TextId, TextId, TextId> group;
   std::int64_t latestHour = 0;
   for (std::uint32_t i : order) {
-    if ((*result)[i] != Result::kOk || contest.lines[i].call == TextPool::kEmpty) continue;
-    const std::int64_t hour = imports::hourOf(contest.lines[i].minute);
+    if ((*result)[i] != Result::kOk || lines[i].call == TextPool::kEmpty) continue;
+    const std::int64_t hour = imports::hourOf(lines[i].minute);
     if (inGroup && group == key(i)) {
       if (dupe.repeats(hour, latestHour)) (*result)[i] = Result::kDupe;
       latestHour = std::max(latestHour, hour);
@@ -82,35 +83,28 @@ void markDupes(const ContestLogs& contest, const LogHeader& log, const rules::Du
 
 }  // namespace
 
-OwnLogRules applyOwnLogRules(const ContestLogs& contest, const ContestDefinition& definition,
-                             Minute from, Minute to) {
+OwnLogRules applyOwnLogRules(const std::vector<Line>& lines, const TextPool& texts,
+                             const ContestDefinition& definition, Minute from, Minute to) {
   const rules::RuleSet& rules = definition.rules;
   OwnLogRules own;
-  own.result.assign(contest.lines.size(), Result::kOk);
-  own.claimedPoints.assign(contest.lines.size(), 0);
-  own.claimedByRules.assign(contest.entrants.size(), 0);
-  // Each log is judged on its own, so the logs are shared out to two threads.
-  forEntrantHalves(contest, [&](std::size_t firstEntrant, std::size_t endEntrant) {
-    Rejections rejections(contest.texts, rules);
-    for (std::size_t e = firstEntrant; e < endEntrant; ++e) {
-      const LogHeader& log = contest.entrants[e];
-      for (std::int32_t k = 0; k < log.lineCount; ++k) {
-        const auto i = static_cast<std::size_t>(log.firstLine + k);
-        const Line& line = contest.lines[i];
-        const char* reason = rejections.reasonFor(line);
-        if (isOffContest(reason)) {
-          own.result[i] = Result::kNotContest;
-        } else if (line.minute < from || line.minute > to) {
-          own.result[i] = Result::kOutsidePeriod;
-        }
-        if (!reason && line.call != TextPool::kEmpty) {
-          own.claimedPoints[i] = rules.points.pointsFor(contest.texts.view(line.exchRcvd));
-          own.claimedByRules[e] += own.claimedPoints[i];
-        }
-      }
-      if (definition.dupeMinutes == 0) markDupes(contest, log, rules.dupe, &own.result);
+  own.result.assign(lines.size(), Result::kOk);
+  own.claimedPoints.assign(lines.size(), 0);
+  own.rejection.assign(lines.size(), Rejection::kNone);
+  own.claimedByRules.assign(1, 0);
+  Rejections rejections(texts, rules);
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const Line& line = lines[i];
+    own.rejection[i] = rejections.of(line);
+    if (isOffContest(own.rejection[i])) {
+      own.result[i] = Result::kNotContest;
+    } else if (line.minute < from || line.minute > to) {
+      own.result[i] = Result::kOutsidePeriod;
+    } else if (own.rejection[i] == Rejection::kNone && line.call != TextPool::kEmpty) {
+      own.claimedPoints[i] = rules.points.pointsFor(texts.view(line.exchRcvd));
+      own.claimedByRules.front() += own.claimedPoints[i];
     }
-  });
+  }
+  if (definition.dupeMinutes == 0) markDupes(lines, rules.dupe, &own.result);
   return own;
 }
 

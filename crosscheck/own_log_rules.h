@@ -6,6 +6,7 @@
 
 #include "crosscheck/contest_definition.h"
 #include "crosscheck/contest_logs.h"
+#include "log/add_qso.h"
 
 namespace crosscheck {
 
@@ -18,18 +19,23 @@ struct OwnLogRules {
   // the plug-in's claimed score of the log.
   std::vector<std::int32_t> claimedPoints;
   std::vector<std::int64_t> claimedByRules;
+  // By line: why the plug-in takes it for no contest QSO, if it does.
+  std::vector<Rejection> rejection;
 
   // A line on the contest's bands and modes: it can confirm another log's
   // QSO, even when it is a dupe or outside the period.
   bool canConfirm(std::size_t line) const { return result[line] != Result::kNotContest; }
 };
 
-// Applies the plug-in's own rules: the band and mode lists and the missing
-// exchange as it rejects QSOs, the dupe rule on its hour numbers (unless the
-// definition counts dupes in minutes, which needs the matching), the points
-// rule for the claimed score; then the period, `from` to `to` included.
-OwnLogRules applyOwnLogRules(const ContestLogs& contest, const ContestDefinition& definition,
-                             Minute from, Minute to);
+// Applies the plug-in's own rules to the lines of one log, their texts in
+// `texts` (claimedByRules holds the log's one sum): the band and mode lists and the missing
+// exchange as it rejects QSOs (a line lacking a field of the exchange lacks
+// it), the dupe rule on its hour numbers (unless the definition counts dupes
+// in minutes, which needs the matching), the points rule for the claimed
+// score; then the period, `from` to `to` included: a line outside it claims
+// nothing.
+OwnLogRules applyOwnLogRules(const std::vector<Line>& lines, const TextPool& texts,
+                             const ContestDefinition& definition, Minute from, Minute to);
 
 }  // namespace crosscheck
 

@@ -3,35 +3,46 @@
 #include <filesystem>
 #include <map>
 
+#include "crosscheck/log_check.h"
 #include "crosscheck/log_reader_threads.h"
-#include "crosscheck/normalise.h"
 #include "import/log_import.h"
 
 namespace crosscheck {
 namespace {
 
+// A log read, normalised, with its own lines' rules.
+struct KeptLog {
+  NormalLog log;
+  OwnLogRules own;
+};
+
 // The logs read so far, one per call, and every file each call came in.
 class LogCollector {
  public:
-  explicit LogCollector(ContestLogs* contest) : contest_(contest) {}
+  explicit LogCollector(CheckedContest* checked)
+      : contest_(&checked->contest), own_(&checked->own) {}
 
-  void add(NormalLog log) {
+  void add(KeptLog kept) {
+    const NormalLog& log = kept.log;
     std::vector<std::string>& files = filesOfCall_[log.header.call];
     files.push_back(log.header.file);
     auto slot = slotOfCall_.find(log.header.call);
     if (slot == slotOfCall_.end()) {
       slotOfCall_.emplace(log.header.call, logs_.size());
-      logs_.push_back(std::move(log));
-    } else if (log.header.lineCount > logs_[slot->second].header.lineCount) {
-      logs_[slot->second] = std::move(log);
+      logs_.push_back(std::move(kept));
+    } else if (log.header.lineCount > logs_[slot->second].log.header.lineCount) {
+      logs_[slot->second] = std::move(kept);
     }
   }
 
   void finish() {
     std::size_t total = 0;
-    for (const NormalLog& log : logs_) total += log.lines.size();
+    for (const KeptLog& kept : logs_) total += kept.log.lines.size();
     contest_->lines.reserve(total);
-    for (NormalLog& log : logs_) place(log);
+    own_->result.reserve(total);
+    own_->claimedPoints.reserve(total);
+    own_->rejection.reserve(total);
+    for (KeptLog& kept : logs_) place(kept);
     noteDuplicates();
     std::vector<TextId> calls;
     for (const LogHeader& entrant : contest_->entrants) {
@@ -45,7 +56,9 @@ class LogCollector {
   }
 
  private:
-  void place(NormalLog& log) {
+  void place(KeptLog& kept) {
+    NormalLog& log = kept.log;
+    appendOwn(std::move(kept.own));
     const auto owner = static_cast<std::int32_t>(contest_->entrants.size());
     log.header.firstLine = static_cast<std::int32_t>(contest_->lines.size());
     for (Line& line : log.lines) {
@@ -54,6 +67,19 @@ class LogCollector {
     }
     contest_->entrants.push_back(std::move(log.header));
     std::vector<Line>().swap(log.lines);
+  }
+
+  template <typename T>
+  static void append(std::vector<T>* to, std::vector<T>&& from) {
+    to->insert(to->end(), from.begin(), from.end());
+    std::vector<T>().swap(from);
+  }
+
+  void appendOwn(OwnLogRules&& own) {
+    append(&own_->result, std::move(own.result));
+    append(&own_->claimedPoints, std::move(own.claimedPoints));
+    append(&own_->rejection, std::move(own.rejection));
+    own_->claimedByRules.push_back(own.claimedByRules.front());
   }
 
   void noteDuplicates() {
@@ -65,35 +91,54 @@ class LogCollector {
   }
 
   ContestLogs* contest_;
-  std::vector<NormalLog> logs_;
+  OwnLogRules* own_;
+  std::vector<KeptLog> logs_;
   std::map<std::string, std::size_t> slotOfCall_;
   std::map<std::string, std::vector<std::string>> filesOfCall_;
 };
 
-void takeResult(imports::ReadResult result, ContestLogs* contest, LogCollector* collector) {
-  if (!result.log) {
-    const std::string& path = result.error.file;
-    contest->unreadable.push_back({std::filesystem::path(path).filename().string(), path,
-                                   result.error.line, result.error.message});
+// A file that cannot be read at all is a problem of the log like any other.
+CheckedLog readFile(const std::string& path, const ContestDefinition& definition) {
+  std::string text;
+  try {
+    text = imports::readLogText(path);
+  } catch (const errors::ToolError& error) {
+    CheckedLog unread;
+    unread.problems.push_back(imports::problemOf(error));
+    return unread;
+  }
+  return readLogToCheck(text, path, definition);
+}
+
+// The rules' half of the check on this thread, which owns the contest's texts.
+void take(CheckedLog checked, const ContestDefinition& definition, Minute from, Minute to,
+          ContestLogs* contest, LogCollector* collector) {
+  if (!checked.readable) {
+    const imports::LogFileError& first = checked.problems.front();
+    contest->unreadable.push_back({std::filesystem::path(first.file).filename().string(),
+                                   first.file, first.line, first.message()});
     return;
   }
-  collector->add(normaliseLog(*result.log, contest->texts));
+  applyLogRules(definition, from, to, contest->texts, &checked);
+  collector->add({std::move(checked.normal), std::move(checked.own)});
 }
 
 }  // namespace
 
-ContestLogs readLogs(const std::vector<std::string>& files, const imports::CabrilloLayout& layout,
-                     const std::function<void()>& onFileRead) {
-  ContestLogs contest;
-  LogCollector collector(&contest);
-  LogReaderThreads reader(files, layout);
+CheckedContest readLogs(const std::vector<std::string>& files, const ContestDefinition& definition,
+                        Minute from, Minute to, const std::function<void()>& onFileRead) {
+  CheckedContest checked;
+  LogCollector collector(&checked);
+  const LogReaderThreads::ReadFile read = [&](const std::string& path) {
+    return readFile(path, definition);
+  };
+  LogReaderThreads reader(files, read);
   for (std::size_t i = 0; i < files.size(); ++i) {
-    imports::ReadResult result = reader.take(i);
-    takeResult(std::move(result), &contest, &collector);
+    take(reader.take(i), definition, from, to, &checked.contest, &collector);
     onFileRead();
   }
   collector.finish();
-  return contest;
+  return checked;
 }
 
 }  // namespace crosscheck

@@ -5,18 +5,26 @@
 #include <string>
 #include <vector>
 
+#include "crosscheck/contest_definition.h"
 #include "crosscheck/contest_logs.h"
-#include "import/cabrillo_stations.h"
+#include "crosscheck/own_log_rules.h"
 
 namespace crosscheck {
 
-// Reads and normalises the files in order (the next ones are parsed while
-// the last is interned), so only a few logs' importer strings are ever held.
-// A file that is no log goes to `unreadable`; of two files with one entrant
-// call, the one with more QSO lines is kept and both go to `duplicateLogs`.
-// `onFileRead` is called once per file.
-ContestLogs readLogs(const std::vector<std::string>& files, const imports::CabrilloLayout& layout,
-                     const std::function<void()>& onFileRead);
+// The logs of a contest and what each log's own lines say.
+struct CheckedContest {
+  ContestLogs contest;
+  OwnLogRules own;
+};
+
+// Reads and checks the files in order (checkLog in the period `from` to
+// `to`: the next ones are read while the last one's rules are applied), so
+// only a few logs' importer strings are ever held. A file that is no log goes
+// to `unreadable`; of two files with one entrant call, the one with more QSO
+// lines is kept and both go to `duplicateLogs`. `onFileRead` is called once
+// per file.
+CheckedContest readLogs(const std::vector<std::string>& files, const ContestDefinition& definition,
+                        Minute from, Minute to, const std::function<void()>& onFileRead);
 
 }  // namespace crosscheck
 

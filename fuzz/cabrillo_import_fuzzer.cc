@@ -6,8 +6,10 @@
 namespace {
 
 template <int kExchangeFields>
-imports::ImportedLog importInLayout(std::string_view buffer, const std::string& fileName) {
-  return imports::importCabrillo(buffer, fileName, imports::CabrilloLayout{kExchangeFields});
+imports::ImportedLog importInLayout(std::string_view buffer, const std::string& fileName,
+                                    imports::LogProblems* problems) {
+  return imports::importCabrillo(buffer, fileName, imports::CabrilloLayout{kExchangeFields},
+                                 problems);
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "fuzz/check.h"
-#include "import/input_error.h"
 
 namespace {
 
@@ -13,15 +12,15 @@ bool upperCase(const std::string& text) {
 
 }  // namespace
 
-void importAndCheck(imports::ImportedLog (*import)(std::string_view, const std::string&),
+void importAndCheck(imports::ImportedLog (*import)(std::string_view, const std::string&,
+                                                   imports::LogProblems*),
                     const std::uint8_t* data, std::size_t size) {
   const std::string_view buffer(reinterpret_cast<const char*>(data), size);
   const int lineCount = static_cast<int>(std::count(buffer.begin(), buffer.end(), '\n')) + 1;
-  imports::ImportedLog log;
-  try {
-    log = import(buffer, "fuzz.log");
-  } catch (const imports::InputError&) {
-    return;
+  imports::LogProblems problems;
+  const imports::ImportedLog log = import(buffer, "fuzz.log", &problems);
+  for (const imports::LogFileError& problem : problems) {
+    require(problem.line >= 0 && problem.line <= lineCount, "problem line out of the text");
   }
   int previousLine = 1;
   for (const imports::Qso& qso : log.qsos) {

@@ -6,13 +6,14 @@
 #include <string>
 #include <string_view>
 
+#include "import/input_error.h"
 #include "import/qso.h"
 
-// Imports `buffer` with `import`; a log that cannot be read must be answered
-// with an InputError (any other exception ends the fuzzer as a crash). A log
-// that was read gives QSOs in file order, each on a line of the buffer, with
-// its mode in upper case.
-void importAndCheck(imports::ImportedLog (*import)(std::string_view, const std::string&),
+// Imports `buffer` with `import`, which must not throw (an exception ends the
+// fuzzer as a crash). The QSOs read are in file order, each on a line of the
+// buffer, with their mode in upper case; each problem is on a line of it.
+void importAndCheck(imports::ImportedLog (*import)(std::string_view, const std::string&,
+                                                   imports::LogProblems*),
                     const std::uint8_t* data, std::size_t size);
 
 #endif  // ZVK_FUZZ_IMPORTED_LOG_CHECK_H_

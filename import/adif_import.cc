@@ -2,7 +2,6 @@
 
 #include "import/adif_reader.h"
 #include "import/band_plan.h"
-#include "import/input_error.h"
 #include "import/text_case.h"
 #include "import/utc_time.h"
 
@@ -20,46 +19,61 @@ std::string firstOf(const AdifRecord& record, std::initializer_list<std::string_
   return std::string();
 }
 
-const AdifField& requiredField(const AdifRecord& record, const char* name,
-                               const std::string& fileName) {
-  const AdifField* field = record.find(name);
-  if (!field) throw InputError(fileName, record.line, name, "missing in this record");
-  return *field;
-}
+// Reads one record, adding each problem it has to `problems`.
+class RecordReader {
+ public:
+  RecordReader(const AdifRecord& record, const std::string& fileName, LogProblems* problems)
+      : record_(record), fileName_(fileName), problems_(problems) {}
 
-COleDateTime readTime(const AdifRecord& record, const std::string& fileName) {
-  const AdifField& date = requiredField(record, "QSO_DATE", fileName);
-  std::optional<UtcTime> time = parseCompactDate(date.value);
-  if (!time) {
-    throw InputError(fileName, date.line, date.name,
-                     "\"" + std::string(date.value) + "\" is not a date (YYYYMMDD)");
+  std::optional<COleDateTime> time() {
+    const AdifField* date = required("QSO_DATE");
+    if (!date) return std::nullopt;
+    std::optional<UtcTime> time = parseCompactDate(date->value);
+    if (!time) return fail(*date, "is not a date (YYYYMMDD)");
+    const AdifField* clock = required("TIME_ON");
+    if (!clock) return std::nullopt;
+    if (!setTimeOfDay(clock->value, &*time)) return fail(*clock, "is not a time (HHMM or HHMMSS)");
+    return toOleDate(*time);
   }
-  const AdifField& clock = requiredField(record, "TIME_ON", fileName);
-  if (!setTimeOfDay(clock.value, &*time)) {
-    throw InputError(fileName, clock.line, clock.name,
-                     "\"" + std::string(clock.value) + "\" is not a time (HHMM or HHMMSS)");
-  }
-  return toOleDate(*time);
-}
 
-std::uint64_t readFrequency(const AdifRecord& record, const std::string& fileName) {
-  const AdifField* field = record.find("FREQ");
-  if (!field || field->value.empty()) return 0;
-  std::optional<std::uint64_t> hz = parseScaledFrequency(field->value, kMegahertzDigits);
-  if (!hz) {
-    throw InputError(fileName, field->line, field->name,
-                     "\"" + std::string(field->value) + "\" is not a frequency in MHz");
+  std::optional<std::uint64_t> frequency() {
+    const AdifField* field = record_.find("FREQ");
+    if (!field || field->value.empty()) return 0;
+    std::optional<std::uint64_t> hz = parseScaledFrequency(field->value, kMegahertzDigits);
+    if (!hz) return fail(*field, "is not a frequency in MHz");
+    return hz;
   }
-  return *hz;
-}
 
-Qso toQso(const AdifRecord& record, const std::string& fileName) {
+ private:
+  const AdifField* required(const char* name) {
+    const AdifField* field = record_.find(name);
+    if (!field) problems_->push_back({fileName_, record_.line, name, "missing in this record"});
+    return field;
+  }
+
+  std::nullopt_t fail(const AdifField& field, const std::string& what) {
+    problems_->push_back(
+        {fileName_, field.line, field.name, "\"" + std::string(field.value) + "\" " + what});
+    return std::nullopt;
+  }
+
+  const AdifRecord& record_;
+  const std::string& fileName_;
+  LogProblems* problems_;
+};
+
+std::optional<Qso> toQso(const AdifRecord& record, const std::string& fileName,
+                         LogProblems* problems) {
+  RecordReader reader(record, fileName, problems);
+  std::optional<COleDateTime> time = reader.time();
+  std::optional<std::uint64_t> frequencyHz = reader.frequency();
+  if (!time || !frequencyHz) return std::nullopt;
   Qso qso;
   qso.line = record.line;
   qso.myCall = firstOf(record, {"STATION_CALLSIGN", "OPERATOR"});
   qso.call = firstOf(record, {"CALL"});
-  qso.time = readTime(record, fileName);
-  qso.frequencyHz = readFrequency(record, fileName);
+  qso.time = *time;
+  qso.frequencyHz = *frequencyHz;
   qso.mode = toUpper(firstOf(record, {"MODE"}));
   qso.band = toLower(firstOf(record, {"BAND"}));
   if (qso.band.empty()) qso.band = bandFromFrequency(qso.frequencyHz);
@@ -72,13 +86,19 @@ Qso toQso(const AdifRecord& record, const std::string& fileName) {
 
 }  // namespace
 
-ImportedLog importAdif(std::string_view buffer, const std::string& fileName) {
+ImportedLog importAdif(std::string_view buffer, const std::string& fileName,
+                       LogProblems* problems) {
   ImportedLog log;
   log.fileName = fileName;
-  readAdif(buffer, fileName, [&](const AdifRecord& record) {
-    log.qsos.push_back(toQso(record, fileName));
-    if (log.ownCall.empty()) log.ownCall = log.qsos.back().myCall;
-  });
+  readAdif(
+      buffer, fileName,
+      [&](const AdifRecord& record) {
+        std::optional<Qso> qso = toQso(record, fileName, problems);
+        if (!qso) return;
+        log.qsos.push_back(std::move(*qso));
+        if (log.ownCall.empty()) log.ownCall = log.qsos.back().myCall;
+      },
+      problems);
   return log;
 }
 

@@ -4,13 +4,15 @@
 #include <string>
 #include <string_view>
 
+#include "import/input_error.h"
 #include "import/qso.h"
 
 namespace imports {
 
-// The QSOs of an ADIF text. Throws InputError for malformed ADIF and for a
-// record without a readable QSO_DATE, TIME_ON or FREQ.
-ImportedLog importAdif(std::string_view buffer, const std::string& fileName);
+// The QSOs of an ADIF text. Adds to `problems` the malformed ADIF that ends
+// the reading and each record without a readable QSO_DATE, TIME_ON or FREQ,
+// which is left out.
+ImportedLog importAdif(std::string_view buffer, const std::string& fileName, LogProblems* problems);
 
 }  // namespace imports
 

@@ -27,8 +27,8 @@ class AdifScanner {
       readTag(open);
     }
     if (!record_.fields.empty()) {
-      throw InputError(fileName_, record_.line, record_.fields.front().name,
-                       "record not ended by <EOR>");
+      throw inputError(
+          {fileName_, record_.line, record_.fields.front().name, "record not ended by <EOR>"});
     }
   }
 
@@ -43,7 +43,7 @@ class AdifScanner {
     std::size_t close = buffer_.find('>', open + 1);
     std::string_view tag = buffer_.substr(open + 1, close - open - 1);
     if (close == std::string_view::npos) {
-      throw InputError(fileName_, line_, toUpper(tag.substr(0, 20)), "tag not closed by '>'");
+      throw inputError({fileName_, line_, toUpper(tag.substr(0, 20)), "tag not closed by '>'"});
     }
     position_ = close + 1;
     std::size_t colon = tag.find(':');
@@ -66,21 +66,22 @@ class AdifScanner {
       if (!record_.fields.empty()) handler_(record_);
       record_.fields.clear();
     } else if (!inHeader_) {  // the header's free text may hold "<...>"
-      throw InputError(fileName_, line_, name, "field without a length (<" + name + ":length>)");
+      throw inputError({fileName_, line_, name, "field without a length (<" + name + ":length>)"});
     }
   }
 
   void readField(const std::string& name, std::string_view lengthAndType) {
-    if (name.empty()) throw InputError(fileName_, line_, "", "field without a name");
+    if (name.empty()) throw inputError({fileName_, line_, "", "field without a name"});
     std::string_view length = lengthAndType.substr(0, lengthAndType.find(':'));
     if (length.empty() || length.size() > kMaxLengthDigits ||
         length.find_first_not_of("0123456789") != std::string_view::npos) {
-      throw InputError(fileName_, line_, name, "malformed length \"" + std::string(length) + "\"");
+      throw inputError(
+          {fileName_, line_, name, "malformed length \"" + std::string(length) + "\""});
     }
     std::size_t size = std::stoul(std::string(length));
     if (size > buffer_.size() - position_) {
-      throw InputError(fileName_, line_, name,
-                       "length " + std::string(length) + " runs past the end of the file");
+      throw inputError({fileName_, line_, name,
+                        "length " + std::string(length) + " runs past the end of the file"});
     }
     if (record_.fields.empty()) record_.line = line_;
     record_.fields.push_back({name, buffer_.substr(position_, size), line_});
@@ -107,8 +108,13 @@ const AdifField* AdifRecord::find(std::string_view name) const {
 }
 
 void readAdif(std::string_view buffer, const std::string& fileName,
-              const AdifRecordHandler& onRecord) {
-  AdifScanner(buffer, fileName, onRecord).run();
+              const AdifRecordHandler& onRecord, LogProblems* problems) {
+  // A broken tag leaves no place to go on from: the problem ends the reading.
+  try {
+    AdifScanner(buffer, fileName, onRecord).run();
+  } catch (const errors::ToolError& error) {
+    problems->push_back(problemOf(error));
+  }
 }
 
 }  // namespace imports

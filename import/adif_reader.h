@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "import/input_error.h"
+
 namespace imports {
 
 // One `<NAME:length[:type]>value` field; the value points into the buffer read.
@@ -28,11 +30,11 @@ using AdifRecordHandler = std::function<void(const AdifRecord&)>;
 
 // Reads the ADIF text `buffer` in one pass and hands every record ended by
 // <EOR> to `onRecord`; fields before <EOH> form the header and are skipped.
-// Throws InputError naming `fileName`, the line and the field on a tag
-// without '>', a missing or malformed length, a value running past the end
-// and a last record that <EOR> does not end.
+// Stops at a tag without '>', a missing or malformed length, a value
+// running past the end and a last record that <EOR> does not end, adding
+// the problem (`fileName`, the line and the field) to `problems`.
 void readAdif(std::string_view buffer, const std::string& fileName,
-              const AdifRecordHandler& onRecord);
+              const AdifRecordHandler& onRecord, LogProblems* problems);
 
 }  // namespace imports
 

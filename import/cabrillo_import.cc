@@ -4,7 +4,6 @@
 
 #include "import/band_plan.h"
 #include "import/cabrillo_stations.h"
-#include "import/input_error.h"
 #include "import/text_case.h"
 #include "import/utc_time.h"
 
@@ -45,41 +44,57 @@ std::string cabrilloMode(std::string_view mode) {
   return upper;
 }
 
-std::uint64_t readFrequency(std::string_view text, const std::string& fileName, int line) {
-  if (std::optional<std::uint64_t> edge = cabrilloBandEdge(text)) return *edge;
-  std::optional<std::uint64_t> hz = parseScaledFrequency(text, kKilohertzDigits);
-  if (!hz) {
-    throw InputError(fileName, line, "frequency",
-                     "\"" + std::string(text) + "\" is not a frequency in kHz");
-  }
-  return *hz;
-}
+// Reads the fields of one QSO line, adding the first it cannot read to the
+// log's problems.
+class QsoLineReader {
+ public:
+  QsoLineReader(const std::string& fileName, int line, LogProblems* problems)
+      : fileName_(fileName), line_(line), problems_(problems) {}
 
-COleDateTime readTime(std::string_view date, std::string_view clock, const std::string& fileName,
-                      int line) {
-  std::optional<UtcTime> time = parseDashedDate(date);
-  if (!time) {
-    throw InputError(fileName, line, "date",
-                     "\"" + std::string(date) + "\" is not a date (YYYY-MM-DD)");
+  std::optional<std::uint64_t> frequency(std::string_view text) {
+    if (std::optional<std::uint64_t> edge = cabrilloBandEdge(text)) return *edge;
+    std::optional<std::uint64_t> hz = parseScaledFrequency(text, kKilohertzDigits);
+    if (!hz) return fail("frequency", "\"" + std::string(text) + "\" is not a frequency in kHz");
+    return hz;
   }
-  if (!setTimeOfDay(clock, &*time)) {
-    throw InputError(fileName, line, "time", "\"" + std::string(clock) + "\" is not a time (HHMM)");
-  }
-  return toOleDate(*time);
-}
 
-// Fills `qso`, made in its place in the log: a failure makes the whole log
-// unreadable, so a half-filled one is never kept.
-void readQsoLine(Tokens& tokens, const std::string& fileName, int line,
-                 const CabrilloLayout& layout, std::string_view ownCall, Qso* qso) {
+  std::optional<COleDateTime> time(std::string_view date, std::string_view clock) {
+    std::optional<UtcTime> time = parseDashedDate(date);
+    if (!time) return fail("date", "\"" + std::string(date) + "\" is not a date (YYYY-MM-DD)");
+    if (!setTimeOfDay(clock, &*time)) {
+      return fail("time", "\"" + std::string(clock) + "\" is not a time (HHMM)");
+    }
+    return toOleDate(*time);
+  }
+
+  std::nullopt_t fail(const char* field, const std::string& reason) {
+    problems_->push_back({fileName_, line_, field, reason});
+    return std::nullopt;
+  }
+
+ private:
+  const std::string& fileName_;
+  int line_;
+  LogProblems* problems_;
+};
+
+// Fills `qso`, made in its place in the log: false when a field cannot be
+// read, and the caller drops the half-filled QSO.
+bool readQsoLine(Tokens& tokens, int line, const CabrilloLayout& layout, std::string_view ownCall,
+                 QsoLineReader* reader, Qso* qso) {
   if (tokens.size() < kLeadingFields + 2) {
-    throw InputError(fileName, line, "QSO", "needs frequency, mode, date, time, own call and call");
+    reader->fail("QSO", "needs frequency, mode, date, time, own call and call");
+    return false;
   }
+  const std::optional<std::uint64_t> frequencyHz = reader->frequency(tokens[0]);
+  if (!frequencyHz) return false;
+  const std::optional<COleDateTime> time = reader->time(tokens[2], tokens[3]);
+  if (!time) return false;
   qso->line = line;
-  qso->frequencyHz = readFrequency(tokens[0], fileName, line);
+  qso->frequencyHz = *frequencyHz;
   qso->band = bandFromFrequency(qso->frequencyHz);
   qso->mode = cabrilloMode(tokens[1]);
-  qso->time = readTime(tokens[2], tokens[3], fileName, line);
+  qso->time = *time;
   tokens.erase(tokens.begin(), tokens.begin() + kLeadingFields);
   StationPair stations = splitStations(tokens, layout, ownCall);
   qso->myCall = std::move(stations.mine.call);
@@ -88,6 +103,7 @@ void readQsoLine(Tokens& tokens, const std::string& fileName, int line,
   qso->call = std::move(stations.theirs.call);
   qso->rstRcvd = std::move(stations.theirs.rst);
   qso->exchRcvd = std::move(stations.theirs.exchange);
+  return true;
 }
 
 bool isBlankOrReturn(char c) { return isBlank(c) || c == '\r'; }
@@ -125,7 +141,7 @@ void readHeaderLine(const std::string& tag, std::string_view value, ImportedLog*
 }
 
 void readLine(std::string_view text, int line, const CabrilloLayout& layout, ImportedLog* log,
-              Tokens* tokens) {
+              Tokens* tokens, LogProblems* problems) {
   std::size_t colon = text.find(':');
   if (colon == std::string_view::npos) return;
   const std::string_view tag = trimmed(text.substr(0, colon));
@@ -133,7 +149,10 @@ void readLine(std::string_view text, int line, const CabrilloLayout& layout, Imp
   // Nearly every line is a QSO line: told without making an upper-case copy.
   if (tag.size() == kQsoTag.size() && startsWithNoCase(tag, kQsoTag)) {
     splitBlanks(value, tokens);
-    readQsoLine(*tokens, log->fileName, line, layout, log->ownCall, &log->qsos.emplace_back());
+    QsoLineReader reader(log->fileName, line, problems);
+    if (!readQsoLine(*tokens, line, layout, log->ownCall, &reader, &log->qsos.emplace_back())) {
+      log->qsos.pop_back();
+    }
   } else {
     readHeaderLine(toUpper(tag), value, log);
   }
@@ -155,7 +174,7 @@ void keepOneCategory(ImportedLog* log) {
 }  // namespace
 
 ImportedLog importCabrillo(std::string_view buffer, const std::string& fileName,
-                           const CabrilloLayout& layout) {
+                           const CabrilloLayout& layout, LogProblems* problems) {
   ImportedLog log;
   log.fileName = fileName;
   // A line each, or a few fewer: no QSO moved as the log grows.
@@ -166,7 +185,7 @@ ImportedLog importCabrillo(std::string_view buffer, const std::string& fileName,
   for (std::size_t start = 0; start < buffer.size(); ++line) {
     std::size_t end = buffer.find('\n', start);
     if (end == std::string_view::npos) end = buffer.size();
-    readLine(buffer.substr(start, end - start), line, layout, &log, &tokens);
+    readLine(buffer.substr(start, end - start), line, layout, &log, &tokens, problems);
     start = end + 1;
   }
   keepOneCategory(&log);

@@ -5,16 +5,17 @@
 #include <string_view>
 
 #include "import/cabrillo_stations.h"
+#include "import/input_error.h"
 #include "import/qso.h"
 
 namespace imports {
 
 // The QSOs of a Cabrillo text, its lines split by `layout`, and its header:
 // the call sign of "CALLSIGN:", the CATEGORY lines and CLAIMED-SCORE.
-// Throws InputError for a QSO line with too few fields or an unreadable
-// frequency, date or time.
+// A QSO line with too few fields or an unreadable frequency, date or time
+// is left out and added to `problems`.
 ImportedLog importCabrillo(std::string_view buffer, const std::string& fileName,
-                           const CabrilloLayout& layout = {});
+                           const CabrilloLayout& layout, LogProblems* problems);
 
 }  // namespace imports
 

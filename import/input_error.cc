@@ -1,20 +1,17 @@
 #include "import/input_error.h"
 
-#include <utility>
-
 namespace imports {
 
-std::string describe(const LogFileError& error) {
-  std::string text = error.file;
-  if (error.line > 0) text += ":" + std::to_string(error.line);
-  return text + ": " + error.message;
+std::string LogFileError::message() const { return field.empty() ? reason : field + ": " + reason; }
+
+errors::ToolError inputError(const LogFileError& problem) {
+  return errors::ToolError(errors::ErrorKind::kBadInput,
+                           {problem.file, problem.line, problem.field}, problem.reason);
 }
 
-InputError::InputError(const std::string& file, int line, const std::string& field,
-                       const std::string& message)
-    : InputError(LogFileError{file, line, field.empty() ? message : field + ": " + message}) {}
-
-InputError::InputError(LogFileError error)
-    : std::runtime_error(describe(error)), error_(std::move(error)) {}
+LogFileError problemOf(const errors::ToolError& error) {
+  const errors::ErrorPlace& place = error.place();
+  return {place.file, place.line, place.what, error.reason()};
+}
 
 }  // namespace imports

@@ -1,35 +1,33 @@
 #ifndef ZVK_IMPORT_INPUT_ERROR_H_
 #define ZVK_IMPORT_INPUT_ERROR_H_
 
-#include <stdexcept>
 #include <string>
+#include <vector>
+
+#include "errors/tool_error.h"
 
 namespace imports {
 
-// Where and why a log could not be read, as data.
+// Where and why a log cannot be read, as data: one problem of a log.
 struct LogFileError {
   std::string file;
-  int line = 0;         // 0 when the fault is not on one line
-  std::string message;  // the field and the reason: "QSO_DATE: ..."
+  int line = 0;       // 0 when the fault is not on one line
+  std::string field;  // "QSO_DATE"; empty when no one field is at fault
+  std::string reason;
+
+  // The field and the reason: "QSO_DATE: ...".
+  std::string message() const;
 };
 
-// The whole wording: "log.adi:12: QSO_DATE: ...".
-std::string describe(const LogFileError& error);
+// Every problem of one log, in the order the reader met them.
+using LogProblems = std::vector<LogFileError>;
 
-// Input that cannot be read as a log. The message names the file, the line
-// (when there is one) and the field: "log.adi:12: QSO_DATE: ...".
-class InputError : public std::runtime_error {
- public:
-  InputError(const std::string& file, int line, const std::string& field,
-             const std::string& message);
+// The error the tools throw for `problem`: bad input, its message
+// "log.adi:12: QSO_DATE: ...".
+errors::ToolError inputError(const LogFileError& problem);
 
-  const LogFileError& where() const { return error_; }
-
- private:
-  explicit InputError(LogFileError error);
-
-  LogFileError error_;
-};
+// The problem a thrown error of the tools names.
+LogFileError problemOf(const errors::ToolError& error);
 
 }  // namespace imports
 

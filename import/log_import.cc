@@ -43,15 +43,6 @@ bool holdsQsoLine(std::string_view buffer) {
   }
 }
 
-// A file that cannot be read is bad input of the log, named as such.
-std::string readWholeFile(const std::string& path) {
-  try {
-    return files::defaultFileSystem().readWhole(path);
-  } catch (const errors::ToolError& error) {
-    throw InputError(path, 0, "", "cannot read: " + error.reason());
-  }
-}
-
 // Header values in an 8-bit code page, as UTF-8, the code page guessed from
 // all of them together. QSO lines keep their bytes: they are compared as logged.
 void readHeaderValuesAsUtf8(ImportedLog* log) {
@@ -70,11 +61,18 @@ void readHeaderValuesAsUtf8(ImportedLog* log) {
   }
 }
 
-ImportedLog importCabrilloAsUtf8(std::string_view buffer, const std::string& fileName,
-                                 const CabrilloLayout& layout) {
-  ImportedLog log = importCabrillo(buffer, fileName, layout);
-  readHeaderValuesAsUtf8(&log);
-  return log;
+void importCabrilloAsUtf8(std::string_view buffer, LogReading* reading,
+                          const CabrilloLayout& layout) {
+  reading->log = importCabrillo(buffer, reading->log.fileName, layout, &reading->problems);
+  readHeaderValuesAsUtf8(&reading->log);
+}
+
+// The problem of a text that is no log of a known format.
+LogFileError unknownFormat(std::string_view buffer, const std::string& fileName) {
+  if (skipLeadingBlanks(buffer).empty()) return {fileName, 0, "", "the file is empty"};
+  return {fileName, 0, "",
+          "unknown format: neither ADIF (<EOH>, <EOR>) nor Cabrillo "
+          "(START-OF-LOG:, QSO: lines)"};
 }
 
 }  // namespace
@@ -89,39 +87,56 @@ LogFormat detectLogFormat(std::string_view buffer) {
   return LogFormat::kUnknown;
 }
 
-ImportedLog importLog(std::string_view buffer, const std::string& fileName,
-                      const CabrilloLayout& layout) {
-  if (const std::optional<std::string> utf8 = utf8FromUtf16(buffer, fileName)) {
-    return importLog(*utf8, fileName, layout);
+LogReading readLog(std::string_view buffer, const std::string& fileName,
+                   const CabrilloLayout& layout) {
+  LogReading reading;
+  reading.log.fileName = fileName;
+  std::optional<std::string> utf8;
+  try {
+    utf8 = utf8FromUtf16(buffer, fileName);
+  } catch (const errors::ToolError& error) {
+    reading.problems.push_back(problemOf(error));
+    return reading;
   }
+  if (utf8) return readLog(*utf8, fileName, layout);
   switch (detectLogFormat(buffer)) {
     case LogFormat::kAdif:
-      return importAdif(buffer, fileName);
+      reading.log = importAdif(buffer, fileName, &reading.problems);
+      break;
     case LogFormat::kCabrillo:
-      return importCabrilloAsUtf8(buffer, fileName, layout);
+      importCabrilloAsUtf8(buffer, &reading, layout);
+      break;
     case LogFormat::kUnknown:
+      reading.problems.push_back(unknownFormat(buffer, fileName));
       break;
   }
-  if (skipLeadingBlanks(buffer).empty()) throw InputError(fileName, 0, "", "the file is empty");
-  throw InputError(fileName, 0, "",
-                   "unknown format: neither ADIF (<EOH>, <EOR>) nor Cabrillo "
-                   "(START-OF-LOG:, QSO: lines)");
+  return reading;
+}
+
+ImportedLog importLog(std::string_view buffer, const std::string& fileName,
+                      const CabrilloLayout& layout) {
+  LogReading reading = readLog(buffer, fileName, layout);
+  if (!reading.problems.empty()) throw inputError(reading.problems.front());
+  return std::move(reading.log);
+}
+
+// A file that cannot be read is bad input of the log, named as such.
+std::string readLogText(const std::string& path) {
+  try {
+    return files::defaultFileSystem().readWhole(path);
+  } catch (const errors::ToolError& error) {
+    throw inputError({path, 0, "", "cannot read: " + error.reason()});
+  }
 }
 
 ImportedLog readLogFile(const std::string& path, const CabrilloLayout& layout) {
-  return importLog(readWholeFile(path), path, layout);
+  return importLog(readLogText(path), path, layout);
 }
 
-ReadResult tryReadLogFile(const std::string& path, const CabrilloLayout& layout) {
-  try {
-    ImportedLog log = readLogFile(path, layout);
-    if (log.qsos.empty()) {
-      throw InputError(path, 0, "", "no QSO: not a log (neither a QSO: line nor an ADIF record)");
-    }
-    return {std::move(log), {}};
-  } catch (const InputError& error) {
-    return {std::nullopt, error.where()};
-  }
+std::optional<LogFileError> noQsoProblem(const ImportedLog& log) {
+  if (!log.qsos.empty()) return std::nullopt;
+  return LogFileError{log.fileName, 0, "",
+                      "no QSO: not a log (neither a QSO: line nor an ADIF record)"};
 }
 
 std::string entrantCall(const ImportedLog& log) {

@@ -8,14 +8,16 @@ bool isLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 
 }  // namespace
 
+// Asked of several tokens of every QSO line: stops at the first letter and digit.
 bool looksLikeCall(std::string_view token) {
+  if (token.size() < 3) return false;
   bool letter = false;
   bool digit = false;
-  for (char c : token) {
-    letter = letter || isLetter(c);
-    digit = digit || isDigit(c);
+  for (std::size_t i = 0; i < token.size() && !(letter && digit); ++i) {
+    letter = letter || isLetter(token[i]);
+    digit = digit || isDigit(token[i]);
   }
-  return letter && digit && token.size() >= 3;
+  return letter && digit;
 }
 
 bool looksLikeReport(std::string_view token) {

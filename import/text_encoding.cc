@@ -73,7 +73,7 @@ std::optional<std::string> utf8FromUtf16(std::string_view text, const std::strin
   const bool little = text.substr(0, 2) == kLittleEndianMark;
   if (!little && text.substr(0, 2) != kBigEndianMark) return std::nullopt;
   std::optional<std::string> utf8 = convert(text.substr(2), little ? "UTF-16LE" : "UTF-16BE");
-  if (!utf8) throw InputError(fileName, 0, "", "not valid UTF-16 after its byte-order mark");
+  if (!utf8) throw inputError({fileName, 0, "", "not valid UTF-16 after its byte-order mark"});
   return utf8;
 }
 

@@ -9,7 +9,7 @@
 namespace imports {
 
 // A text that starts with a UTF-16 byte-order mark, as UTF-8 without the
-// mark; nothing for any other text. Throws InputError naming `fileName` for
+// mark; nothing for any other text. Throws errors::ToolError naming `fileName` for
 // a text that is not valid UTF-16 after its mark.
 std::optional<std::string> utf8FromUtf16(std::string_view text, const std::string& fileName);
 

@@ -30,11 +30,26 @@ void writeDupeLines(const CInfo& record, const QsoFields& qso, const CQsoLog& lo
 
 }  // namespace
 
+Rejection rejectionOf(const QsoFields& qso, const CContestRules& bands,
+                      const CContestRules& modes) {
+  if (!bands.contains(qso.band)) return Rejection::kNoContestBand;
+  if (!modes.contains(qso.mode)) return Rejection::kNoContestMode;
+  if (qso.exchRcvd.IsEmpty() || qso.exchSent.IsEmpty()) return Rejection::kNoExchange;
+  return Rejection::kNone;
+}
+
 const char* rejectionReason(const QsoFields& qso, const CContestRules& bands,
                             const CContestRules& modes) {
-  if (!bands.contains(qso.band)) return ubn_file::kNoContestBand;
-  if (!modes.contains(qso.mode)) return ubn_file::kNoContestMode;
-  if (qso.exchRcvd.IsEmpty() || qso.exchSent.IsEmpty()) return ubn_file::kNoExchange;
+  switch (rejectionOf(qso, bands, modes)) {
+    case Rejection::kNoContestBand:
+      return ubn_file::kNoContestBand;
+    case Rejection::kNoContestMode:
+      return ubn_file::kNoContestMode;
+    case Rejection::kNoExchange:
+      return ubn_file::kNoExchange;
+    case Rejection::kNone:
+      break;
+  }
   return nullptr;
 }
 

@@ -1,6 +1,8 @@
 #ifndef ZVK_LOG_ADD_QSO_H_
 #define ZVK_LOG_ADD_QSO_H_
 
+#include <cstdint>
+
 #include "log/contest_rules.h"
 #include "log/qso_fields.h"
 #include "log/qso_log.h"
@@ -14,8 +16,12 @@ struct LogTarget {
   const CString& ubnPath;
 };
 
-// The reason (a statistics-file reason text) why `qso` is no contest QSO:
-// its band, its mode or a missing exchange; nullptr when it is one.
+// Why a QSO is no contest QSO, as a value for callers that act on it.
+enum class Rejection : std::uint8_t { kNone, kNoContestBand, kNoContestMode, kNoExchange };
+
+// Why `qso` is no contest QSO: its band, its mode or a missing exchange.
+Rejection rejectionOf(const QsoFields& qso, const CContestRules& bands, const CContestRules& modes);
+// The same as a statistics-file reason text; nullptr when it is one.
 const char* rejectionReason(const QsoFields& qso, const CContestRules& bands,
                             const CContestRules& modes);
 // The record an accepted QSO is stored as.

@@ -1,6 +1,6 @@
 #include "robot/organiser_desk.h"
 
-#include "import/input_error.h"
+#include "errors/tool_error.h"
 #include "import/log_folder.h"
 #include "publish/publish_contest.h"
 #include "publish/run_description.h"
@@ -55,7 +55,7 @@ Answer OrganiserDesk::crosscheck(const std::string& key) {
     const crosscheck::Results results = publish::publishContest(request, outDir);
     std::vector<std::string> unreadable;
     for (const crosscheck::UnreadableLog& log : results.unreadable) {
-      unreadable.push_back(imports::describe({log.file, log.line, log.error}));
+      unreadable.push_back(errors::describe({log.file, log.line, {}}, log.error));
     }
     return {200, crosscheckPage(publish::describeRun(results, outDir), unreadable)};
   } catch (const std::exception& error) {

@@ -2,12 +2,13 @@
 
 #include <algorithm>
 
-#include "robot/every_problem.h"
-#include "robot/log_facts.h"
+#include "import/utc_time.h"
 #include "robot/text_lines.h"
 
 namespace robot {
 namespace {
+
+constexpr char kUploadName[] = "upload";
 
 void sortByLine(std::vector<LineNote>* notes) {
   std::stable_sort(notes->begin(), notes->end(),
@@ -18,16 +19,21 @@ void sortByLine(std::vector<LineNote>* notes) {
 
 UploadReading readUpload(std::string_view text, const crosscheck::ContestDefinition& definition) {
   const TextLines lines(text);
-  ReadAttempt attempt = readWithEveryProblem(text, {definition.exchangeFields});
+  // An end the definition leaves open holds every QSO.
+  const imports::Period period =
+      imports::periodOf(definition.from, definition.to, imports::kOpenPeriod);
+  crosscheck::TextPool texts;
+  const crosscheck::CheckedLog checked =
+      crosscheck::checkLog(text, kUploadName, definition, period.from, period.to, texts);
   UploadReading reading;
-  if (attempt.log) {
-    reading.facts = factsOf(*attempt.log, lines, definition);
+  if (checked.problems.empty()) {
+    reading.facts = factsOf(checked, lines, definition);
     sortByLine(&reading.facts->warnings);
     return reading;
   }
-  for (const imports::LogFileError& problem : attempt.problems) {
+  for (const imports::LogFileError& problem : checked.problems) {
     reading.problems.push_back(
-        {problem.line, std::string(lines.line(problem.line)), problem.message});
+        {problem.line, std::string(lines.line(problem.line)), problem.message()});
   }
   sortByLine(&reading.problems);
   return reading;

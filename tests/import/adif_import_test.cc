@@ -7,32 +7,39 @@
 
 namespace {
 
-using imports::importAdif;
-using imports::InputError;
-
+// The first problem of `text`, as the tools word it.
 std::string errorOf(const std::string& text) {
-  try {
-    importAdif(text, "log.adi");
-  } catch (const InputError& error) {
-    return error.what();
-  }
-  return "no error";
+  imports::LogProblems problems;
+  imports::importAdif(text, "log.adi", &problems);
+  return problems.empty() ? "no error" : imports::inputError(problems.front()).what();
+}
+
+// The log of a text the importer reads without a problem.
+imports::ImportedLog importAdif(const std::string& text, const std::string& fileName) {
+  imports::LogProblems problems;
+  imports::ImportedLog log = imports::importAdif(text, fileName, &problems);
+  EXPECT_TRUE(problems.empty()) << imports::inputError(problems.front()).what();
+  return log;
 }
 
 TEST(AdifReader, SkipsHeaderAndReadsValuesByLengthWhateverTheyHold) {
   std::vector<std::string> calls;
   std::vector<int> lines;
+  imports::LogProblems problems;
   imports::readAdif(
       "Exported <by> hand\n<adif_ver:5>3.1.4\n<EOH>\n"
       "<CALL:4>Q2AB<comment:9>a<b>\nc<d><eor>\n<Call:6:S>Q3CD/P <EoR>",
-      "log.adi", [&](const imports::AdifRecord& record) {
+      "log.adi",
+      [&](const imports::AdifRecord& record) {
         calls.emplace_back(record.find("CALL")->value);
         lines.push_back(record.line);
         if (const imports::AdifField* comment = record.find("COMMENT")) {
           EXPECT_EQ(comment->value, "a<b>\nc<d>");
         }
         EXPECT_EQ(record.find("ADIF_VER"), nullptr);
-      });
+      },
+      &problems);
+  EXPECT_TRUE(problems.empty());
   EXPECT_EQ(calls, (std::vector<std::string>{"Q2AB", "Q3CD/P"}));
   EXPECT_EQ(lines, (std::vector<int>{4, 6}));
 }

@@ -2,15 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include "import/cabrillo_import.h"
+#include "import/log_import.h"
 
 namespace {
 
 // Every field of the line's one QSO, so that nothing but the columns moves.
 std::string wholeQso(const std::string& afterTime, int exchangeFields) {
-  imports::ImportedLog log =
-      imports::importCabrillo("QSO: 7025 CW 2026-11-28 1203 " + afterTime, "log.cbr",
-                              imports::CabrilloLayout{exchangeFields});
+  imports::ImportedLog log = imports::importLog("QSO: 7025 CW 2026-11-28 1203 " + afterTime,
+                                                "log.cbr", imports::CabrilloLayout{exchangeFields});
   const imports::Qso& q = log.qsos.at(0);
   return std::to_string(q.line) + " " + std::to_string(q.frequencyHz) + " " + q.band + " " +
          q.mode + " " + q.time.Format("%Y-%m-%d %H%M").str() + " | " + q.myCall + " [" + q.rstSent +

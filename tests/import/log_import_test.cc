@@ -35,7 +35,7 @@ class LogFileTest : public testing_support::TempDirTest {};
 std::string errorReading(const std::string& path) {
   try {
     imports::readLogFile(path);
-  } catch (const imports::InputError& error) {
+  } catch (const errors::ToolError& error) {
     return error.what();
   }
   return "no error";
@@ -66,33 +66,40 @@ TEST_F(LogFileTest, ReadsEitherFormatWhateverItsExtension) {
   EXPECT_EQ(adif.qsos[0].time.m_dt, cabrillo.qsos[0].time.m_dt);
 }
 
-TEST_F(LogFileTest, TryReadGivesTheLogOrWhereAndWhyAsData) {
+TEST_F(LogFileTest, ReadLogGivesTheLogAndEveryProblemAsData) {
   testing_support::writeFile("good.cbr", "QSO: 3524 CW 2025-11-29 1200 Q1ZVK 599 417 Q8XB 599\n");
   testing_support::writeFile(
       "bad.cbr",
       "START-OF-LOG: 3.0\nQSO: 3524 CW 2025-11-29 1200 Q1ZVK 599 417 Q8XB 599\n"
-      "QSO: 3524 CW 2025-11-29 12h1 Q1ZVK 599 417 Q2AB 599 NM\n");
+      "QSO: 3524 CW 2025-11-29 12h1 Q1ZVK 599 417 Q2AB 599 NM\n"
+      "QSO: 3524 CW 2025-11-29 1202 Q1ZVK 599 417 Q2AB 599 NM\n"
+      "QSO: 35x4 CW 2025-11-29 1203 Q1ZVK 599 417 Q3AB 599 NM\n");
   testing_support::writeFile("header.cbr", "START-OF-LOG: 3.0\nCALLSIGN: Q1ZVK\nEND-OF-LOG:\n");
   testing_support::writeFile("README.md",
                              "Send the log as ADIF, records ended by <EOR>, or as Cabrillo.\n");
   struct Case {
     std::string file;
-    std::string error;  // "" for a log read
+    std::size_t qsos;
+    std::string problems;  // each "file|line|field|reason;"
   } cases[] = {
-      {"good.cbr", ""},
-      {"bad.cbr", "bad.cbr|3|time: \"12h1\" is not a time (HHMM)"},
-      {"missing.adi", "missing.adi|0|cannot read: No such file or directory"},
-      {"header.cbr", "header.cbr|0|no QSO: not a log (neither a QSO: line nor an ADIF record)"},
-      {"README.md", "README.md|0|no QSO: not a log (neither a QSO: line nor an ADIF record)"},
+      {"good.cbr", 1, ""},
+      {"bad.cbr", 2,
+       "bad.cbr|3|time|\"12h1\" is not a time (HHMM);"
+       "bad.cbr|5|frequency|\"35x4\" is not a frequency in kHz;"},
+      {"header.cbr", 0,
+       "header.cbr|0||no QSO: not a log (neither a QSO: line nor an ADIF record);"},
+      {"README.md", 0, "README.md|0||no QSO: not a log (neither a QSO: line nor an ADIF record);"},
   };
   for (const Case& c : cases) {
-    imports::ReadResult result = imports::tryReadLogFile(c.file);
-    const imports::LogFileError& e = result.error;
-    EXPECT_EQ(result.log ? "" : e.file + "|" + std::to_string(e.line) + "|" + e.message, c.error);
-    const std::string thrown = errorReading(c.file);  // "no error" for a file without QSOs
-    if (!result.log && thrown != "no error") {
-      EXPECT_EQ(imports::describe(e), thrown);
+    imports::LogReading reading = imports::readLog(imports::readLogText(c.file), c.file);
+    auto noQso = imports::noQsoProblem(reading.log);
+    if (reading.problems.empty() && noQso) reading.problems.push_back(*noQso);
+    std::string problems;
+    for (const imports::LogFileError& e : reading.problems) {
+      problems += e.file + "|" + std::to_string(e.line) + "|" + e.field + "|" + e.reason + ";";
     }
+    EXPECT_EQ(problems, c.problems) << c.file;
+    EXPECT_EQ(reading.log.qsos.size(), c.qsos) << c.file;
   }
 }
 

@@ -2,7 +2,6 @@
 // UTF-16 texts, old and new Cabrillo, any file name.
 #include <gtest/gtest.h>
 
-#include "import/cabrillo_import.h"
 #include "import/input_error.h"
 #include "import/log_folder.h"
 #include "import/log_import.h"
@@ -19,7 +18,7 @@ std::string columns(const imports::Qso& q) {
 
 std::string splitLine(const std::string& afterTime, const std::vector<FieldRole>& fields) {
   const std::string text = "CALLSIGN: Q0AR\nQSO: 3534 CW 2017-08-19 0701 " + afterTime + "\n";
-  return columns(imports::importCabrillo(text, "q0ar.log", {2, fields}).qsos.at(0));
+  return columns(imports::importLog(text, "q0ar.log", {2, fields}).qsos.at(0));
 }
 
 TEST(FieldListLines, AreSplitByTheirTwoCallsWhateverTheSpacing) {
@@ -112,7 +111,7 @@ TEST_F(RealLogFormsTest, BrokenUtf16IsNamedNotGuessed) {
   try {
     imports::readLogFile("q0ar.log");
     FAIL() << "read";
-  } catch (const imports::InputError& error) {
+  } catch (const errors::ToolError& error) {
     EXPECT_STREQ(error.what(), "q0ar.log: not valid UTF-16 after its byte-order mark");
   }
 }

@@ -51,8 +51,8 @@ TEST(ReadUpload, ReadableLogGetsItsFactsAndEveryWarningByLine) {
   for (const BandCount& band : facts.bands) bands.emplace_back(band.band, band.qsos);
   EXPECT_EQ(bands, (std::vector<std::pair<std::string, int>>{
                        {"80m", 1}, {"40m", 2}, {"20m", 3}, {"160m", 1}}));
-  // 1 (NM) + 5 (member) + 5 (the dupe is counted by the plug-in too) + 1 (after the end).
-  EXPECT_EQ(facts.claimedByRules, 12);
+  // 1 (NM) + 5 (member) + 5 (the dupe is counted by the plug-in too); after the end: nothing.
+  EXPECT_EQ(facts.claimedByRules, 11);
   EXPECT_EQ(facts.claimedScore, 12);
   EXPECT_EQ(facts.warnings,
             (std::vector<LineNote>{
@@ -104,7 +104,13 @@ INSTANTIATE_TEST_SUITE_P(
                       "QSO: needs frequency, mode, date, time, own call and call"},
                      {9, "QSO:  9999 CW 2025-11-29 1303 Q1ZVK 599 417 Q4WZ 599 902",
                       "band: missing, or the frequency is in no band"}}},
-        RefusalCase{"NoQso", kHeader, {{0, "", "the log holds no QSO"}}},
+        RefusalCase{"QsoWithoutWorkedCall",
+                    std::string(kHeader) + "QSO:  3524 CW 2025-11-29 1205 Q3BRK  599 123\n",
+                    {{5, "QSO:  3524 CW 2025-11-29 1205 Q3BRK  599 123",
+                      "call: missing (\"123\" is no call sign)"}}},
+        RefusalCase{"NoQso",
+                    kHeader,
+                    {{0, "", "no QSO: not a log (neither a QSO: line nor an ADIF record)"}}},
         RefusalCase{"NotALog",
                     "Dear organisers, my log follows.\n",
                     {{0, "",

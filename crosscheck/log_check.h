@@ -1,0 +1,60 @@
+#ifndef ZVK_CROSSCHECK_LOG_CHECK_H_
+#define ZVK_CROSSCHECK_LOG_CHECK_H_
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "crosscheck/contest_definition.h"
+#include "crosscheck/normalise.h"
+#include "crosscheck/own_log_rules.h"
+#include "import/input_error.h"
+#include "import/qso.h"
+
+namespace crosscheck {
+
+// A QSO line the contest's rules give nothing or less than it looks to
+// claim, and why.
+struct LineWarning {
+  int line = 0;
+  std::string reason;
+};
+
+// What a log says on its own, before any other log is looked at: all the
+// log robot's receipt and the cross-check's reading of a log need.
+struct CheckedLog {
+  imports::ImportedLog log;  // the QSOs read, split by the definition's layout
+  // Every problem, in the order met: what the reader cannot read, then the
+  // QSOs without a call or a band and a log without an own call.
+  imports::LogProblems problems;
+  // The reader read the whole text and found QSOs: the cross-check checks
+  // the log even with problems of single QSOs.
+  bool readable = false;
+  // Of a readable log: its QSOs normalised, and by QSO the own-log rules'
+  // result and claim; their claimedByRules holds the log's claimed score by
+  // the rules.
+  NormalLog normal;
+  OwnLogRules own;
+  std::vector<LineWarning> warnings;  // by QSO
+};
+
+// Checks the log `text`, named `fileName` in its problems, by `definition`,
+// its period `from` to `to` (included), its texts interned into `texts`:
+// readLogToCheck, then applyLogRules.
+CheckedLog checkLog(std::string_view text, const std::string& fileName,
+                    const ContestDefinition& definition, Minute from, Minute to, TextPool& texts);
+
+// The half of the check that touches nothing shared, for reading on many
+// threads: the reading and the problems.
+CheckedLog readLogToCheck(std::string_view text, const std::string& fileName,
+                          const ContestDefinition& definition);
+
+// The other half, for a readable log: normalises it into `texts`, applies the
+// own-log rules and words the warnings.
+void applyLogRules(const ContestDefinition& definition, Minute from, Minute to, TextPool& texts,
+                   CheckedLog* checked);
+
+}  // namespace crosscheck
+
+#endif  // ZVK_CROSSCHECK_LOG_CHECK_H_

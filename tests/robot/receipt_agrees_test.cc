@@ -1,0 +1,154 @@
+// The robot's receipt and the cross-check read a log alike: the same claimed
+// score by the rules and warnings on the same lines, for every shipped
+// contest definition.
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <filesystem>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "crosscheck/crosscheck.h"
+#include "robot/upload_reading.h"
+#include "tests/support/temp_dir.h"
+
+namespace {
+
+constexpr char kHeader[] = "START-OF-LOG: 3.0\nCALLSIGN: Q0AA\nCATEGORY-OPERATOR: SINGLE-OP\n";
+constexpr char kLogFile[] = "q0aa.log";
+
+// What a log claims by the rules and the lines it gets warnings on.
+struct Claim {
+  std::int64_t score = 0;
+  std::set<int> warnedLines;
+
+  bool operator==(const Claim& other) const {
+    return score == other.score && warnedLines == other.warnedLines;
+  }
+};
+
+void PrintTo(const Claim& claim, std::ostream* out) {
+  *out << claim.score << " warned on";
+  for (int line : claim.warnedLines) *out << " " << line;
+}
+
+struct AgreementCase {
+  const char* definition;  // a file of contests/
+  const char* log;
+  std::string qsoLines;  // after the header, from line 4
+  Claim claim;
+};
+
+void PrintTo(const AgreementCase& c, std::ostream* out) { *out << c.definition << " " << c.log; }
+
+// The sprint's own period; the contests that recur take theirs from the command line.
+crosscheck::ContestDefinition definitionOf(const std::string& file) {
+  crosscheck::ContestDefinition definition =
+      crosscheck::readContestDefinition(std::string(ZVK_CONTESTS_DIR) + "/" + file);
+  if (!definition.from) definition.from = imports::UtcTime{2025, 12, 6, 20, 0, 0};
+  if (!definition.to) definition.to = imports::UtcTime{2025, 12, 6, 21, 0, 0};
+  return definition;
+}
+
+Claim receiptClaim(const std::string& log, const crosscheck::ContestDefinition& definition) {
+  const robot::UploadReading reading = robot::readUpload(log, definition);
+  EXPECT_TRUE(reading.problems.empty());
+  if (!reading.facts) return {};
+  Claim claim{reading.facts->claimedByRules, {}};
+  for (const robot::LineNote& warning : reading.facts->warnings) {
+    if (warning.line > 0) claim.warnedLines.insert(warning.line);
+  }
+  return claim;
+}
+
+// A line the log's own rules give less than it claims: off the contest, out
+// of the period, a dupe, or no points at all.
+bool ownRulesWarn(const crosscheck::LineResult& line) {
+  using crosscheck::Result;
+  return line.claimedPoints == 0 || line.result == Result::kNotContest ||
+         line.result == Result::kOutsidePeriod || line.result == Result::kDupe;
+}
+
+Claim crosscheckClaim(const std::string& log, const crosscheck::ContestDefinition& definition) {
+  testing_support::writeFile(kLogFile, log);
+  crosscheck::Request request;
+  request.files = {kLogFile};
+  request.definition = definition;
+  const crosscheck::Results results = crosscheck::crosscheckContest(request);
+  EXPECT_TRUE(results.unreadable.empty());
+  if (results.entrants.size() != 1) return {};
+  const crosscheck::Entrant& entrant = results.entrants.front();
+  Claim claim{entrant.claimedByRules, {}};
+  for (const crosscheck::LineResult& line : entrant.lines) {
+    if (ownRulesWarn(line)) claim.warnedLines.insert(line.line);
+  }
+  return claim;
+}
+
+class ReceiptAgrees : public testing_support::TempDirTest,
+                      public ::testing::WithParamInterface<AgreementCase> {};
+
+TEST_P(ReceiptAgrees, WithTheCrosscheckOnClaimAndWarnings) {
+  const AgreementCase& c = GetParam();
+  const crosscheck::ContestDefinition definition = definitionOf(c.definition);
+  const std::string log = kHeader + c.qsoLines + "END-OF-LOG:\n";
+  EXPECT_EQ(receiptClaim(log, definition), c.claim);
+  EXPECT_EQ(crosscheckClaim(log, definition), c.claim);
+}
+
+// The second and third QSO lack a field of the exchange (the first has two
+// fields a station, as a listed exchange of two fields wants).
+const std::string kLacking =
+    "QSO: 3550 CW 2025-12-06 2000 Q0AA 12 5 Q0BB 7 11\n"
+    "QSO: 3551 CW 2025-12-06 2005 Q0AA 13 7 Q0CC 9\n"
+    "QSO: 3552 CW 2025-12-06 2010 Q0AA 14 9 Q0DD\n";
+const std::string kOutside =
+    "QSO: 3550 CW 2025-12-06 2015 Q0AA 599 1 Q0BB 599 7\n"
+    "QSO: 3551 CW 2025-12-06 2130 Q0AA 599 2 Q0CC 599 8\n";
+// Q0BB again after 40 minutes: a dupe by the hours and by the band, none by 30 minutes.
+const std::string kDupe =
+    "QSO: 3550 CW 2025-12-06 2000 Q0AA 599 1 Q0BB 599 7\n"
+    "QSO: 3551 CW 2025-12-06 2010 Q0AA 599 2 Q0CC 599 8\n"
+    "QSO: 3552 CW 2025-12-06 2040 Q0AA 599 3 Q0BB 599 9\n";
+const std::string kOffBand =
+    "QSO: 3550 CW 2025-12-06 2000 Q0AA 599 1 Q0BB 599 7\n"
+    "QSO: 7025 CW 2025-12-06 2010 Q0AA 599 2 Q0CC 599 8\n";
+
+// A QSO counts 5 points in the ZVK contest (a number received), 1 in the
+// sprint, 2 on field day. A one-word exchange reads a lone field as the
+// exchange: only a line without any lacks it there.
+const AgreementCase kCases[] = {
+    AgreementCase{"field-day-80m.ini", "lacking", kLacking, {2, {5, 6}}},
+    AgreementCase{"sprint-80m.ini", "lacking", kLacking, {2, {6}}},
+    AgreementCase{"zvk-cw.ini", "lacking", kLacking, {10, {6}}},
+    AgreementCase{"field-day-80m.ini", "outside", kOutside, {2, {5}}},
+    AgreementCase{"sprint-80m.ini", "outside", kOutside, {1, {5}}},
+    AgreementCase{"zvk-cw.ini", "outside", kOutside, {5, {5}}},
+    AgreementCase{"field-day-80m.ini", "dupe", kDupe, {6, {}}},
+    AgreementCase{"sprint-80m.ini", "dupe", kDupe, {3, {6}}},
+    AgreementCase{"zvk-cw.ini", "dupe", kDupe, {15, {6}}},
+    AgreementCase{"field-day-80m.ini", "offband", kOffBand, {2, {5}}},
+    AgreementCase{"sprint-80m.ini", "offband", kOffBand, {1, {5}}},
+    AgreementCase{"zvk-cw.ini", "offband", kOffBand, {10, {}}}};
+
+INSTANTIATE_TEST_SUITE_P(EveryShippedDefinition, ReceiptAgrees, ::testing::ValuesIn(kCases),
+                         [](const ::testing::TestParamInfo<AgreementCase>& info) {
+                           std::string name =
+                               std::string(info.param.definition) + "_" + info.param.log;
+                           for (char& c : name)
+                             c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+                           return name;
+                         });
+
+TEST(ReceiptAgreesCases, CoverEveryShippedDefinition) {
+  std::set<std::string> shipped;
+  for (const auto& entry : std::filesystem::directory_iterator(ZVK_CONTESTS_DIR)) {
+    if (entry.path().extension() == ".ini") shipped.insert(entry.path().filename().string());
+  }
+  std::set<std::string> tested;
+  for (const AgreementCase& c : kCases) tested.insert(c.definition);
+  EXPECT_EQ(tested, shipped);
+}
+
+}  // namespace
