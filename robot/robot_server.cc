@@ -2,10 +2,15 @@
 
 #include <httplib.h>
 
+#include <chrono>
+#include <thread>
+
 #include "errors/tool_error.h"
 #include "files/posix_file_system.h"
 #include "robot/answer_pages.h"
 #include "robot/front_pages.h"
+#include "robot/http_workers.h"
+#include "robot/listen_socket.h"
 #include "robot/organiser_pages.h"
 #include "robot/receive_log.h"
 #include "robot/store_check.h"
@@ -18,6 +23,15 @@ constexpr std::size_t kFormOverhead = 64 * 1024;
 constexpr int kTooLarge = 413;
 constexpr int kNotFound = 404;
 constexpr char kUrlEncoded[] = "application/x-www-form-urlencoded";
+// A client that sends nothing for this long loses its worker.
+constexpr time_t kReadTimeoutSeconds = 5;
+// An idle kept-alive connection is closed after this long, or after this many
+// requests, so that idle browsers hold no worker for long.
+constexpr time_t kKeepAliveSeconds = 2;
+constexpr std::size_t kKeepAliveRequests = 100;
+// How long a stop waits for connections already made to get a worker.
+constexpr auto kStopGrace = std::chrono::seconds(10);
+constexpr auto kStopPoll = std::chrono::milliseconds(10);
 
 // A field of a form sent either way a browser sends one.
 std::string formField(const httplib::Request& request, const char* name) {
@@ -80,8 +94,7 @@ RobotServer::RobotServer(RobotSettings settings)
 RobotServer::~RobotServer() = default;
 
 void RobotServer::route() {
-  const int threads = settings_.threads;
-  http_->new_task_queue = [threads] { return new httplib::ThreadPool(threads); };
+  limitConnections();
   http_->set_payload_max_length(settings_.sizeLimit + kFormOverhead);
   http_->Get("/", [this](const httplib::Request&, httplib::Response& response) {
     replyPage(response, homePage(settings_));
@@ -122,6 +135,20 @@ void RobotServer::routeOrganiser() {
               });
 }
 
+void RobotServer::limitConnections() {
+  const auto threads = static_cast<std::size_t>(settings_.threads);
+  http_->new_task_queue = [this, threads] {
+    return new HttpWorkers(threads, &connectionsWaiting_);
+  };
+  http_->set_socket_options([this](socket_t socket) {
+    httplib::default_socket_options(socket);
+    listenSocket_ = socket;
+  });
+  http_->set_read_timeout(kReadTimeoutSeconds);
+  http_->set_keep_alive_timeout(kKeepAliveSeconds);
+  http_->set_keep_alive_max_count(kKeepAliveRequests);
+}
+
 // The mount needs the folder now (each run replaces it whole): made for the
 // organiser's first run, else published only when a run made it. A folder
 // that cannot be made is not published.
@@ -136,12 +163,44 @@ void RobotServer::mountResults() {
 }
 
 int RobotServer::bind(const std::string& host, int port) {
-  if (port == 0) return http_->bind_to_any_port(host);
-  return http_->bind_to_port(host, port) ? port : -1;
+  const int bound =
+      port == 0 ? http_->bind_to_any_port(host) : (http_->bind_to_port(host, port) ? port : -1);
+  if (bound >= 0) widenBacklog(listenSocket_, kListenBacklog);
+  return bound;
 }
 
-void RobotServer::run() { http_->listen_after_bind(); }
+void RobotServer::run() {
+  runStarted_ = true;
+  if (!stopRequested_) http_->listen_after_bind();
+  std::lock_guard<std::mutex> lock(runMutex_);
+  runFinished_ = true;
+  runEnded_.notify_all();
+}
 
-void RobotServer::stop() { http_->stop(); }
+void RobotServer::stop() {
+  stopRequested_ = true;
+  // A run() that has not started yet sees the request and returns at once.
+  if (!runStarted_) return;
+  waitForAcceptedConnections();
+  stopListening();
+}
+
+void RobotServer::waitForAcceptedConnections() const {
+  const auto giveUp = std::chrono::steady_clock::now() + kStopGrace;
+  while (connectionsWaiting_ > 0 || connectionsNotYetAccepted(listenSocket_) > 0) {
+    if (std::chrono::steady_clock::now() >= giveUp) return;
+    std::this_thread::sleep_for(kStopPoll);
+  }
+}
+
+// The library ignores a stop before it listens, so it is asked again until
+// run() has ended.
+void RobotServer::stopListening() {
+  std::unique_lock<std::mutex> lock(runMutex_);
+  while (!runFinished_) {
+    http_->stop();
+    runEnded_.wait_for(lock, kStopPoll);
+  }
+}
 
 }  // namespace robot

@@ -1,7 +1,10 @@
 #ifndef ZVK_ROBOT_ROBOT_SERVER_H_
 #define ZVK_ROBOT_ROBOT_SERVER_H_
 
+#include <atomic>
+#include <condition_variable>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -29,19 +32,31 @@ class RobotServer {
   int bind(const std::string& host, int port);
   // Answers requests until stop(), then finishes those in flight.
   void run();
-  // From any thread.
+  // From any thread, also before run() has begun listening: stops accepting
+  // once every connection already made has a worker (within a grace time),
+  // then returns when run() has answered the requests in flight.
   void stop();
 
  private:
   void route();
   void routeOrganiser();
   void mountResults();
+  void limitConnections();
+  void waitForAcceptedConnections() const;
+  void stopListening();
 
   RobotSettings settings_;
   LogStore store_;
   std::vector<std::string> differences_;
   OrganiserDesk organiser_;
   std::unique_ptr<httplib::Server> http_;
+  std::atomic<int> listenSocket_{-1};
+  std::atomic<int> connectionsWaiting_{0};
+  std::atomic<bool> runStarted_{false};
+  std::atomic<bool> stopRequested_{false};
+  std::mutex runMutex_;
+  std::condition_variable runEnded_;
+  bool runFinished_ = false;
 };
 
 }  // namespace robot

@@ -19,7 +19,9 @@ struct RobotSettings {
   std::optional<imports::UnixTime> deadline;  // unset: logs are taken at any time
   std::string organiserKey;                   // empty: the organiser pages are off
   std::size_t sizeLimit = kDefaultSizeLimit;  // bytes of a log
-  int threads = 8;                            // requests answered at once
+  // Connections served at once: a slow or idle client holds a worker until
+  // its read times out, so there are many more than the cores.
+  int threads = 64;
   Clock clock = systemClock;
 };
 
