@@ -3,10 +3,13 @@
 #include <algorithm>
 #include <map>
 #include <numeric>
+#include <optional>
 #include <tuple>
 
 #include "crosscheck/entrant_files.h"
 #include "crosscheck/line_halves.h"
+#include "crosscheck/multipliers.h"
+#include "crosscheck/qso_points.h"
 
 namespace crosscheck {
 namespace {
@@ -37,8 +40,14 @@ bool isContestQso(Result result) {
 
 class Scorer {
  public:
-  Scorer(const ContestLogs& contest, const Findings& findings, const ContestDefinition& definition)
-      : contest_(contest), findings_(findings), definition_(definition) {}
+  Scorer(const ContestLogs& contest, const Findings& findings, const ContestDefinition& definition,
+         const QsoFacts* facts)
+      : contest_(contest),
+        findings_(findings),
+        definition_(definition),
+        points_(definition, contest.texts, facts) {
+    if (facts && !definition.multipliers.empty()) counter_.emplace(definition, contest, *facts);
+  }
 
   Entrant entrant(std::size_t e) const {
     const LogHeader& log = contest_.entrants[e];
@@ -53,16 +62,16 @@ class Scorer {
     out.qsosLogged = log.lineCount;
     out.lines.reserve(static_cast<std::size_t>(log.lineCount));
     for (std::int32_t k = 0; k < log.lineCount; ++k) {
-      out.lines.push_back(lineResult(static_cast<std::size_t>(log.firstLine + k)));
+      out.lines.push_back(lineResult(static_cast<std::size_t>(log.firstLine + k), log.callId));
     }
+    if (counter_) out.multipliers = counter_->count(out.lines, log.firstLine);
     tally(&out);
     return out;
   }
 
  private:
-  LineResult lineResult(std::size_t i) const {
+  LineResult lineResult(std::size_t i, TextId ownCall) const {
     const Line& line = contest_.lines[i];
-    const TextPool& texts = contest_.texts;
     LineResult out;
     out.line = line.fileLine;
     out.time = line.minute;
@@ -73,8 +82,7 @@ class Scorer {
     out.exchRcvd = line.exchRcvd;
     out.result = findings_.judgements.result[i];
     out.claimedPoints = findings_.own.claimedPoints[i];
-    out.points = pointsOf(out.result, definition_.rules.points.pointsFor(texts.view(line.exchRcvd)),
-                          definition_);
+    out.points = pointsOf(out.result, points_.basePoints(line, ownCall), definition_);
     out.correctCall = findings_.judgements.correctCall[i];
     out.correctExch = findings_.judgements.correctExch[i];
     const std::int32_t partner = findings_.matches.partner[i];
@@ -106,17 +114,21 @@ class Scorer {
       ++band.logged;
       band.confirmed += ok;
       band.points += line.points;
-      out->checkedScore += line.points;
+      out->qsoPoints += line.points;
       out->qsosConfirmed += ok;
       contestQsos += isContestQso(line.result);
       errors += isError(line.result);
     }
     out->errorRate = contestQsos > 0 ? 100.0 * errors / contestQsos : 0.0;
+    out->checkedScore =
+        definition_.score.score(out->qsoPoints, static_cast<std::int64_t>(out->multipliers.size()));
   }
 
   const ContestLogs& contest_;
   const Findings& findings_;
   const ContestDefinition& definition_;
+  QsoPoints points_;
+  std::optional<MultiplierCounter> counter_;
 };
 
 void numberPlaces(std::vector<Entrant>* sorted) {
@@ -176,8 +188,19 @@ Results scoreContest(ContestLogs contest, const Findings& findings,
   results.to = to;
   results.matchWindowMinutes = definition.matchWindowMinutes;
   results.clocksCorrected = definition.clockCorrection;
-  Scorer scorer(contest, findings, definition);
+  std::optional<QsoFacts> facts;
+  if (!definition.multipliers.empty() || !definition.relationPoints.empty()) {
+    facts.emplace(contest, definition, findings.stations);
+  }
+  Scorer scorer(contest, findings, definition, facts ? &*facts : nullptr);
   results.entrants = scoreEntrants(scorer, contest);
+  for (const MultiplierRule& rule : definition.multipliers) {
+    results.multiplierRules.push_back(rule.name);
+  }
+  if (facts && !definition.multipliers.empty()) {
+    results.scoreFormula = definition.score.text();
+    results.multiplierValues = facts->takeValueTexts();
+  }
   placeEntrants(&results.entrants);
   nameEntrantFiles(&results.entrants);
   for (TextId id = 1; id < findings.evidence.appearances.size(); ++id) {
