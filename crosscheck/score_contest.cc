@@ -7,6 +7,7 @@
 
 #include "crosscheck/entrant_files.h"
 #include "crosscheck/line_halves.h"
+#include "crosscheck/multiplier_credit.h"
 
 namespace crosscheck {
 namespace {
@@ -18,8 +19,11 @@ std::int32_t pointsOf(Result result, std::int32_t claimed, const ContestDefiniti
     case Result::kUnique:
       return definition.creditUniques ? claimed : 0;
     case Result::kNotInLog:
+      return -penaltyPoints(definition.errors.notInLog, claimed);
     case Result::kBustedCall:
-      return -definition.penalty * claimed;
+      return -penaltyPoints(definition.errors.bustedCall, claimed);
+    case Result::kBustedExchange:
+      return exchangeErrorPoints(definition.errors, claimed);
     default:
       return 0;
   }
@@ -73,8 +77,14 @@ class Scorer {
     out.exchRcvd = line.exchRcvd;
     out.result = findings_.judgements.result[i];
     out.claimedPoints = findings_.own.claimedPoints[i];
-    out.points = pointsOf(out.result, definition_.rules.points.pointsFor(texts.view(line.exchRcvd)),
-                          definition_);
+    out.points = pointsOf(out.result, qsoPoints(line, out.result), definition_);
+    out.multiplierCounts =
+        resultGivesMultiplier(out.result, definition_) &&
+        (!withoutLog(line, out.result) ||
+         sendsAllowedWords(texts.view(line.call), texts.view(line.exchRcvd), definition_));
+    out.offFrequency = out.result == Result::kNotContest &&
+                       !definition_.frequencies.allows(texts.view(line.band), texts.view(line.mode),
+                                                       line.frequencyKhz);
     out.correctCall = findings_.judgements.correctCall[i];
     out.correctExch = findings_.judgements.correctExch[i];
     const std::int32_t partner = findings_.matches.partner[i];
@@ -86,6 +96,20 @@ class Scorer {
     auto reason = findings_.overrideReasons.find(static_cast<std::uint32_t>(i));
     if (reason != findings_.overrideReasons.end()) out.overrideReason = reason->second;
     return out;
+  }
+
+  // Whether the line is a QSO with a station that sent no log (not a
+  // miscopy of another's call).
+  bool withoutLog(const Line& line, Result result) const {
+    return result != Result::kBustedCall && contest_.entrantOf(line.call) < 0;
+  }
+
+  // What the line is worth before its judgement: a station without a log
+  // may be worth points of its own.
+  std::int32_t qsoPoints(const Line& line, Result result) const {
+    if (definition_.unlogged.points && withoutLog(line, result))
+      return *definition_.unlogged.points;
+    return definition_.rules.points.pointsFor(contest_.texts.view(line.exchRcvd));
   }
 
   BandTally& bandOf(std::string_view band, std::vector<BandTally>* bands) const {
@@ -176,6 +200,8 @@ Results scoreContest(ContestLogs contest, const Findings& findings,
   results.to = to;
   results.matchWindowMinutes = definition.matchWindowMinutes;
   results.clocksCorrected = definition.clockCorrection;
+  results.frequencies = definition.frequencies;
+  results.unlogged = definition.unlogged;
   Scorer scorer(contest, findings, definition);
   results.entrants = scoreEntrants(scorer, contest);
   placeEntrants(&results.entrants);
