@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <vector>
 
 #include "errors/tool_error.h"
 #include "import/text_case.h"
@@ -33,54 +34,52 @@ bool isWord(std::string_view text) {
   return true;
 }
 
-// One "PREFIX: VALUE ..." line, without its comment.
-struct ListLine {
-  std::string_view country;
-  std::string_view values;
-};
-
-ListLine splitLine(std::string_view text, const std::string& file, int line) {
-  const std::size_t colon = text.find(':');
-  if (colon == std::string_view::npos) {
-    reject(file, line,
-           "\"" + std::string(text) + "\" is not PREFIX: VALUE VALUE ... or *: VALUE ...");
+// The words of `text` separated by blanks or commas, each checked as a word.
+std::vector<std::string> wordsOf(std::string_view text, const std::string& file, int line) {
+  std::vector<std::string> words;
+  for (;;) {
+    const std::size_t start = text.find_first_not_of(kSeparators);
+    if (start == std::string_view::npos) return words;
+    text.remove_prefix(start);
+    const std::string_view word = text.substr(0, text.find_first_of(kSeparators));
+    text.remove_prefix(word.size());
+    if (word != kEveryCountry && !isWord(word)) {
+      reject(file, line, "\"" + std::string(word) + "\" is not a prefix or a value");
+    }
+    words.push_back(imports::toUpper(word));
   }
-  const ListLine parts{trimmed(text.substr(0, colon)), trimmed(text.substr(colon + 1))};
-  if (parts.country != kEveryCountry && !isWord(parts.country)) {
-    reject(file, line, "\"" + std::string(parts.country) + "\" is not a country prefix or *");
-  }
-  if (parts.values.empty()) reject(file, line, std::string(parts.country) + ": no values");
-  return parts;
 }
 
 }  // namespace
 
+void AllowedValues::addLine(std::string_view text, const std::string& file, int line) {
+  const std::size_t colon = text.find(':');
+  if (colon == std::string_view::npos) {
+    reject(file, line,
+           "\"" + std::string(text) + "\" is not PREFIX ...: VALUE VALUE ... or *: VALUE ...");
+  }
+  const std::vector<std::string> countries = wordsOf(text.substr(0, colon), file, line);
+  const std::vector<std::string> values = wordsOf(text.substr(colon + 1), file, line);
+  if (countries.empty()) reject(file, line, "no country prefix before the colon");
+  for (const std::string& country : countries) {
+    if (values.empty()) reject(file, line, country + ": no values");
+    const bool every = country == kEveryCountry;
+    if (byCountry_.count(country) || (every && !all_.empty())) {
+      reject(file, line, country + ": given twice");
+    }
+    Values& list = every ? all_ : byCountry_[country];
+    list.insert(values.begin(), values.end());
+  }
+}
+
 AllowedValues AllowedValues::fromText(std::string_view text, const std::string& file) {
   AllowedValues allowed;
-  int number = 0;
-  while (!text.empty()) {
+  for (int number = 1; !text.empty(); ++number) {
     const std::size_t end = text.find('\n');
-    std::string_view line = text.substr(0, end);
+    const std::string_view line = text.substr(0, end);
     text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
-    ++number;
-    line = trimmed(line.substr(0, line.find_first_of("#;")));
-    if (line.empty()) continue;
-    const ListLine parts = splitLine(line, file, number);
-    const std::string country = imports::toUpper(parts.country);
-    if (allowed.byCountry_.count(country) || (country == kEveryCountry && !allowed.all_.empty())) {
-      reject(file, number, country + ": given twice");
-    }
-    Values& values = country == kEveryCountry ? allowed.all_ : allowed.byCountry_[country];
-    std::string_view rest = parts.values;
-    while (!rest.empty()) {
-      const std::size_t start = rest.find_first_not_of(kSeparators);
-      if (start == std::string_view::npos) break;
-      rest = rest.substr(start);
-      const std::string_view value = rest.substr(0, rest.find_first_of(kSeparators));
-      rest = rest.substr(value.size());
-      if (!isWord(value)) reject(file, number, "\"" + std::string(value) + "\" is not a value");
-      values.insert(imports::toUpper(value));
-    }
+    const std::string_view content = trimmed(line.substr(0, line.find_first_of("#;")));
+    if (!content.empty()) allowed.addLine(content, file, number);
   }
   return allowed;
 }

@@ -11,7 +11,8 @@ namespace crosscheck {
 // The values an exchange field may take, as the organiser publishes them:
 // per country the regions its stations send, or one list for every station.
 // A text file, one list a line, `#` or `;` starting a comment:
-//   OK: PR ST JC     (the country's prefix as the country file names it)
+//   OK: PR ST JC     (the country's prefix as the country file names it;
+//                     several prefixes of one country may share a line)
 //   *: AC R1 R2 R3   (every station, unless its country has a line)
 // Values are separated by blanks or commas and compared ignoring case.
 class AllowedValues {
@@ -34,6 +35,8 @@ class AllowedValues {
 
  private:
   using Values = std::set<std::string, std::less<>>;
+  void addLine(std::string_view text, const std::string& file, int line);
+
   std::map<std::string, Values, std::less<>> byCountry_;
   Values all_;
 };

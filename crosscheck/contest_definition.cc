@@ -7,6 +7,7 @@
 
 #include "crosscheck/definition_values.h"
 #include "crosscheck/zvk_cw_ini.h"
+#include "errors/tool_error.h"
 #include "platform/posix/file_io.h"
 #include "platform/posix/ini_text.h"
 #include "platform/text.h"
@@ -58,13 +59,14 @@ std::size_t readWord(const Setting& setting, const std::vector<std::string>& wor
 }
 
 // Exchange= words, in the order of ExchangeKind.
-const std::vector<std::string> kExchangeKinds = {"fixed", "serial", "rst", "text"};
+const std::vector<std::string> kExchangeKinds = {"fixed", "serial", "rst",
+                                                 "text",  "number", "word"};
 
 // "fixed" and "serial" alone are the one-word form; anything else is a list.
 void readExchange(const Setting& setting, ContestDefinition* definition) {
   const std::vector<std::size_t> kinds =
       orReject(parseWordList(setting.value, kExchangeKinds), setting,
-               "is not fixed, serial or a list of rst, serial, fixed and text");
+               "is not fixed, serial or a list of rst, serial, fixed, text, number and word");
   std::vector<ExchangeKind> list;
   for (std::size_t kind : kinds) list.push_back(static_cast<ExchangeKind>(kind));
   if (list.size() == 1 && (list[0] == ExchangeKind::kFixed || list[0] == ExchangeKind::kSerial)) {
@@ -82,6 +84,43 @@ void readDupes(const Setting& setting, ContestDefinition* definition) {
   }
   definition->rules.dupe =
       orReject(parseDupes(setting.value), setting, "is not hours:N, minutes:N or band");
+}
+
+void readErrors(const Setting& setting, ContestDefinition* definition) {
+  if (!parseErrorVoids(setting.value, &definition->errors)) {
+    reject(setting, "is not own, both or a list such as busted-call:both,busted-exchange:own");
+  }
+}
+
+void readPenalty(const Setting& setting, ContestDefinition* definition) {
+  if (!parsePenalties(setting.value, &definition->errors)) {
+    reject(setting,
+           "is not a whole number from 0 to 100 or a list such as "
+           "busted-call:1,not-in-log:10points");
+  }
+}
+
+void readUnlogged(const Setting& setting, ContestDefinition* definition) {
+  const std::optional<std::int32_t> points = definition->unlogged.points;
+  definition->unlogged = orReject(parseUnloggedCredit(setting.value), setting,
+                                  "is not logs:N or lines:N, N at least 1");
+  definition->unlogged.points = points;
+}
+
+// A file named beside the definition, as the definition's folder holds it.
+// A file the definition names, found beside it unless the path is absolute.
+std::string besideDefinition(const Setting& setting) {
+  const std::filesystem::path named(setting.value);
+  return (named.is_absolute() ? named : std::filesystem::path(setting.file).parent_path() / named)
+      .string();
+}
+
+void readAllowedValues(const Setting& setting, ContestDefinition* definition) {
+  try {
+    definition->allowedValues = AllowedValues::read(besideDefinition(setting));
+  } catch (const errors::ToolError& error) {
+    throw DefinitionError(where(setting.file, setting.key) + error.what());
+  }
 }
 
 using KeyReader = void (*)(const Setting&, ContestDefinition*);
@@ -119,18 +158,35 @@ const Key kKeys[] = {
      [](const Setting& s, ContestDefinition* d) {
        d->creditUniques = readWord(s, {"credit", "remove"}) == 0;
      }},
-    {"Penalty", false,
-     [](const Setting& s, ContestDefinition* d) { d->penalty = readCount(s, 0, 100); }},
+    {"Penalty", false, readPenalty},
     {"ExchangeFields", false,
      [](const Setting& s, ContestDefinition* d) { d->exchangeFields = readCount(s, 1, 8); }},
-    {"Errors", false,
-     [](const Setting& s, ContestDefinition* d) {
-       d->errorsVoidBoth = readWord(s, {"own", "both"}) == 1;
-     }},
+    {"Errors", false, readErrors},
     {"ClockCorrection", false,
      [](const Setting& s, ContestDefinition* d) {
        d->clockCorrection = readWord(s, {"yes", "no"}) == 0;
      }},
+    {"PeriodEnd", false,
+     [](const Setting& s, ContestDefinition* d) {
+       d->endExclusive = readWord(s, {"inclusive", "exclusive"}) == 1;
+     }},
+    {"Frequencies", false,
+     [](const Setting& s, ContestDefinition* d) {
+       d->frequencies = orReject(FrequencyLimits::parse(s.value), s,
+                                 "is not a list such as 80m:3510-3560,40m/CW:7000-7030 (kHz)");
+     }},
+    {"ExchangeErrorPoints", false,
+     [](const Setting& s, ContestDefinition* d) {
+       d->errors.exchangeErrorPoints = readCount(s, 0, 1000);
+     }},
+    {"ExchangeErrorMultiplier", false,
+     [](const Setting& s, ContestDefinition* d) {
+       d->errors.exchangeErrorMultiplier = readWord(s, {"yes", "no"}) == 0;
+     }},
+    {"Unlogged", false, readUnlogged},
+    {"UnloggedPoints", false,
+     [](const Setting& s, ContestDefinition* d) { d->unlogged.points = readCount(s, 0, 1000); }},
+    {"AllowedValues", false, readAllowedValues},
     {"Multipliers", false,
      [](const Setting& s, ContestDefinition* d) {
        d->multipliers = orReject(parseMultipliers(s.value), s,
@@ -150,9 +206,7 @@ const Key kKeys[] = {
     {"PointsField", false,
      [](const Setting& s, ContestDefinition* d) { d->pointsField = readCount(s, 1, 16); }},
     {"CountryFile", false,
-     [](const Setting& s, ContestDefinition* d) { d->countryFile = s.value; }},
-    {"MultiplierValues", false,
-     [](const Setting& s, ContestDefinition* d) { d->multiplierValues = s.value; }},
+     [](const Setting& s, ContestDefinition* d) { d->countryFile = besideDefinition(s); }},
 };
 
 const Key* findKey(const std::string& name) {
@@ -227,8 +281,7 @@ void requireField(const ContestDefinition& definition, const Setting& setting, i
 }
 
 // The keys of multipliers and points as they go together: one of Points and
-// RelationPoints, fields that are compared, a formula that has multipliers,
-// and files found beside the definition.
+// RelationPoints, fields that are compared, a formula that has multipliers.
 void requireScoring(ContestDefinition* definition, const platform::IniText& ini,
                     const std::string& file) {
   const std::string points = givenValue(ini, "Points");
@@ -250,10 +303,6 @@ void requireScoring(ContestDefinition* definition, const platform::IniText& ini,
   }
   requireField(*definition, {file, "PointsField", givenValue(ini, "PointsField")},
                definition->pointsField);
-  const std::string folder = std::filesystem::path(file).parent_path().string();
-  for (std::string* path : {&definition->countryFile, &definition->multiplierValues}) {
-    if (!path->empty()) *path = (std::filesystem::path(folder) / *path).string();
-  }
 }
 
 ContestDefinition definitionFromText(const std::string& text, const std::string& file) {
@@ -295,16 +344,6 @@ std::optional<std::size_t> comparedIndex(const ContestDefinition& definition, in
   std::size_t index = 0;
   for (std::size_t k = 0; k < at; ++k) index += definition.exchangeList[k] != ExchangeKind::kRst;
   return index;
-}
-
-bool needsCountryFile(const ContestDefinition& definition) {
-  for (const MultiplierRule& rule : definition.multipliers) {
-    if (rule.kind != MultiplierKind::kField && rule.kind != MultiplierKind::kWpxPrefix &&
-        rule.kind != MultiplierKind::kCall) {
-      return true;
-    }
-  }
-  return !definition.relationPoints.empty();
 }
 
 ContestDefinition readContestDefinition(const std::string& path) {

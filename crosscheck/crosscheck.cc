@@ -35,6 +35,8 @@ Period periodOf(const ContestDefinition& definition, const ContestLogs& contest)
   if (contest.lines.empty()) period = {0, 0};
   if (definition.from) period.from = minuteOf(imports::toOleDate(*definition.from));
   if (definition.to) period.to = minuteOf(imports::toOleDate(*definition.to));
+  // Minutes are whole: the last one inside is the one before the end.
+  if (definition.to && definition.endExclusive) --period.to;
   return period;
 }
 
@@ -69,10 +71,10 @@ Results crosscheckContest(const Request& request) {
   const ExchangeCompare exchanges(contest.texts, definition);
   const MatchSettings settings{definition.matchWindowMinutes, &clocks};
   const Matches matches = matchQsos(contest, index, own, exchanges, settings);
-  const CallEvidence evidence = gatherCallEvidence(contest, own, comparedFields(definition));
+  const CallEvidence evidence = gatherCallEvidence(contest, own, definition);
   Judgements judgements =
       judgeLines(contest, own, matches, evidence, exchanges, SearchedLogs{index, settings});
-  if (definition.errorsVoidBoth) voidPartnersOfErrors(matches, &judgements);
+  voidPartnersOfErrors(matches, definition.errors, &judgements);
   markMinuteDupes(contest, definition, &judgements);
   const OverrideReasons reasons = applyOverrides(request.overrides, contest, &judgements);
   const StationFiles stations = stationFiles.view();

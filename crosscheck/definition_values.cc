@@ -151,6 +151,20 @@ std::optional<std::vector<std::size_t>> parseWordList(std::string_view text,
   return indexes;
 }
 
+std::optional<std::vector<std::pair<std::string_view, std::string_view>>> parsePairList(
+    std::string_view text) {
+  std::optional<std::vector<std::string_view>> items = splitList(text);
+  if (!items) return std::nullopt;
+  std::vector<std::pair<std::string_view, std::string_view>> pairs;
+  for (std::string_view item : *items) {
+    const std::size_t colon = item.find(':');
+    if (colon == std::string_view::npos) return std::nullopt;
+    pairs.emplace_back(trimmed(item.substr(0, colon)), trimmed(item.substr(colon + 1)));
+    if (pairs.back().first.empty() || pairs.back().second.empty()) return std::nullopt;
+  }
+  return pairs;
+}
+
 std::optional<std::size_t> parseWord(std::string_view text, const std::vector<std::string>& words) {
   for (std::size_t i = 0; i < words.size(); ++i) {
     if (imports::toLower(text) == imports::toLower(words[i])) return i;

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "log/rule_set.h"
@@ -32,6 +33,10 @@ std::optional<int> parseDupeMinutes(std::string_view text);
 // "serial,serial": each item one of `words`, ignoring case, as indexes in `words`.
 std::optional<std::vector<std::size_t>> parseWordList(std::string_view text,
                                                       const std::vector<std::string>& words);
+// "busted-call:both, not-in-log:own": each item split at its first colon,
+// both parts trimmed and not empty.
+std::optional<std::vector<std::pair<std::string_view, std::string_view>>> parsePairList(
+    std::string_view text);
 // `text` when it is one of `words`, ignoring case, as the index in `words`.
 std::optional<std::size_t> parseWord(std::string_view text, const std::vector<std::string>& words);
 

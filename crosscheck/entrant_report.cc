@@ -33,6 +33,38 @@ std::string signedMinutes(std::int32_t minutes) {
   return text;
 }
 
+std::string pointsText(std::int32_t points) {
+  return std::to_string(points) + (points == 1 ? " point" : " points");
+}
+
+bool sameField(std::string_view a, std::string_view b) {
+  auto number = [](std::string_view text) {
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+  };
+  if (a == b) return true;
+  if (!number(a) || !number(b)) return false;
+  a.remove_prefix(std::min(a.find_first_not_of('0'), a.size() - 1));
+  b.remove_prefix(std::min(b.find_first_not_of('0'), b.size() - 1));
+  return a == b;
+}
+
+// The fields of `copied` and `sent` that differ, field by field ("KN",
+// "MM"); numbers equal but for leading zeros are the same field.
+std::pair<std::string, std::string> differingFields(std::string_view copied,
+                                                    std::string_view sent) {
+  std::pair<std::string, std::string> differ;
+  while (!copied.empty() || !sent.empty()) {
+    const std::string_view mine = copied.substr(0, copied.find(' '));
+    const std::string_view theirs = sent.substr(0, sent.find(' '));
+    copied.remove_prefix(std::min(copied.size(), mine.size() + 1));
+    sent.remove_prefix(std::min(sent.size(), theirs.size() + 1));
+    if (sameField(mine, theirs)) continue;
+    differ.first += (differ.first.empty() ? "" : " ") + orDash(mine);
+    differ.second += (differ.second.empty() ? "" : " ") + orDash(theirs);
+  }
+  return differ;
+}
+
 std::string percent(double value) {
   char text[32];
   std::snprintf(text, sizeof text, "%.1f %%", value);
@@ -105,8 +137,12 @@ class ReportBuilder {
     const LineResult* other = partnerOf(line);
     switch (line.result) {
       case Result::kOk:
-        return "confirmed";
+        return other || !results_.unlogged.points ? "confirmed" : withoutLog(line, call);
       case Result::kNotContest:
+        if (line.offFrequency) {
+          return "logged on " + where + " outside the contest's frequencies, " +
+                 results_.frequencies.describe(text(line.band), text(line.mode));
+        }
         return where + " is not a band and mode of the contest";
       case Result::kOutsidePeriod:
         return "logged outside the contest period, " + spaced(results_.from) + " to " +
@@ -123,7 +159,7 @@ class ReportBuilder {
       case Result::kBustedExchange:
         return bustedExchange(line, call, other);
       case Result::kUnique:
-        return call + " sent no log and no other entrant logged it" +
+        return call + " sent no log and " + tooFewText() +
                (line.points > 0 ? " (credited)" : " (not credited)");
       case Result::kPartnerBustedCall:
         return call + " logged your call as " + orDash(other ? text(other->call) : "") + kVoidsBoth;
@@ -144,6 +180,22 @@ class ReportBuilder {
            orDash(text(line.exchSent)) + kVoidsBoth;
   }
 
+  // Today's words for the default, no other entrant: two logs credit a call.
+  std::string tooFewText() const {
+    const UnloggedCredit& credit = results_.unlogged;
+    if (!credit.byLines && credit.least == UnloggedCredit().least) {
+      return "no other entrant logged it";
+    }
+    return "is in fewer than " + std::to_string(credit.least) +
+           (credit.byLines ? " QSO lines" : " logs") + " of all logs";
+  }
+
+  std::string withoutLog(const LineResult& line, const std::string& call) const {
+    const UnloggedCredit& credit = results_.unlogged;
+    return call + " sent no log and is in " + std::to_string(credit.least) + " or more" +
+           (credit.byLines ? " QSO lines" : " logs") + ": credited with " + pointsText(line.points);
+  }
+
   std::string bustedExchange(const LineResult& line, const std::string& call,
                              const LineResult* other) const {
     const std::string_view sent = text(line.exchSent);
@@ -154,6 +206,10 @@ class ReportBuilder {
     const std::string received =
         rcvd.empty() ? "no exchange received" : "received " + std::string(rcvd);
     if (line.correctExch == TextPool::kEmpty) return received;
+    if (line.points > 0) {
+      const auto [copied, given] = differingFields(rcvd, text(line.correctExch));
+      return pointsText(line.points) + ": you copied " + copied + ", they sent " + given;
+    }
     return received + ", but " + call +
            (other ? " logged sending " : " sent, as the other logs agree, ") +
            std::string(text(line.correctExch));

@@ -12,10 +12,6 @@ void addOnce(TextId id, std::vector<TextId>* known) {
 
 }  // namespace
 
-bool givesMultiplier(const LineResult& line) {
-  return line.result == Result::kOk || (line.result == Result::kUnique && line.points > 0);
-}
-
 MultiplierCounter::MultiplierCounter(const ContestDefinition& definition,
                                      const ContestLogs& contest, const QsoFacts& facts)
     : rules_(definition.multipliers), facts_(facts) {
@@ -30,7 +26,7 @@ std::vector<MultiplierFound> MultiplierCounter::count(const std::vector<LineResu
   std::vector<MultiplierFound> found;
   std::unordered_set<std::uint64_t> seen;
   for (std::size_t k = 0; k < lines.size(); ++k) {
-    if (!givesMultiplier(lines[k])) continue;
+    if (!lines[k].multiplierCounts) continue;
     for (std::size_t rule = 0; rule < rules_.size(); ++rule) {
       const TextId value = facts_.value(firstLine + k, rule);
       if (value == QsoFacts::kNoValue || !seen.insert(keyOf(rule, value, lines[k])).second) {

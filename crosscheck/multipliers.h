@@ -12,12 +12,9 @@
 
 namespace crosscheck {
 
-// Whether a judged line counts for multipliers: one that scores (a QSO
-// worth 0 points in one's own country still counts).
-bool givesMultiplier(const LineResult& line);
-
 // An entrant's multipliers, each from the first line in its log that gives
-// it within the rule's scope (the whole contest, a band, a mode or both).
+// it within the rule's scope (the whole contest, a band, a mode or both),
+// of the lines whose judgement lets them count.
 class MultiplierCounter {
  public:
   MultiplierCounter(const ContestDefinition& definition, const ContestLogs& contest,

@@ -13,6 +13,7 @@ namespace {
 constexpr Minute kMinutesPerHour = 60;
 constexpr std::int64_t kMinutesPerDay = 24 * kMinutesPerHour;
 constexpr double kSecondsPerDay = 86400;
+constexpr std::uint64_t kHzPerKhz = 1000;
 // 1899-12-30 up to 9999-12-31: the days whose every time converts to a
 // calendar date, a day rounded up into the next included.
 constexpr double kFirstPlainDay = 0;
@@ -63,6 +64,7 @@ Line normaliseQso(const imports::Qso& qso, TextPool& texts, LastTexts* last) {
   line.band = internRepeated(qso.band, &last->band, plain);
   line.mode = internRepeated(qso.mode, &last->mode, plain);
   line.fileLine = qso.line;
+  line.frequencyKhz = static_cast<std::int32_t>(qso.frequencyHz / kHzPerKhz);
   return line;
 }
 

@@ -81,6 +81,11 @@ void markDupes(const ContestLogs& contest, const LogHeader& log, const rules::Du
   }
 }
 
+bool withinLimits(const TextPool& texts, const FrequencyLimits& limits, const Line& line) {
+  return limits.empty() ||
+         limits.allows(texts.view(line.band), texts.view(line.mode), line.frequencyKhz);
+}
+
 }  // namespace
 
 OwnLogRules applyOwnLogRules(const ContestLogs& contest, const ContestDefinition& definition,
@@ -99,7 +104,7 @@ OwnLogRules applyOwnLogRules(const ContestLogs& contest, const ContestDefinition
         const auto i = static_cast<std::size_t>(log.firstLine + k);
         const Line& line = contest.lines[i];
         const char* reason = rejections.reasonFor(line);
-        if (isOffContest(reason)) {
+        if (isOffContest(reason) || !withinLimits(contest.texts, definition.frequencies, line)) {
           own.result[i] = Result::kNotContest;
         } else if (line.minute < from || line.minute > to) {
           own.result[i] = Result::kOutsidePeriod;

@@ -27,7 +27,8 @@ struct OwnLogRules {
 // Applies the plug-in's own rules: the band and mode lists and the missing
 // exchange as it rejects QSOs, the dupe rule on its hour numbers (unless the
 // definition counts dupes in minutes, which needs the matching), the points
-// rule for the claimed score; then the period, `from` to `to` included.
+// rule for the claimed score; then the definition's frequency limits (a line
+// outside is not-contest) and the period, `from` to `to` included.
 OwnLogRules applyOwnLogRules(const ContestLogs& contest, const ContestDefinition& definition,
                              Minute from, Minute to);
 

@@ -66,9 +66,18 @@ class QsoFacts::Builder {
  public:
   Builder(const ContestLogs& contest, const ContestDefinition& definition,
           const StationFiles& files, QsoFacts* out)
-      : contest_(contest), rules_(definition.multipliers), files_(files), out_(*out) {
+      : contest_(contest),
+        definition_(definition),
+        rules_(definition.multipliers),
+        files_(files),
+        out_(*out) {
+    const std::vector<ExchangeKind> kinds = comparedFields(definition);
     for (const MultiplierRule& rule : rules_) {
-      fieldIndex_.push_back(comparedIndex(definition, rule.field).value_or(0));
+      const std::size_t index = comparedIndex(definition, rule.field).value_or(0);
+      fieldIndex_.push_back(index);
+      // A word field's values are the organiser's list, where one is given.
+      checked_.push_back(rule.kind == MultiplierKind::kField && definition.allowedValues &&
+                         index < kinds.size() && kinds[index] == ExchangeKind::kWord);
       cache_.emplace_back(contest.texts.size(), kUnset);
     }
     out_.placeOfCall_.assign(contest.texts.size(), files.countries ? kPlaceUnset : kNoPlace);
@@ -98,22 +107,20 @@ class QsoFacts::Builder {
           out_.valueTexts_.intern(byField ? fieldValue(exchangeWord(text, fieldIndex_[k]))
                                           : callValue(rules_[k].kind, text, out_.placeOf(source)));
     }
-    if (!byField || value == kNoValue || !files_.multiplierValues) return value;
+    if (!checked_[k] || value == kNoValue) return value;
     return allowed(line.call, value) ? value : kNoValue;
   }
 
-  // Whether the worked station's country may send `value`: looked up once
-  // for each country and value.
+  // Whether the worked station's country may send `value`, by the
+  // definition's allowed values: looked up once for each country and value.
   bool allowed(TextId call, TextId value) {
-    const Place* place = out_.placeOf(call);
-    const std::string_view country =
-        place ? std::string_view(place->entity->prefix)
-              : files_.multiplierValues->countryByPrefix(contest_.texts.view(call));
+    const AllowedValues& values = *definition_.allowedValues;
+    const std::string_view country = values.countryByPrefix(contest_.texts.view(call));
     const std::uint64_t key =
         std::uint64_t{out_.valueTexts_.intern(country)} << 32 | std::uint64_t{value};
     auto found = allowed_.find(key);
     if (found != allowed_.end()) return found->second;
-    const bool allows = files_.multiplierValues->allows(country, out_.valueTexts_.view(value));
+    const bool allows = values.allows(country, out_.valueTexts_.view(value));
     allowed_.emplace(key, allows);
     return allows;
   }
@@ -129,10 +136,12 @@ class QsoFacts::Builder {
   }
 
   const ContestLogs& contest_;
+  const ContestDefinition& definition_;
   const std::vector<MultiplierRule>& rules_;
   const StationFiles& files_;
   QsoFacts& out_;
   std::vector<std::size_t> fieldIndex_;
+  std::vector<bool> checked_;               // by rule: its values must be allowed
   std::vector<std::vector<TextId>> cache_;  // by rule, then the call's or exchange's TextId
   std::unordered_map<std::uint64_t, bool> allowed_;
 };

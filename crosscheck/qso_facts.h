@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "countries/country_file.h"
-#include "crosscheck/allowed_values.h"
 #include "crosscheck/contest_definition.h"
 #include "crosscheck/contest_logs.h"
 #include "crosscheck/text_pool.h"
@@ -26,11 +25,9 @@ struct Place {
   std::string continent;  // "EU", as the call's prefix may set it apart from its entity
 };
 
-// The files that tell where a station is and what it may send; each may be
-// absent.
+// The file that tells where a station is; absent when nothing asks.
 struct StationFiles {
   const countries::CountryFile* countries = nullptr;
-  const AllowedValues* multiplierValues = nullptr;
 };
 
 // What the multipliers and the points by relation read of each QSO line:

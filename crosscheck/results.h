@@ -8,7 +8,9 @@
 #include <utility>
 #include <vector>
 
+#include "crosscheck/frequency_limits.h"
 #include "crosscheck/text_pool.h"
+#include "crosscheck/unlogged_credit.h"
 
 // What the cross-check found, as plain data: results.json, results.csv, the
 // entrants' reports and the pages are renderings of it and recount nothing.
@@ -69,6 +71,10 @@ struct LineResult {
   TextId exchSent = TextPool::kEmpty;
   TextId exchRcvd = TextPool::kEmpty;
   Result result = Result::kOk;
+  // Whether the line may give a multiplier: by its result, and for a station
+  // without a log, whether it sent one of its country's allowed values.
+  bool multiplierCounts = false;
+  bool offFrequency = false;       // not-contest: outside the contest's frequency limits
   std::int32_t claimedPoints = 0;  // what the plug-in counts for the line
   std::int32_t points = 0;  // what the line adds to the checked score (a penalty is negative)
   TextId correctCall = TextPool::kEmpty;  // busted-call: the call the other station has
@@ -143,6 +149,8 @@ struct Results {
   Minute to = 0;
   std::int32_t matchWindowMinutes = 0;
   bool clocksCorrected = true;    // false: logs were matched on their times as logged
+  FrequencyLimits frequencies;    // the definition's, for the reports
+  UnloggedCredit unlogged;        // the definition's, for the reports
   std::vector<Entrant> entrants;  // by category label, then place
   std::vector<StationWithoutLog> stationsWithoutLog;  // by appearances, then call
   std::vector<DuplicateLog> duplicateLogs;

@@ -8,6 +8,7 @@
 
 #include "crosscheck/entrant_files.h"
 #include "crosscheck/line_halves.h"
+#include "crosscheck/multiplier_credit.h"
 #include "crosscheck/multipliers.h"
 #include "crosscheck/qso_points.h"
 
@@ -21,8 +22,11 @@ std::int32_t pointsOf(Result result, std::int32_t claimed, const ContestDefiniti
     case Result::kUnique:
       return definition.creditUniques ? claimed : 0;
     case Result::kNotInLog:
+      return -penaltyPoints(definition.errors.notInLog, claimed);
     case Result::kBustedCall:
-      return -definition.penalty * claimed;
+      return -penaltyPoints(definition.errors.bustedCall, claimed);
+    case Result::kBustedExchange:
+      return exchangeErrorPoints(definition.errors, claimed);
     default:
       return 0;
   }
@@ -72,6 +76,7 @@ class Scorer {
  private:
   LineResult lineResult(std::size_t i, TextId ownCall) const {
     const Line& line = contest_.lines[i];
+    const TextPool& texts = contest_.texts;
     LineResult out;
     out.line = line.fileLine;
     out.time = line.minute;
@@ -82,7 +87,14 @@ class Scorer {
     out.exchRcvd = line.exchRcvd;
     out.result = findings_.judgements.result[i];
     out.claimedPoints = findings_.own.claimedPoints[i];
-    out.points = pointsOf(out.result, points_.basePoints(line, ownCall), definition_);
+    out.points = pointsOf(out.result, qsoPoints(line, out.result, ownCall), definition_);
+    out.multiplierCounts =
+        resultGivesMultiplier(out.result, definition_) &&
+        (!withoutLog(line, out.result) ||
+         sendsAllowedWords(texts.view(line.call), texts.view(line.exchRcvd), definition_));
+    out.offFrequency = out.result == Result::kNotContest &&
+                       !definition_.frequencies.allows(texts.view(line.band), texts.view(line.mode),
+                                                       line.frequencyKhz);
     out.correctCall = findings_.judgements.correctCall[i];
     out.correctExch = findings_.judgements.correctExch[i];
     const std::int32_t partner = findings_.matches.partner[i];
@@ -94,6 +106,20 @@ class Scorer {
     auto reason = findings_.overrideReasons.find(static_cast<std::uint32_t>(i));
     if (reason != findings_.overrideReasons.end()) out.overrideReason = reason->second;
     return out;
+  }
+
+  // Whether the line is a QSO with a station that sent no log (not a
+  // miscopy of another's call).
+  bool withoutLog(const Line& line, Result result) const {
+    return result != Result::kBustedCall && contest_.entrantOf(line.call) < 0;
+  }
+
+  // What the line is worth before its judgement: a station without a log
+  // may be worth points of its own.
+  std::int32_t qsoPoints(const Line& line, Result result, TextId ownCall) const {
+    if (definition_.unlogged.points && withoutLog(line, result))
+      return *definition_.unlogged.points;
+    return points_.basePoints(line, ownCall);
   }
 
   BandTally& bandOf(std::string_view band, std::vector<BandTally>* bands) const {
@@ -188,6 +214,8 @@ Results scoreContest(ContestLogs contest, const Findings& findings,
   results.to = to;
   results.matchWindowMinutes = definition.matchWindowMinutes;
   results.clocksCorrected = definition.clockCorrection;
+  results.frequencies = definition.frequencies;
+  results.unlogged = definition.unlogged;
   std::optional<QsoFacts> facts;
   if (!definition.multipliers.empty() || !definition.relationPoints.empty()) {
     facts.emplace(contest, definition, findings.stations);

@@ -19,24 +19,30 @@ countries::CountryFile readCountryFile(const std::string& path) {
   return countries::CountryFile::parse(text, path);
 }
 
+// For a multiplier of the worked station's country, zones or continent, or
+// for points by relation.
+bool needsCountryFile(const ContestDefinition& definition) {
+  for (const MultiplierRule& rule : definition.multipliers) {
+    if (rule.kind != MultiplierKind::kField && rule.kind != MultiplierKind::kWpxPrefix &&
+        rule.kind != MultiplierKind::kCall) {
+      return true;
+    }
+  }
+  return !definition.relationPoints.empty();
+}
+
 }  // namespace
 
 LoadedStationFiles::LoadedStationFiles(const ContestDefinition& definition,
                                        const std::string& countryFile) {
-  const bool named = !countryFile.empty() || !definition.countryFile.empty();
-  if (needsCountryFile(definition) || (named && !definition.multipliers.empty())) {
+  if (needsCountryFile(definition)) {
     const std::string path = !countryFile.empty()              ? countryFile
                              : !definition.countryFile.empty() ? definition.countryFile
                                                                : countries::kDefaultCountryFile;
     countries_ = readCountryFile(path);
   }
-  if (!definition.multiplierValues.empty() && !definition.multipliers.empty()) {
-    multiplierValues_ = AllowedValues::read(definition.multiplierValues);
-  }
 }
 
-StationFiles LoadedStationFiles::view() const {
-  return {countries_ ? &*countries_ : nullptr, multiplierValues_ ? &*multiplierValues_ : nullptr};
-}
+StationFiles LoadedStationFiles::view() const { return {countries_ ? &*countries_ : nullptr}; }
 
 }  // namespace crosscheck

@@ -5,14 +5,12 @@
 #include <string>
 
 #include "countries/country_file.h"
-#include "crosscheck/allowed_values.h"
 #include "crosscheck/contest_definition.h"
 #include "crosscheck/qso_facts.h"
 
 namespace crosscheck {
 
-// The country file and the multipliers' allowed values a definition reads,
-// each loaded only when it is used.
+// The country file a definition reads, loaded only when it is used.
 class LoadedStationFiles {
  public:
   // `countryFile`: the command line's choice; empty: the definition's, else
@@ -24,7 +22,6 @@ class LoadedStationFiles {
 
  private:
   std::optional<countries::CountryFile> countries_;
-  std::optional<AllowedValues> multiplierValues_;
 };
 
 }  // namespace crosscheck

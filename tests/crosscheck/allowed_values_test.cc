@@ -12,6 +12,7 @@ constexpr char kRegions[] =
     "# the sprint's regions\n"
     "OK: PR, st jc\n"
     "OK1: KV   ; a call area with its own list\n"
+    "PA, PB: GR FR\n"
     "*: AC R1\n";
 
 TEST(AllowedValuesTest, LooksUpByCountryElseTheListForEveryStation) {
@@ -23,6 +24,7 @@ TEST(AllowedValuesTest, LooksUpByCountryElseTheListForEveryStation) {
   } rows[] = {
       {"OK", "PR", true},  {"OK", "ST", true}, {"OK", "KV", false}, {"OK", "AC", false},
       {"OK1", "KV", true}, {"DL", "AC", true}, {"DL", "PR", false}, {"", "R1", true},
+      {"PB", "FR", true},  {"PA", "GR", true},
   };
   for (const Row& row : rows) {
     EXPECT_EQ(allowed.allows(row.country, row.value), row.allowed)
@@ -40,12 +42,13 @@ TEST(AllowedValuesTest, RejectsABadLineNamingFileLineAndReason) {
     const char* text;
     const char* message;
   } rows[] = {
-      {"OK: PR\nOK PR\n", "r.txt:2: \"OK PR\" is not PREFIX: VALUE VALUE ... or *: VALUE ..."},
+      {"OK: PR\nOK PR\n", "r.txt:2: \"OK PR\" is not PREFIX ...: VALUE VALUE ... or *: VALUE ..."},
       {"OK:\n", "r.txt:1: OK: no values"},
-      {"O K: PR\n", "r.txt:1: \"O K\" is not a country prefix or *"},
+      {": PR\n", "r.txt:1: no country prefix before the colon"},
+      {"O.K: PR\n", "r.txt:1: \"O.K\" is not a prefix or a value"},
       {"ok: PR\nOK: ST\n", "r.txt:2: OK: given twice"},
       {"*: AC\n*: R1\n", "r.txt:2: *: given twice"},
-      {"OK: P.R\n", "r.txt:1: \"P.R\" is not a value"},
+      {"OK: P.R\n", "r.txt:1: \"P.R\" is not a prefix or a value"},
   };
   for (const Row& row : rows) {
     try {

@@ -47,7 +47,8 @@ std::string qsoLine(const Qso& q, bool fromA, const std::string& mode) {
 
 struct Case {
   std::string name;
-  std::vector<std::string> keys;  // besides Name, Bands, Modes, Dupes
+  // A shipped definition's file, or keys besides Name, Bands, Modes and Dupes.
+  std::vector<std::string> keys;
   std::vector<Qso> qsos;
   std::string expected;  // "CALL points=N multipliers=M score=S" a line, by call
 };
@@ -71,8 +72,9 @@ std::vector<std::string> with(std::vector<std::string> keys, const std::vector<s
 }
 
 const Case kCases[] = {
-    {"countries and zones per band, points by continent",
-     with(kDxPoints, {"Multipliers=country per band, field 2 per band"}), kDx,
+    {"CQ World Wide: countries and zones per band, points by continent",
+     {"cq-ww-dx-cw.ini"},
+     kDx,
      "DL1AA points=8 multipliers=9 score=72\n"  // 20m DL F K 14 5; 40m K IT9 5 15
      "DL2BB points=0 multipliers=2 score=0\n"
      "F1CC points=1 multipliers=2 score=2\n"
@@ -98,21 +100,18 @@ const Case kCases[] = {
      "JA1FF points=3 multipliers=1 score=13\n"
      "VE1EE points=2 multipliers=1 score=12\n"
      "W1DD points=11 multipliers=3 score=41\n"},
-    {"a band's own points before every band's, prefixes once",
-     {"Exchange=rst,serial", "Multipliers=wpx",
-      "RelationPoints=same-country=1,same-continent=1,other-continent=3,other-continent@40m=6,"
-      "NA-NA=2,NA-NA@40m=4"},
+    {"CQ WPX: a band's own points before every band's, prefixes once",
+     {"cq-wpx-cw.ini"},
      {{"1200", "20m", "W1DD", "599 1", "JA1FF", "599 1"},
       {"1201", "40m", "W1DD", "599 2", "JA1FF", "599 2"},
       {"1202", "40m", "W1DD", "599 3", "VE1EE", "599 1"},
       {"1203", "40m", "W1DD", "599 4", "W6HH", "599 1"}},
      "JA1FF points=9 multipliers=1 score=9\n"
      "VE1EE points=4 multipliers=1 score=4\n"
-     "W1DD points=14 multipliers=3 score=42\n"  // JA1 VE1 W6
-     "W6HH points=1 multipliers=1 score=1\n"},
-    {"zones sent: own zone and a society 1, same continent 3, else 5; 05 is zone 5",
-     {"Exchange=rst,text", "PointsField=2", "Multipliers=field 2 per band",
-      "RelationPoints=no-zone=1,same-zone=1,same-continent=3,other-continent=5"},
+     "W1DD points=15 multipliers=3 score=45\n"  // JA1 VE1 W6
+     "W6HH points=2 multipliers=1 score=2\n"},
+    {"IARU: own zone and a society 1, same continent 3, else 5; 05 is zone 5",
+     {"iaru-hf.ini"},
      {{"1200", "20m", "DL1AA", "599 28", "DL2BB", "599 DARC"},
       {"1201", "20m", "DL1AA", "599 28", "F1CC", "599 27"},
       {"1202", "20m", "DL1AA", "599 28", "IT9GG", "599 028"},
@@ -138,6 +137,7 @@ class MultipliersTest : public testing_support::TempDirTest {
     std::string ini = "[Contest]\nName=T\nBands=80m,40m,20m\nModes=CW\nDupes=band\n";
     for (const std::string& key : c.keys) ini += key + "\n";
     testing_support::writeFile("t.ini", ini);
+    const bool shipped = c.keys.size() == 1 && c.keys[0].find('=') == std::string::npos;
     std::map<std::string, std::string> logs;
     for (const Qso& q : c.qsos) {
       logs[q.a] += qsoLine(q, true, "CW");
@@ -149,7 +149,8 @@ class MultipliersTest : public testing_support::TempDirTest {
       testing_support::writeFile(request.files.back(), "START-OF-LOG: 3.0\nCALLSIGN: " + call +
                                                            "\n" + lines + "END-OF-LOG:\n");
     }
-    request.definition = crosscheck::readContestDefinition("t.ini");
+    request.definition = crosscheck::readContestDefinition(
+        shipped ? std::string(ZVK_CONTESTS_DIR) + "/" + c.keys[0] : "t.ini");
     request.countryFile = "cty.dat";
     std::map<std::string, std::string> byCall;
     for (const crosscheck::Entrant& x : crosscheck::crosscheckContest(request).entrants) {
