@@ -20,10 +20,20 @@ std::string spaced(Minute minute) {
 
 std::string orDash(std::string_view text) { return text.empty() ? "-" : std::string(text); }
 
+// Built in one string: a report quotes a line for every loss and every multiplier.
 std::string quoteText(const Results& results, const LineResult& line) {
-  return spaced(line.time) + " " + std::string(results.text(line.band)) + " " +
-         std::string(results.text(line.mode)) + " " + orDash(results.text(line.call)) + " sent " +
-         orDash(results.text(line.exchSent)) + " rcvd " + orDash(results.text(line.exchRcvd));
+  constexpr std::size_t kUsualLength = 64;
+  std::string text = spaced(line.time);
+  text.reserve(kUsualLength);
+  auto add = [&text](std::string_view before, std::string_view part) {
+    text.append(before).append(part.empty() ? "-" : part);
+  };
+  add(" ", results.text(line.band));
+  add(" ", results.text(line.mode));
+  add(" ", results.text(line.call));
+  add(" sent ", results.text(line.exchSent));
+  add(" rcvd ", results.text(line.exchRcvd));
+  return text;
 }
 
 std::string signedMinutes(std::int32_t minutes) {

@@ -41,16 +41,26 @@ std::string entrantMultiplierMembers(const Results& results, const Entrant& entr
   return text + "]";
 }
 
-std::string_view LineMultipliers::of(std::size_t lineIndex) {
-  if (results_.multiplierRules.empty()) return {};
+LineMultipliers::LineMultipliers(const Results& results) : none_(results.multiplierRules.empty()) {
+  for (const std::string& rule : results.multiplierRules) {
+    appendQuoted(rule, &rules_.emplace_back());
+    rules_.back() += ':';
+  }
+  for (TextId id = 0; id < results.multiplierValues.size(); ++id) {
+    appendQuoted(results.multiplierValues.view(id), &values_.emplace_back());
+  }
+}
+
+std::string_view LineMultipliers::of(const Entrant& entrant, std::size_t lineIndex,
+                                     std::size_t* next) {
+  if (none_) return {};
   text_ = ",\"multipliers\":{";
-  const std::vector<MultiplierFound>& found = entrant_.multipliers;
-  for (; next_ < found.size() && found[next_].lineIndex == static_cast<std::int32_t>(lineIndex);
-       ++next_) {
+  const std::vector<MultiplierFound>& found = entrant.multipliers;
+  for (; *next < found.size() && found[*next].lineIndex == static_cast<std::int32_t>(lineIndex);
+       ++*next) {
     if (text_.back() != '{') text_ += ',';
-    appendQuoted(results_.multiplierRules[found[next_].rule], &text_);
-    text_ += ':';
-    appendQuoted(results_.multiplierValues.view(found[next_].value), &text_);
+    text_ += rules_[found[*next].rule];
+    text_ += values_[found[*next].value];
   }
   text_ += '}';
   return text_;

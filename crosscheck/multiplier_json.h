@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "crosscheck/results.h"
 
@@ -18,18 +19,20 @@ std::string contestMultiplierMembers(const Results& results);
 std::string entrantMultiplierMembers(const Results& results, const Entrant& entrant);
 
 // A line's ,"multipliers":{"country per band":"DL"}: the multipliers it
-// newly gives. Asked for an entrant's lines in order, one text reused.
+// newly gives. The rules' and values' texts are quoted once for the
+// million lines that repeat them.
 class LineMultipliers {
  public:
-  LineMultipliers(const Results& results, const Entrant& entrant)
-      : results_(results), entrant_(entrant) {}
+  explicit LineMultipliers(const Results& results);
 
-  std::string_view of(std::size_t lineIndex);
+  // Asked for an entrant's lines in order, from `*next` = 0: the entrant's
+  // first multiplier not yet written. The text is reused by the next call.
+  std::string_view of(const Entrant& entrant, std::size_t lineIndex, std::size_t* next);
 
  private:
-  const Results& results_;
-  const Entrant& entrant_;
-  std::size_t next_ = 0;  // the entrant's first multiplier not yet written
+  bool none_;
+  std::vector<std::string> rules_;   // "country per band":
+  std::vector<std::string> values_;  // by TextId in Results::multiplierValues
   std::string text_;
 };
 

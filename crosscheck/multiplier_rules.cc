@@ -175,6 +175,17 @@ std::optional<ScoreFormula> parseScoreFormula(std::string_view text) {
   return ScoreFormula{ScoreFormula::Kind::kPlusBonus, *bonus};
 }
 
+std::uint8_t continentCode(std::string_view continent) {
+  for (std::size_t k = 0; k < kContinents.size(); ++k) {
+    if (kContinents[k] == continent) return static_cast<std::uint8_t>(k + 1);
+  }
+  return 0;
+}
+
+std::string_view continentName(std::uint8_t code) {
+  return code == 0 || code > kContinents.size() ? std::string_view() : kContinents[code - 1];
+}
+
 std::optional<std::vector<RelationEntry>> parseRelationPoints(std::string_view text) {
   std::optional<std::vector<std::string_view>> items = splitList(text);
   if (!items) return std::nullopt;

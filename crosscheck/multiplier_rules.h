@@ -72,6 +72,13 @@ struct RelationEntry {
   std::int32_t points = 0;
 };
 
+// A continent as a small number: 1 to 7 for AF, AN, AS, EU, NA, OC and SA;
+// 0 for any other text.
+constexpr int kContinentCodes = 8;
+std::uint8_t continentCode(std::string_view continent);
+// The continent of a code, "" for 0.
+std::string_view continentName(std::uint8_t code);
+
 // "same-country=0,same-continent=1,other-continent=3,NA-NA=2,other-continent@160m=6":
 // each entry RELATION[@BAND]=N, RELATION one of same-zone, no-zone,
 // same-country, same-continent, other-continent, a pair of continents

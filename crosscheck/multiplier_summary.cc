@@ -34,8 +34,11 @@ std::vector<MultiplierCount> multipliersByBand(const Results& results, const Ent
 }
 
 std::string multiplierName(const Results& results, const MultiplierFound& found) {
-  return results.multiplierRules[found.rule] + " " +
-         std::string(results.multiplierValues.view(found.value));
+  const std::string& rule = results.multiplierRules[found.rule];
+  const std::string_view value = results.multiplierValues.view(found.value);
+  std::string name;
+  name.reserve(rule.size() + 1 + value.size());
+  return name.append(rule).append(" ").append(value);
 }
 
 }  // namespace crosscheck

@@ -44,7 +44,7 @@ std::string callValue(MultiplierKind kind, std::string_view call, const Place* p
     case MultiplierKind::kItuZone:
       return std::to_string(place->ituZone);
     case MultiplierKind::kContinent:
-      return place->continent;
+      return std::string(continentName(place->continent));
     default:
       return {};
   }
@@ -87,9 +87,11 @@ class QsoFacts::Builder {
     for (const LogHeader& log : contest_.entrants) placeSlot(log.callId);
     out_.ruleCount_ = rules_.size();
     out_.values_.resize(contest_.lines.size() * rules_.size());
+    out_.placeKeys_.resize(files_.countries ? contest_.lines.size() : 0);
     for (std::size_t i = 0; i < contest_.lines.size(); ++i) {
       const Line& line = contest_.lines[i];
       placeSlot(line.call);
+      if (files_.countries) out_.placeKeys_[i] = placeKey(line);
       for (std::size_t k = 0; k < rules_.size(); ++k) {
         out_.values_[i * rules_.size() + k] = valueOf(line, k);
       }
@@ -125,13 +127,23 @@ class QsoFacts::Builder {
     return allows;
   }
 
+  std::uint8_t placeKey(const Line& line) const {
+    const Place* own = out_.placeOf(contest_.entrants[line.owner].callId);
+    const Place* theirs = out_.placeOf(line.call);
+    if (!own || !theirs) return kNoPlaceKey;
+    return static_cast<std::uint8_t>((own->entity == theirs->entity) * kContinentCodes *
+                                         kContinentCodes +
+                                     own->continent * kContinentCodes + theirs->continent);
+  }
+
   void placeSlot(TextId call) {
     std::int32_t& slot = out_.placeOfCall_[call];
     if (slot != kPlaceUnset) return;
     std::optional<countries::Location> found = files_.countries->locate(contest_.texts.view(call));
     slot = found ? static_cast<std::int32_t>(out_.places_.size()) : kNoPlace;
     if (found) {
-      out_.places_.push_back({found->entity, found->cqZone, found->ituZone, found->continent});
+      out_.places_.push_back(
+          {found->entity, found->cqZone, found->ituZone, continentCode(found->continent)});
     }
   }
 

@@ -22,7 +22,7 @@ struct Place {
   const countries::Entity* entity = nullptr;
   int cqZone = 0;
   int ituZone = 0;
-  std::string continent;  // "EU", as the call's prefix may set it apart from its entity
+  std::uint8_t continent = 0;  // continentCode(), as the call's prefix may set it apart
 };
 
 // The file that tells where a station is; absent when nothing asks.
@@ -51,6 +51,13 @@ class QsoFacts {
   // Where `call` is; nullptr: no country (an unknown prefix, /MM, no country file).
   const Place* placeOf(TextId call) const;
 
+  // Where line `line`'s two stations are, as one number: whether they are
+  // in one country, the log's continent and the worked station's
+  // (continentCode()); kNoPlaceKey when either has no country.
+  static constexpr std::size_t kPlaceKeys = 2 * kContinentCodes * kContinentCodes;
+  static constexpr std::uint8_t kNoPlaceKey = kPlaceKeys;
+  std::uint8_t placeKey(std::size_t line) const { return placeKeys_[line]; }
+
  private:
   class Builder;
 
@@ -59,6 +66,7 @@ class QsoFacts {
   TextPool valueTexts_;
   std::vector<Place> places_;
   std::vector<std::int32_t> placeOfCall_;  // by TextId: index in places_, -1: none
+  std::vector<std::uint8_t> placeKeys_;    // by line, read in order while lines are scored
 };
 
 }  // namespace crosscheck

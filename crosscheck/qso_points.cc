@@ -36,37 +36,65 @@ QsoPoints::QsoPoints(const ContestDefinition& definition, const TextPool& texts,
     : definition_(definition),
       texts_(texts),
       facts_(facts),
-      field_(comparedIndex(definition, definition.pointsField)) {}
+      field_(comparedIndex(definition, definition.pointsField)) {
+  if (definition.relationPoints.empty()) return;
+  for (const std::string& band : definition.rules.bands) {
+    TextId id = TextPool::kEmpty;
+    if (!texts.find(band, &id)) continue;
+    bands_.push_back(id);
+    tables_.push_back(pointsOnBand(band));
+  }
+  tables_.push_back(pointsOnBand({}));
+}
 
-std::int32_t QsoPoints::basePoints(const Line& line, TextId ownCall) const {
-  if (!definition_.relationPoints.empty()) return byRelation(line, ownCall);
+std::int32_t QsoPoints::basePoints(const Line& line, std::size_t index) const {
+  if (!definition_.relationPoints.empty()) return byRelation(line, index);
   const std::string_view received = texts_.view(line.exchRcvd);
   return definition_.rules.points.pointsFor(field_ ? exchangeWord(received, *field_) : received);
 }
 
-// The most particular relation the definition gives points for; a band's
-// own entry before the one for every band.
-std::int32_t QsoPoints::byRelation(const Line& line, TextId ownCall) const {
-  const std::string_view band = texts_.view(line.band);
+std::int32_t QsoPoints::byRelation(const Line& line, std::size_t index) const {
   if (std::optional<Relation> zone = zoneRelation(line)) {
-    if (std::optional<std::int32_t> points = entryFor(*zone, {}, band)) return *points;
-  }
-  const Place* own = facts_->placeOf(ownCall);
-  const Place* theirs = facts_->placeOf(line.call);
-  if (own && theirs) {
-    const std::string pair =
-        std::min(own->continent, theirs->continent) + std::max(own->continent, theirs->continent);
-    const std::pair<Relation, std::string_view> tried[] = {
-        {own->entity == theirs->entity ? Relation::kSameCountry : Relation::kContinentPair, pair},
-        {Relation::kContinentPair, pair},
-        {own->continent == theirs->continent ? Relation::kSameContinent : Relation::kOtherContinent,
-         {}}};
-    for (const auto& [relation, continents] : tried) {
-      const std::string_view key = relation == Relation::kContinentPair ? continents : "";
-      if (std::optional<std::int32_t> points = entryFor(relation, key, band)) return *points;
+    if (std::optional<std::int32_t> points = entryFor(*zone, {}, texts_.view(line.band))) {
+      return *points;
     }
   }
-  return entryFor(Relation::kOther, {}, band).value_or(0);
+  return tableFor(line.band)[facts_->placeKey(index)];
+}
+
+const QsoPoints::PointsByPlace& QsoPoints::tableFor(TextId band) const {
+  for (std::size_t k = 0; k < bands_.size(); ++k) {
+    if (bands_[k] == band) return tables_[k];
+  }
+  return tables_.back();
+}
+
+// The most particular relation the definition gives points for, for each
+// pair of places; a band's own entry before the one for every band.
+QsoPoints::PointsByPlace QsoPoints::pointsOnBand(std::string_view band) const {
+  PointsByPlace table;
+  const std::int32_t other = entryFor(Relation::kOther, {}, band).value_or(0);
+  for (std::size_t key = 0; key < QsoFacts::kPlaceKeys; ++key) {
+    const bool sameCountry = key >= kContinentCodes * kContinentCodes;
+    const std::string_view own = continentName((key / kContinentCodes) % kContinentCodes);
+    const std::string_view theirs = continentName(key % kContinentCodes);
+    const std::string pair =
+        std::string(std::min(own, theirs)) + std::string(std::max(own, theirs));
+    const std::pair<Relation, std::string_view> tried[] = {
+        {sameCountry ? Relation::kSameCountry : Relation::kContinentPair, pair},
+        {Relation::kContinentPair, pair},
+        {own == theirs ? Relation::kSameContinent : Relation::kOtherContinent, {}}};
+    table[key] = other;
+    for (const auto& [relation, continents] : tried) {
+      const std::string_view name = relation == Relation::kContinentPair ? continents : "";
+      if (std::optional<std::int32_t> points = entryFor(relation, name, band)) {
+        table[key] = *points;
+        break;
+      }
+    }
+  }
+  table[QsoFacts::kNoPlaceKey] = other;
+  return table;
 }
 
 // Zones are what the two stations sent each other, compared as numbers: a

@@ -268,13 +268,14 @@ std::string openObject(const Json& object) {
 }
 
 // One entrant with its lines, after a separator.
-void putEntrant(const Results& results, std::size_t e, LineWriter& lines, DocumentBuffer* out) {
+void putEntrant(const Results& results, std::size_t e, LineWriter& lines,
+                LineMultipliers& multipliers, DocumentBuffer* out) {
   const Entrant& entrant = results.entrants[e];
   out->putWhole((e > 0 ? ",\n" : "\n") + entrantHead(results, entrant));
-  LineMultipliers multipliers(results, entrant);
+  std::size_t nextMultiplier = 0;
   for (std::size_t k = 0; k < entrant.lines.size(); ++k) {
     out->putWhole(k > 0 ? ",\n" : "\n");
-    lines.write(entrant.lines[k], multipliers.of(k));
+    lines.write(entrant.lines[k], multipliers.of(entrant, k, &nextMultiplier));
   }
   out->putWhole("]}");
 }
@@ -291,7 +292,10 @@ void writeResultsJson(const Results& results, std::ostream& out) {
   DocumentBuffer buffer(out);
   buffer.putWhole(openObject(head) + contestMultiplierMembers(results) + ",\"entrants\":[");
   LineWriter lines(results, &buffer);
-  for (std::size_t e = 0; e < results.entrants.size(); ++e) putEntrant(results, e, lines, &buffer);
+  LineMultipliers multipliers(results);
+  for (std::size_t e = 0; e < results.entrants.size(); ++e) {
+    putEntrant(results, e, lines, multipliers, &buffer);
+  }
   buffer.putWhole("\n]," + dumped(tailJson(results)).substr(1) + "\n");
   buffer.flush();
 }

@@ -66,7 +66,7 @@ class Scorer {
     out.qsosLogged = log.lineCount;
     out.lines.reserve(static_cast<std::size_t>(log.lineCount));
     for (std::int32_t k = 0; k < log.lineCount; ++k) {
-      out.lines.push_back(lineResult(static_cast<std::size_t>(log.firstLine + k), log.callId));
+      out.lines.push_back(lineResult(static_cast<std::size_t>(log.firstLine + k)));
     }
     if (counter_) out.multipliers = counter_->count(out.lines, log.firstLine);
     tally(&out);
@@ -74,7 +74,7 @@ class Scorer {
   }
 
  private:
-  LineResult lineResult(std::size_t i, TextId ownCall) const {
+  LineResult lineResult(std::size_t i) const {
     const Line& line = contest_.lines[i];
     const TextPool& texts = contest_.texts;
     LineResult out;
@@ -87,7 +87,7 @@ class Scorer {
     out.exchRcvd = line.exchRcvd;
     out.result = findings_.judgements.result[i];
     out.claimedPoints = findings_.own.claimedPoints[i];
-    out.points = pointsOf(out.result, qsoPoints(line, out.result, ownCall), definition_);
+    out.points = pointsOf(out.result, qsoPoints(line, out.result, i), definition_);
     out.multiplierCounts =
         resultGivesMultiplier(out.result, definition_) &&
         (!withoutLog(line, out.result) ||
@@ -116,10 +116,10 @@ class Scorer {
 
   // What the line is worth before its judgement: a station without a log
   // may be worth points of its own.
-  std::int32_t qsoPoints(const Line& line, Result result, TextId ownCall) const {
+  std::int32_t qsoPoints(const Line& line, Result result, std::size_t index) const {
     if (definition_.unlogged.points && withoutLog(line, result))
       return *definition_.unlogged.points;
-    return points_.basePoints(line, ownCall);
+    return points_.basePoints(line, index);
   }
 
   BandTally& bandOf(std::string_view band, std::vector<BandTally>* bands) const {

@@ -3,10 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <nlohmann/json.hpp>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "crosscheck/crosscheck.h"
+#include "crosscheck/entrant_report.h"
+#include "crosscheck/results_csv.h"
+#include "crosscheck/results_json.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -133,6 +138,18 @@ const Case kCases[] = {
 class MultipliersTest : public testing_support::TempDirTest {
  protected:
   std::string score(const Case& c) {
+    std::map<std::string, std::string> byCall;
+    for (const crosscheck::Entrant& x : check(c).entrants) {
+      byCall[x.call] = x.call + " points=" + std::to_string(x.qsoPoints) +
+                       " multipliers=" + std::to_string(x.multipliers.size()) +
+                       " score=" + std::to_string(x.checkedScore) + "\n";
+    }
+    std::string text;
+    for (const auto& entry : byCall) text += entry.second;
+    return text;
+  }
+
+  crosscheck::Results check(const Case& c) {
     testing_support::writeFile("cty.dat", kCountryFile);
     std::string ini = "[Contest]\nName=T\nBands=80m,40m,20m\nModes=CW\nDupes=band\n";
     for (const std::string& key : c.keys) ini += key + "\n";
@@ -152,20 +169,67 @@ class MultipliersTest : public testing_support::TempDirTest {
     request.definition = crosscheck::readContestDefinition(
         shipped ? std::string(ZVK_CONTESTS_DIR) + "/" + c.keys[0] : "t.ini");
     request.countryFile = "cty.dat";
-    std::map<std::string, std::string> byCall;
-    for (const crosscheck::Entrant& x : crosscheck::crosscheckContest(request).entrants) {
-      byCall[x.call] = x.call + " points=" + std::to_string(x.qsoPoints) +
-                       " multipliers=" + std::to_string(x.multipliers.size()) +
-                       " score=" + std::to_string(x.checkedScore) + "\n";
-    }
-    std::string text;
-    for (const auto& entry : byCall) text += entry.second;
-    return text;
+    return crosscheck::crosscheckContest(request);
   }
 };
 
 TEST_F(MultipliersTest, EachRuleCountsPointsMultipliersAndScore) {
   for (const Case& c : kCases) EXPECT_EQ(score(c), c.expected) << c.name;
+}
+
+// The outputs of a small contest with multipliers, whole: results.csv, a
+// report, and results.json's multipliers of the entrant and of each line.
+TEST_F(MultipliersTest, OutputsShowTheScoresPartsAndWhereEachMultiplierCameFrom) {
+  const Case contest{"",
+                     {"cq-ww-dx-cw.ini"},
+                     {{"1200", "20m", "DL1AA", "599 14", "F1CC", "599 14"},
+                      {"1201", "20m", "DL1AA", "599 14", "W1DD", "599 5"},
+                      {"1202", "40m", "DL1AA", "599 14", "W1DD", "599 05"},
+                      {"1203", "40m", "F1CC", "599 14", "W1DD", "599 05"}},
+                     ""};
+  const crosscheck::Results results = check(contest);
+  std::ostringstream csv;
+  crosscheck::writeResultsCsv(results, csv);
+  EXPECT_EQ(csv.str(),
+            "place,call,category,claimed,checked,qso_points,multipliers,qsos_logged,"
+            "qsos_confirmed,error_rate_percent,claimed_by_rules\n"
+            "1,W1DD,,,45,9,5,3,3,0.0,3\n"
+            "2,DL1AA,,,42,7,6,3,3,0.0,3\n"
+            "3,F1CC,,,16,4,4,2,2,0.0,2\n");
+  const std::string report = crosscheck::reportText(crosscheck::entrantReport(results, 0));
+  EXPECT_NE(report.find("Checked score:    45\n"
+                        "QSO points:       9\n"
+                        "Multipliers:      5\n"
+                        "Score:            points*multipliers\n"),
+            std::string::npos)
+      << report;
+  EXPECT_EQ(report.substr(report.find("\nMultipliers by band")),
+            "\nMultipliers by band:\n"
+            "  40m CW:           3\n"
+            "  20m CW:           2\n"
+            "\nMultipliers and the QSOs that gave them:\n"
+            "  field 2 per band 14: W1DD.log:3: 2025-11-29 12:01 20m CW DL1AA sent 5 rcvd 14\n"
+            "  country per band DL: W1DD.log:3: 2025-11-29 12:01 20m CW DL1AA sent 5 rcvd 14\n"
+            "  field 2 per band 14: W1DD.log:4: 2025-11-29 12:02 40m CW DL1AA sent 05 rcvd 14\n"
+            "  country per band DL: W1DD.log:4: 2025-11-29 12:02 40m CW DL1AA sent 05 rcvd 14\n"
+            "  country per band F: W1DD.log:5: 2025-11-29 12:03 40m CW F1CC sent 05 rcvd 14\n");
+  std::ostringstream json;
+  crosscheck::writeResultsJson(results, json);
+  const nlohmann::ordered_json document = nlohmann::ordered_json::parse(json.str());
+  EXPECT_EQ(document["multipliers"].dump(), R"(["field 2 per band","country per band"])");
+  EXPECT_EQ(document["scoreFormula"], "points*multipliers");
+  const nlohmann::ordered_json& w1dd = document["entrants"][0];
+  EXPECT_EQ(w1dd["qsoPoints"], 9);
+  EXPECT_EQ(w1dd["multipliers"], 5);
+  EXPECT_EQ(w1dd["multipliersByBand"].dump(),
+            R"([{"band":"40m","mode":"CW","count":3},{"band":"20m","mode":"CW","count":2}])");
+  std::string lines;
+  for (const nlohmann::ordered_json& line : w1dd["lines"])
+    lines += line["multipliers"].dump() + "\n";
+  EXPECT_EQ(lines,
+            "{\"field 2 per band\":\"14\",\"country per band\":\"DL\"}\n"
+            "{\"field 2 per band\":\"14\",\"country per band\":\"DL\"}\n"
+            "{\"country per band\":\"F\"}\n");
 }
 
 }  // namespace
