@@ -1,6 +1,7 @@
 #include "crosscheck/entrant_report.h"
 #include "pages/contest_pages.h"
 #include "pages/hourly_charts.h"
+#include "pages/multiplier_section.h"
 #include "pages/page_frame.h"
 #include "pages/page_sections.h"
 
@@ -85,6 +86,7 @@ std::string entrantPage(const crosscheck::Results& results, std::size_t entrant,
   for (const auto& [label, value] : report.facts) facts.push_back({label, value});
   writeDetails(html, facts);
   html.close();
+  writeMultipliers(html, report);
   openSection(html, "rate", "The log");
   writeStackedBarChart(html, rateOfLog(results, station));
   writeBarChart(html, confirmedPerBand(station));
