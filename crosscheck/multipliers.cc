@@ -29,7 +29,8 @@ std::vector<MultiplierFound> MultiplierCounter::count(const std::vector<LineResu
     if (!lines[k].multiplierCounts) continue;
     for (std::size_t rule = 0; rule < rules_.size(); ++rule) {
       const TextId value = facts_.value(firstLine + k, rule);
-      if (value == QsoFacts::kNoValue || !seen.insert(keyOf(rule, value, lines[k])).second) {
+      if (value == QsoFacts::kNoValue ||
+          !seen.insert(keyOf(rule, value, lines[k].band, lines[k].mode)).second) {
         continue;
       }
       found.push_back({static_cast<std::uint8_t>(rule), value, lines[k].band, lines[k].mode,
@@ -41,14 +42,29 @@ std::vector<MultiplierFound> MultiplierCounter::count(const std::vector<LineResu
 
 // The value, the rule and as much of the line's band and mode as the rule's
 // scope tells apart, in one number.
-std::uint64_t MultiplierCounter::keyOf(std::size_t rule, TextId value,
-                                       const LineResult& line) const {
+std::size_t MultiplierCounter::claimed(const std::vector<Line>& lines,
+                                       const std::vector<Result>& own, std::size_t first,
+                                       std::size_t count) const {
+  std::unordered_set<std::uint64_t> seen;
+  for (std::size_t i = first; i < first + count; ++i) {
+    if (own[i] != Result::kOk) continue;
+    for (std::size_t rule = 0; rule < rules_.size(); ++rule) {
+      const TextId value = facts_.value(i, rule);
+      if (value != QsoFacts::kNoValue)
+        seen.insert(keyOf(rule, value, lines[i].band, lines[i].mode));
+    }
+  }
+  return seen.size();
+}
+
+std::uint64_t MultiplierCounter::keyOf(std::size_t rule, TextId value, TextId band,
+                                       TextId mode) const {
   const MultiplierScope scope = rules_[rule].scope;
   const bool byBand = scope == MultiplierScope::kBand || scope == MultiplierScope::kBandAndMode;
   const bool byMode = scope == MultiplierScope::kMode || scope == MultiplierScope::kBandAndMode;
-  const std::uint64_t band = byBand ? indexOf(bands_, line.band) + 1 : 0;
-  const std::uint64_t mode = byMode ? indexOf(modes_, line.mode) + 1 : 0;
-  return std::uint64_t{value} << 32 | std::uint64_t{rule} << 24 | band << 12 | mode;
+  const std::uint64_t bandKey = byBand ? indexOf(bands_, band) + 1 : 0;
+  const std::uint64_t modeKey = byMode ? indexOf(modes_, mode) + 1 : 0;
+  return std::uint64_t{value} << 32 | std::uint64_t{rule} << 24 | bandKey << 12 | modeKey;
 }
 
 std::uint32_t MultiplierCounter::indexOf(const std::vector<TextId>& known, TextId id) const {

@@ -24,9 +24,13 @@ class MultiplierCounter {
   // start at `firstLine` of the contest.
   std::vector<MultiplierFound> count(const std::vector<LineResult>& lines,
                                      std::size_t firstLine) const;
+  // The number of multipliers a log claims: those of its lines [first,
+  // first + count) of `lines` that its own rules count.
+  std::size_t claimed(const std::vector<Line>& lines, const std::vector<Result>& own,
+                      std::size_t first, std::size_t count) const;
 
  private:
-  std::uint64_t keyOf(std::size_t rule, TextId value, const LineResult& line) const;
+  std::uint64_t keyOf(std::size_t rule, TextId value, TextId band, TextId mode) const;
   std::uint32_t indexOf(const std::vector<TextId>& known, TextId id) const;
 
   const std::vector<MultiplierRule>& rules_;

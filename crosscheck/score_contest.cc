@@ -49,6 +49,7 @@ class Scorer {
       : contest_(contest),
         findings_(findings),
         definition_(definition),
+        facts_(facts),
         points_(definition, contest.texts, facts) {
     if (facts && !definition.multipliers.empty()) counter_.emplace(definition, contest, *facts);
   }
@@ -69,6 +70,7 @@ class Scorer {
       out.lines.push_back(lineResult(static_cast<std::size_t>(log.firstLine + k)));
     }
     if (counter_) out.multipliers = counter_->count(out.lines, log.firstLine);
+    if (facts_) out.claimedByRules = claimedWithMultipliers(log);
     tally(&out);
     return out;
   }
@@ -106,6 +108,21 @@ class Scorer {
     auto reason = findings_.overrideReasons.find(static_cast<std::uint32_t>(i));
     if (reason != findings_.overrideReasons.end()) out.overrideReason = reason->second;
     return out;
+  }
+
+  // What the log claims by rules the plug-in does not know: the points by
+  // place and the multipliers of the lines its own rules count.
+  std::int64_t claimedWithMultipliers(const LogHeader& log) const {
+    const auto first = static_cast<std::size_t>(log.firstLine);
+    const auto count = static_cast<std::size_t>(log.lineCount);
+    std::int64_t points = 0;
+    for (std::size_t i = first; i < first + count; ++i) {
+      if (findings_.own.result[i] == Result::kOk)
+        points += points_.basePoints(contest_.lines[i], i);
+    }
+    const std::size_t multipliers =
+        counter_ ? counter_->claimed(contest_.lines, findings_.own.result, first, count) : 0;
+    return definition_.score.score(points, static_cast<std::int64_t>(multipliers));
   }
 
   // Whether the line is a QSO with a station that sent no log (not a
@@ -153,6 +170,7 @@ class Scorer {
   const ContestLogs& contest_;
   const Findings& findings_;
   const ContestDefinition& definition_;
+  const QsoFacts* facts_;
   QsoPoints points_;
   std::optional<MultiplierCounter> counter_;
 };

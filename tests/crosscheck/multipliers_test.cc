@@ -193,9 +193,9 @@ TEST_F(MultipliersTest, OutputsShowTheScoresPartsAndWhereEachMultiplierCameFrom)
   EXPECT_EQ(csv.str(),
             "place,call,category,claimed,checked,qso_points,multipliers,qsos_logged,"
             "qsos_confirmed,error_rate_percent,claimed_by_rules\n"
-            "1,W1DD,,,45,9,5,3,3,0.0,3\n"
-            "2,DL1AA,,,42,7,6,3,3,0.0,3\n"
-            "3,F1CC,,,16,4,4,2,2,0.0,2\n");
+            "1,W1DD,,,45,9,5,3,3,0.0,45\n"
+            "2,DL1AA,,,42,7,6,3,3,0.0,42\n"
+            "3,F1CC,,,16,4,4,2,2,0.0,16\n");
   const std::string report = crosscheck::reportText(crosscheck::entrantReport(results, 0));
   EXPECT_NE(report.find("Checked score:    45\n"
                         "QSO points:       9\n"
