@@ -263,8 +263,8 @@ std::string multipliersText(const EntrantReport& report) {
   }
   text += "\nMultipliers and the QSOs that gave them:\n";
   for (const MultiplierQso& qso : report.multipliers) {
-    text += "  " + qso.multiplier + ": " + qso.line.file + ":" + std::to_string(qso.line.line) +
-            ": " + qso.line.text + "\n";
+    text.append("  ").append(qso.multiplier).append(": ").append(qso.line.file).append(":");
+    text.append(std::to_string(qso.line.line)).append(": ").append(qso.line.text).append("\n");
   }
   return text;
 }
