@@ -1,7 +1,6 @@
 #include "countries/alias_entry.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "countries/text.h"
 #include "errors/tool_error.h"
@@ -32,10 +31,15 @@ char closingOf(char opening) {
   }
 }
 
+// ASCII only, whatever the locale: the prefix tree has a place for no other character.
+bool isKeyCharacter(char c) {
+  return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '/';
+}
+
 std::string upperKey(std::string_view key, std::string_view text, const FilePlace& place) {
   if (key.empty()) reject(place, text, "names no prefix or call");
   for (char c : key) {
-    if (!std::isalnum(static_cast<unsigned char>(c)) && c != '/') {
+    if (!isKeyCharacter(c)) {
       reject(place, text, "holds '" + std::string(1, c) + "', which no call has");
     }
   }

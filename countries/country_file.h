@@ -26,7 +26,7 @@ struct Location {
   std::string continent;
 };
 
-struct CountryTables;  // country_tables.h
+class CountryTables;  // country_tables.h
 
 // The entities of a country file and the prefixes and exact calls that map to them.
 class CountryFile {

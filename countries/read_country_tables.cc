@@ -13,8 +13,8 @@ namespace countries {
 
 namespace {
 
-constexpr size_t kHeaderFields =
-    8;  // name, CQ, ITU, continent, latitude, longitude, offset, prefix
+// Name, CQ zone, ITU zone, continent, latitude, longitude, UTC offset, prefix.
+constexpr size_t kHeaderFields = 8;
 
 [[noreturn]] void reject(const FilePlace& place, const char* field, const std::string& why) {
   throw errors::ToolError(errors::ErrorKind::kBadInput, {place.file, place.line, field}, why);

@@ -45,14 +45,21 @@ std::string where(const std::optional<countries::Location>& location) {
          std::to_string(location->cqZone) + "/" + std::to_string(location->ituZone);
 }
 
-TEST(CountryFile, ReadsEachEntityFromItsLine) {
-  countries::CountryFile file = countries::CountryFile::parse(kCountryFile, "cty.dat");
+std::string entitiesOf(const std::string& text) {
+  countries::CountryFile file = countries::CountryFile::parse(text, "cty.dat");
   std::string entities;
   for (const countries::Entity& entity : file.entities()) {
     entities += entity.name + "|" + entity.prefix + "|" + std::to_string(entity.cqZone) + "|" +
                 std::to_string(entity.ituZone) + "|" + entity.continent + "\n";
   }
-  EXPECT_EQ(entities,
+  return entities;
+}
+
+TEST(CountryFile, ReadsEachEntityFromItsLineWithAnyLineEnd) {
+  std::string crlf;
+  for (char c : std::string(kCountryFile)) crlf += c == '\n' ? "\r\n" : std::string(1, c);
+  EXPECT_EQ(entitiesOf(crlf), entitiesOf(kCountryFile));
+  EXPECT_EQ(entitiesOf(kCountryFile),
             "Fed. Rep. of Germany|DL|14|28|EU\nUnited States of America|K|5|8|NA\n"
             "Hawaii|KH6|31|61|OC\nCanada|VE|5|9|NA\nEuropean Russia|UA|16|29|EU\n"
             "Asiatic Russia|UA9|17|30|AS\nEngland|G|14|27|EU\nFrance|F|14|27|EU\n"
