@@ -9,27 +9,16 @@ namespace countries {
 
 namespace {
 
+// (CQ zone) [ITU zone] <latitude/longitude> {continent} ~UTC offset~
 constexpr std::string_view kOverrideOpenings = "([<{~";
+constexpr std::string_view kOverrideClosings = ")]>}~";
 
 [[noreturn]] void reject(const FilePlace& place, std::string_view text, const std::string& why) {
   throw errors::ToolError(errors::ErrorKind::kBadInput, {place.file, place.line, "prefix list"},
                           "'" + std::string(text) + "' " + why);
 }
 
-char closingOf(char opening) {
-  switch (opening) {
-    case '(':
-      return ')';
-    case '[':
-      return ']';
-    case '<':
-      return '>';
-    case '{':
-      return '}';
-    default:
-      return '~';
-  }
-}
+char closingOf(char opening) { return kOverrideClosings[kOverrideOpenings.find(opening)]; }
 
 // ASCII only, whatever the locale: the prefix tree has a place for no other character.
 bool isKeyCharacter(char c) {
