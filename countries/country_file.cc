@@ -59,4 +59,8 @@ std::optional<Location> CountryFile::locate(std::string_view call) const {
 
 const std::vector<Entity>& CountryFile::entities() const { return tables_->entities; }
 
+const Entity& CountryFile::dxccEntityOf(const Entity& entity) const {
+  return tables_->entities[tables_->dxccEntities[&entity - tables_->entities.data()]];
+}
+
 }  // namespace countries

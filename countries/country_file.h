@@ -41,6 +41,10 @@ class CountryFile {
 
   const std::vector<Entity>& entities() const;
 
+  // The DXCC entity `entity` (one of entities()) lies in: itself, and for a WAE-only entity
+  // the one the file shows it apart from (Italy for "*IT9"; itself if the file shows none).
+  const Entity& dxccEntityOf(const Entity& entity) const;
+
  private:
   explicit CountryFile(std::shared_ptr<const CountryTables> tables);
 

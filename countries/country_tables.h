@@ -32,12 +32,17 @@ class CountryTables {
   CountryTables& operator=(const CountryTables&) = delete;
 
   std::vector<Entity> entities;
+  std::vector<int> dxccEntities;  // for each entity, the index of its DXCC entity
 
   // Adds an entry; the key holds only digits, upper-case letters and '/'. Where the file lists one
   // call under two entities, the WAE-only one (prefix starting with '*') wins, as it refines a DXCC
   // entity; otherwise the first does.
   void addExactCall(std::string key, CallMatch match);
   void addPrefix(std::string key, CallMatch match);
+
+  // Finds each entity's DXCC entity, once every entry is in: a WAE-only entity lies in the
+  // DXCC entity it shares an entry with, else in the one of the longest prefix of its own.
+  void findDxccEntities();
 
   const CallMatch* exactCall(std::string_view upperCall) const;
   // The entry of the longest prefix of `upperCall` the file lists, or nullptr.
@@ -51,7 +56,8 @@ class CountryTables {
     int match = -1;                          // into prefixMatches_; -1: no prefix ends here
   };
 
-  bool replaces(const CallMatch& newer, const CallMatch& older) const;
+  void settleSharedEntry(CallMatch& held, CallMatch match);
+  const CallMatch* longestMatch(std::string_view upperCall, bool dxccOnly) const;
 
   std::deque<std::string> keys_;
   std::unordered_map<std::string_view, CallMatch> exactCalls_;

@@ -55,6 +55,7 @@ class TablesReader {
     for (std::string_view line : split(text, '\n')) readLine(line, ++number);
     if (inList_) reject({fileName_, headerLine_}, "prefix list", "not ended by ';'");
     if (tables_->entities.empty()) reject({fileName_, 0}, "entity", "the file holds no entity");
+    tables_->findDxccEntities();
     return std::move(tables_);
   }
 

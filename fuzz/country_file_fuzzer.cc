@@ -24,6 +24,9 @@ void locateEachLine(std::string_view calls, const std::optional<countries::Count
     require(
         location->entity >= entities.data() && location->entity < entities.data() + entities.size(),
         "a call located outside the file's entities");
+    const countries::Entity& dxcc = file->dxccEntityOf(*location->entity);
+    require(&dxcc == location->entity || dxcc.prefix[0] != '*',
+            "a WAE-only entity given as another's DXCC entity");
   }
 }
 

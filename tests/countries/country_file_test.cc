@@ -35,9 +35,15 @@ constexpr const char kCountryFile[] =
     "Vienna Intl Ctr:          15:  28:  EU:   48.20:   -16.30:    -1.0:  *4U1V:\n"
     "    =4U1A;\n"
     "Austria:                  15:  28:  EU:   47.33:   -13.33:    -1.0:  OE:\n"
-    "    OE,=4U1A,=GM3ZET;\n"
+    "    OE,=4U1A;\n"
+    "Scotland:                 14:  27:  EU:   56.82:     4.18:     0.0:  GM:\n"
+    "    GM,=GM3ZET;\n"
     "Shetland Islands:         14:  27:  EU:   60.50:     1.50:     0.0:  *GM/s:\n"
-    "    =GM3ZET;\n";
+    "    =GM3ZET;\n"
+    "Sicily:                   15:  28:  EU:   37.50:   -14.00:    -1.0:  *IT9:\n"
+    "    IT9;\n"
+    "Italy:                    15:  28:  EU:   42.82:   -12.58:    -1.0:  I:\n"
+    "    I;\n";
 
 std::string where(const std::optional<countries::Location>& location) {
   if (!location) return "none";
@@ -50,21 +56,26 @@ std::string entitiesOf(const std::string& text) {
   std::string entities;
   for (const countries::Entity& entity : file.entities()) {
     entities += entity.name + "|" + entity.prefix + "|" + std::to_string(entity.cqZone) + "|" +
-                std::to_string(entity.ituZone) + "|" + entity.continent + "\n";
+                std::to_string(entity.ituZone) + "|" + entity.continent + " in " +
+                file.dxccEntityOf(entity).prefix + "\n";
   }
   return entities;
 }
 
-TEST(CountryFile, ReadsEachEntityFromItsLineWithAnyLineEnd) {
+TEST(CountryFile, ReadsEachEntityAndItsDxccEntityWithAnyLineEnd) {
   std::string crlf;
   for (char c : std::string(kCountryFile)) crlf += c == '\n' ? "\r\n" : std::string(1, c);
   EXPECT_EQ(entitiesOf(crlf), entitiesOf(kCountryFile));
-  EXPECT_EQ(entitiesOf(kCountryFile),
-            "Fed. Rep. of Germany|DL|14|28|EU\nUnited States of America|K|5|8|NA\n"
-            "Hawaii|KH6|31|61|OC\nCanada|VE|5|9|NA\nEuropean Russia|UA|16|29|EU\n"
-            "Asiatic Russia|UA9|17|30|AS\nEngland|G|14|27|EU\nFrance|F|14|27|EU\n"
-            "Fiji|3D2|32|56|OC\nRotuma Island|3D2/r|32|56|OC\nVienna Intl Ctr|*4U1V|15|28|EU\n"
-            "Austria|OE|15|28|EU\nShetland Islands|*GM/s|14|27|EU\n");
+  EXPECT_EQ(
+      entitiesOf(kCountryFile),
+      "Fed. Rep. of Germany|DL|14|28|EU in DL\nUnited States of America|K|5|8|NA in K\n"
+      "Hawaii|KH6|31|61|OC in KH6\nCanada|VE|5|9|NA in VE\nEuropean Russia|UA|16|29|EU in UA\n"
+      "Asiatic Russia|UA9|17|30|AS in UA9\nEngland|G|14|27|EU in G\nFrance|F|14|27|EU in F\n"
+      "Fiji|3D2|32|56|OC in 3D2\nRotuma Island|3D2/r|32|56|OC in 3D2/r\n"
+      "Vienna Intl Ctr|*4U1V|15|28|EU in OE\nAustria|OE|15|28|EU in OE\n"
+      "Scotland|GM|14|27|EU in GM\nShetland Islands|*GM/s|14|27|EU in GM\nSicily|*IT9|15|28|EU in "
+      "I\n"
+      "Italy|I|15|28|EU in I\n");
 }
 
 TEST(CountryFile, LocatesCallsAsContestCheckersDo) {
