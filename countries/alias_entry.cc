@@ -1,7 +1,6 @@
 #include "countries/alias_entry.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "countries/text.h"
 #include "errors/tool_error.h"
@@ -10,32 +9,26 @@ namespace countries {
 
 namespace {
 
+// (CQ zone) [ITU zone] <latitude/longitude> {continent} ~UTC offset~
 constexpr std::string_view kOverrideOpenings = "([<{~";
+constexpr std::string_view kOverrideClosings = ")]>}~";
 
 [[noreturn]] void reject(const FilePlace& place, std::string_view text, const std::string& why) {
   throw errors::ToolError(errors::ErrorKind::kBadInput, {place.file, place.line, "prefix list"},
                           "'" + std::string(text) + "' " + why);
 }
 
-char closingOf(char opening) {
-  switch (opening) {
-    case '(':
-      return ')';
-    case '[':
-      return ']';
-    case '<':
-      return '>';
-    case '{':
-      return '}';
-    default:
-      return '~';
-  }
+char closingOf(char opening) { return kOverrideClosings[kOverrideOpenings.find(opening)]; }
+
+// ASCII only, whatever the locale: the prefix tree has a place for no other character.
+bool isKeyCharacter(char c) {
+  return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '/';
 }
 
 std::string upperKey(std::string_view key, std::string_view text, const FilePlace& place) {
   if (key.empty()) reject(place, text, "names no prefix or call");
   for (char c : key) {
-    if (!std::isalnum(static_cast<unsigned char>(c)) && c != '/') {
+    if (!isKeyCharacter(c)) {
       reject(place, text, "holds '" + std::string(1, c) + "', which no call has");
     }
   }

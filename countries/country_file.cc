@@ -33,6 +33,8 @@ const CallMatch* matchPortable(const CountryTables& tables, std::string_view upp
   if (parts.maritime || parts.home.empty()) return nullptr;
   if (!parts.designator.empty()) return matchCall(tables, parts.designator);
   if (!parts.area.empty()) return matchMovedArea(tables, parts.home, parts.area);
+  // A call without marks had its exact entry tried already.
+  if (parts.home.size() == upperCall.size()) return tables.longestPrefix(upperCall);
   return matchCall(tables, parts.home);
 }
 
@@ -56,5 +58,9 @@ std::optional<Location> CountryFile::locate(std::string_view call) const {
 }
 
 const std::vector<Entity>& CountryFile::entities() const { return tables_->entities; }
+
+const Entity& CountryFile::dxccEntityOf(const Entity& entity) const {
+  return tables_->entities[tables_->dxccEntities[&entity - tables_->entities.data()]];
+}
 
 }  // namespace countries

@@ -26,7 +26,7 @@ struct Location {
   std::string continent;
 };
 
-struct CountryTables;  // country_tables.h
+class CountryTables;  // country_tables.h
 
 // The entities of a country file and the prefixes and exact calls that map to them.
 class CountryFile {
@@ -40,6 +40,10 @@ class CountryFile {
   std::optional<Location> locate(std::string_view call) const;
 
   const std::vector<Entity>& entities() const;
+
+  // The DXCC entity `entity` (one of entities()) lies in: itself, and for a WAE-only entity
+  // the one the file shows it apart from (Italy for "*IT9"; itself if the file shows none).
+  const Entity& dxccEntityOf(const Entity& entity) const;
 
  private:
   explicit CountryFile(std::shared_ptr<const CountryTables> tables);

@@ -26,7 +26,7 @@ int readZone(std::string_view text, int zones, const FilePlace& place, const cha
   auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), zone);
   if (digits.empty() || error != std::errc() || end != digits.data() + digits.size() || zone < 1 ||
       zone > zones) {
-    reject(place, field, text, "a zone from 1 to " + std::to_string(zones));
+    reject(place, field, digits, "a zone from 1 to " + std::to_string(zones));
   }
   return zone;
 }
@@ -46,7 +46,7 @@ std::string readContinent(std::string_view text, const FilePlace& place) {
   for (std::string_view known : kContinents) {
     if (continent == known) return std::string(continent);
   }
-  reject(place, "continent", text, "one of AF AN AS EU NA OC SA");
+  reject(place, "continent", continent, "one of AF AN AS EU NA OC SA");
 }
 
 }  // namespace countries

@@ -29,6 +29,10 @@ bool isOperatingMark(std::string_view part) {
 
 PortableCall splitPortable(std::string_view upperCall) {
   PortableCall call;
+  if (upperCall.find('/') == std::string_view::npos) {  // most calls: no need to look closer
+    call.home = upperCall;
+    return call;
+  }
   std::string_view rest = upperCall;
   while (!rest.empty()) {
     size_t slash = std::min(rest.find('/'), rest.size());

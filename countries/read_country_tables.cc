@@ -13,8 +13,8 @@ namespace countries {
 
 namespace {
 
-constexpr size_t kHeaderFields =
-    8;  // name, CQ, ITU, continent, latitude, longitude, offset, prefix
+// Name, CQ zone, ITU zone, continent, latitude, longitude, UTC offset, prefix.
+constexpr size_t kHeaderFields = 8;
 
 [[noreturn]] void reject(const FilePlace& place, const char* field, const std::string& why) {
   throw errors::ToolError(errors::ErrorKind::kBadInput, {place.file, place.line, field}, why);
@@ -55,6 +55,7 @@ class TablesReader {
     for (std::string_view line : split(text, '\n')) readLine(line, ++number);
     if (inList_) reject({fileName_, headerLine_}, "prefix list", "not ended by ';'");
     if (tables_->entities.empty()) reject({fileName_, 0}, "entity", "the file holds no entity");
+    tables_->findDxccEntities();
     return std::move(tables_);
   }
 
