@@ -1,77 +1,21 @@
 // What each kind of error costs, what a station without a log earns, and
-// where and when a QSO counts: one row per rule on a few QSOs, then the
-// shipped regional sprint on a small contest of its own.
+// where and when a QSO counts: one row per rule on a few QSOs.
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
 #include <vector>
 
 #include "crosscheck/crosscheck.h"
-#include "crosscheck/entrant_report.h"
+#include "tests/crosscheck/scored_lines.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
 
-using Logs = std::map<std::string, std::vector<std::string>>;  // call: QSO lines
-
-constexpr char kDate[] = "2025-06-14";
-
-// Both halves of a QSO: "3520 CW", "0700", each call with what it sent.
-void both(Logs* logs, const std::string& where, const std::string& hhmm, const std::string& a,
-          const std::string& aSent, const std::string& b, const std::string& bSent) {
-  const std::string at = where + " " + kDate + " " + hhmm + " ";
-  (*logs)[a].push_back(at + a + " " + aSent + " " + b + " " + bSent);
-  (*logs)[b].push_back(at + b + " " + bSent + " " + a + " " + aSent);
-}
-
-// One station's half only: what `a` logged.
-void half(Logs* logs, const std::string& where, const std::string& hhmm, const std::string& a,
-          const std::string& aSent, const std::string& b, const std::string& bRcvd) {
-  (*logs)[a].push_back(where + " " + kDate + " " + hhmm + " " + a + " " + aSent + " " + b + " " +
-                       bRcvd);
-}
-
-std::string cabrillo(const std::string& call, const std::vector<std::string>& lines) {
-  std::string text = "START-OF-LOG: 3.0\nCALLSIGN: " + call + "\n";
-  for (const std::string& line : lines) text += "QSO: " + line + "\n";
-  return text + "END-OF-LOG:\n";
-}
-
-crosscheck::Results check(const Logs& logs, const crosscheck::ContestDefinition& definition) {
-  crosscheck::Request request;
-  for (const auto& [call, lines] : logs) {
-    request.files.push_back(call + ".log");
-    testing_support::writeFile(request.files.back(), cabrillo(call, lines));
-  }
-  request.definition = definition;
-  request.definition.from = imports::UtcTime{2025, 6, 14, 7, 0, 0};
-  request.definition.to = imports::UtcTime{2025, 6, 14, 9, 0, 0};
-  return crosscheck::crosscheckContest(request);
-}
-
-// "Q0AA 07:00 Q0BB busted-exchange 1 -" for every line ("m": its multiplier
-// may count), then each entrant's checked score.
-std::string scored(const crosscheck::Results& results) {
-  std::map<std::string, std::string> byCall;
-  std::string scores;
-  for (const crosscheck::Entrant& entrant : results.entrants) {
-    for (const crosscheck::LineResult& line : entrant.lines) {
-      byCall[entrant.call] +=
-          entrant.call + " " + crosscheck::formatMinute(line.time).substr(11) + " " +
-          std::string(results.text(line.call)) + " " + crosscheck::resultName(line.result) + " " +
-          std::to_string(line.points) + (line.multiplierCounts ? " m" : " -") + "\n";
-    }
-  }
-  std::string text;
-  for (const auto& [call, lines] : byCall) text += lines;
-  for (const auto& [call, lines] : byCall) {
-    for (const crosscheck::Entrant& entrant : results.entrants) {
-      if (entrant.call == call) text += call + "=" + std::to_string(entrant.checkedScore) + " ";
-    }
-  }
-  return text;
-}
+using testing_support::both;
+using testing_support::check;
+using testing_support::half;
+using testing_support::Logs;
+using testing_support::scored;
 
 // A sprint of Q0 and Q1 stations: RST, serial and region.
 constexpr char kSprint[] =
