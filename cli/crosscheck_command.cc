@@ -7,6 +7,7 @@
 #include "cli/crosscheck_options.h"
 #include "cli/options.h"
 #include "crosscheck/output_folder.h"
+#include "errors/tool_error.h"
 #include "host/progress.h"
 #include "import/input_error.h"
 #include "import/log_folder.h"
@@ -40,6 +41,7 @@ crosscheck::Request makeRequest(const CrosscheckOptions& options) {
   if (!options.overridesFile.empty()) {
     request.overrides = crosscheck::readOverrides(options.overridesFile);
   }
+  request.countryFile = options.countryFile;
   request.files = imports::listLogFiles(options.logs);
   return request;
 }
@@ -87,6 +89,8 @@ int runCrosscheckCommand(const std::vector<std::string>& arguments) {
     return fail(kBadUsage, error.what());
   } catch (const crosscheck::OutputError& error) {
     return fail(kCannotWrite, error.what());
+  } catch (const errors::ToolError& error) {
+    return fail(static_cast<ExitCode>(errors::exitCodeOf(error.kind())), error.what());
   }
 }
 

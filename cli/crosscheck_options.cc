@@ -5,7 +5,8 @@
 namespace cli {
 namespace {
 
-constexpr const char* kValueOptions[] = {"--from", "--to", "--contest", "--out", "--overrides"};
+constexpr const char* kValueOptions[] = {"--from", "--to",        "--contest",
+                                         "--out",  "--overrides", "--country-file"};
 
 bool takesValue(const std::string& name) {
   for (const char* option : kValueOptions) {
@@ -37,6 +38,8 @@ void setOption(const std::string& name, const std::string& value, CrosscheckOpti
     options->contestFile = value;
   } else if (name == "--out") {
     options->outDir = value;
+  } else if (name == "--country-file") {
+    options->countryFile = value;
   } else {
     options->overridesFile = value;
   }

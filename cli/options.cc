@@ -130,6 +130,8 @@ const char* const kUsage =
     "  --contest FILE   contest definition (default: the built-in ZVK CW Contest)\n"
     "  --out DIR        output folder, replaced whole (default: crosscheck)\n"
     "  --overrides FILE judgements by hand, one a line: CALL LINE RESULT reason\n"
+    "  --country-file FILE  country file for countries, zones and continents\n"
+    "                   (default: the definition's, else hamradio-files' cty.dat)\n"
     "serve runs the log robot: operators upload their logs on a web page and get\n"
     "a receipt or every problem at once; it stops on SIGINT or SIGTERM.\n"
     "  --contest FILE   contest definition (default: the built-in ZVK CW Contest)\n"

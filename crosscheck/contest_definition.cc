@@ -108,12 +108,16 @@ void readUnlogged(const Setting& setting, ContestDefinition* definition) {
 }
 
 // A file named beside the definition, as the definition's folder holds it.
-void readAllowedValues(const Setting& setting, ContestDefinition* definition) {
+// A file the definition names, found beside it unless the path is absolute.
+std::string besideDefinition(const Setting& setting) {
   const std::filesystem::path named(setting.value);
-  const std::filesystem::path path =
-      named.is_absolute() ? named : std::filesystem::path(setting.file).parent_path() / named;
+  return (named.is_absolute() ? named : std::filesystem::path(setting.file).parent_path() / named)
+      .string();
+}
+
+void readAllowedValues(const Setting& setting, ContestDefinition* definition) {
   try {
-    definition->allowedValues = AllowedValues::read(path.string());
+    definition->allowedValues = AllowedValues::read(besideDefinition(setting));
   } catch (const errors::ToolError& error) {
     throw DefinitionError(where(setting.file, setting.key) + error.what());
   }
@@ -141,7 +145,7 @@ const Key kKeys[] = {
     {"From", false, [](const Setting& s, ContestDefinition* d) { d->from = readTime(s); }},
     {"To", false, [](const Setting& s, ContestDefinition* d) { d->to = readTime(s); }},
     {"Exchange", true, readExchange},
-    {"Points", true,
+    {"Points", false,
      [](const Setting& s, ContestDefinition* d) {
        d->rules.points = orReject(parsePoints(s.value), s, "is not N or EXCHANGE=N,...,*=N");
      }},
@@ -183,6 +187,26 @@ const Key kKeys[] = {
     {"UnloggedPoints", false,
      [](const Setting& s, ContestDefinition* d) { d->unlogged.points = readCount(s, 0, 1000); }},
     {"AllowedValues", false, readAllowedValues},
+    {"Multipliers", false,
+     [](const Setting& s, ContestDefinition* d) {
+       d->multipliers = orReject(parseMultipliers(s.value), s,
+                                 "is not a list of field N, country, cq-zone, itu-zone, continent, "
+                                 "wpx or call, each with per band, mode or band-mode if not once");
+     }},
+    {"Score", false,
+     [](const Setting& s, ContestDefinition* d) {
+       d->score = orReject(parseScoreFormula(s.value), s,
+                           "is not points, points*multipliers or points+N*multipliers");
+     }},
+    {"RelationPoints", false,
+     [](const Setting& s, ContestDefinition* d) {
+       d->relationPoints = orReject(parseRelationPoints(s.value), s,
+                                    "is not a list of RELATION[@BAND]=N, each relation once");
+     }},
+    {"PointsField", false,
+     [](const Setting& s, ContestDefinition* d) { d->pointsField = readCount(s, 1, 16); }},
+    {"CountryFile", false,
+     [](const Setting& s, ContestDefinition* d) { d->countryFile = besideDefinition(s); }},
 };
 
 const Key* findKey(const std::string& name) {
@@ -244,6 +268,43 @@ void requireOneExchangeForm(const ContestDefinition& definition, const platform:
   reject({file, "ExchangeFields", fields}, "goes with Exchange=fixed or serial, not a list");
 }
 
+std::string givenValue(const platform::IniText& ini, const char* key) {
+  std::string value;
+  ini.find(kSection, key, &value);
+  return value;
+}
+
+void requireField(const ContestDefinition& definition, const Setting& setting, int field) {
+  if (field > 0 && !comparedIndex(definition, field)) {
+    reject(setting, "names field " + std::to_string(field) + ", a report or no field of Exchange");
+  }
+}
+
+// The keys of multipliers and points as they go together: one of Points and
+// RelationPoints, fields that are compared, a formula that has multipliers.
+void requireScoring(ContestDefinition* definition, const platform::IniText& ini,
+                    const std::string& file) {
+  const std::string points = givenValue(ini, "Points");
+  const std::string relations = givenValue(ini, "RelationPoints");
+  if (points.empty() == relations.empty()) {
+    if (points.empty()) throw DefinitionError(where(file, "Points") + "missing");
+    reject({file, "RelationPoints", relations}, "goes instead of Points, not with it");
+  }
+  const std::string score = givenValue(ini, "Score");
+  if (score.empty() && !definition->multipliers.empty()) {
+    definition->score.kind = ScoreFormula::Kind::kTimesMultipliers;
+  }
+  if (definition->multipliers.empty() && definition->score.kind != ScoreFormula::Kind::kPoints) {
+    reject({file, "Score", score}, "counts multipliers, and Multipliers is not given");
+  }
+  const std::string multipliers = givenValue(ini, "Multipliers");
+  for (const MultiplierRule& rule : definition->multipliers) {
+    requireField(*definition, {file, "Multipliers", multipliers}, rule.field);
+  }
+  requireField(*definition, {file, "PointsField", givenValue(ini, "PointsField")},
+               definition->pointsField);
+}
+
 ContestDefinition definitionFromText(const std::string& text, const std::string& file) {
   platform::IniText ini(text);
   std::vector<const Key*> keys = givenKeys(ini, file);
@@ -258,6 +319,7 @@ ContestDefinition definitionFromText(const std::string& text, const std::string&
   }
   requirePeriod(definition, ini, file);
   requireOneExchangeForm(definition, ini, file);
+  requireScoring(&definition, ini, file);
   return definition;
 }
 
@@ -270,6 +332,18 @@ std::vector<ExchangeKind> comparedFields(const ContestDefinition& definition) {
     if (kind != ExchangeKind::kRst) compared.push_back(kind);
   }
   return compared;
+}
+
+std::optional<std::size_t> comparedIndex(const ContestDefinition& definition, int field) {
+  if (field < 1) return std::nullopt;
+  const std::size_t at = static_cast<std::size_t>(field - 1);
+  if (definition.exchangeList.empty()) return at;
+  if (at >= definition.exchangeList.size() || definition.exchangeList[at] == ExchangeKind::kRst) {
+    return std::nullopt;
+  }
+  std::size_t index = 0;
+  for (std::size_t k = 0; k < at; ++k) index += definition.exchangeList[k] != ExchangeKind::kRst;
+  return index;
 }
 
 ContestDefinition readContestDefinition(const std::string& path) {

@@ -9,6 +9,7 @@
 #include "crosscheck/allowed_values.h"
 #include "crosscheck/error_credit.h"
 #include "crosscheck/frequency_limits.h"
+#include "crosscheck/multiplier_rules.h"
 #include "crosscheck/unlogged_credit.h"
 #include "import/utc_time.h"
 #include "log/rule_set.h"
@@ -55,6 +56,18 @@ struct ContestDefinition {
   int matchWindowMinutes = 5;
   int serialTolerance = 0;
   bool creditUniques = true;
+  // Multipliers=: what multiplies the points; empty: nothing does.
+  std::vector<MultiplierRule> multipliers;
+  // Score=; points*multipliers when Multipliers= is given without it.
+  ScoreFormula score;
+  // RelationPoints=: points by where the worked station is, in place of Points=.
+  std::vector<RelationEntry> relationPoints;
+  // PointsField=: the field of the exchange received Points= compares and
+  // the zone the relations same-zone and no-zone read; 0: the whole exchange.
+  int pointsField = 0;
+  // CountryFile=: the country file, relative to the definition's folder;
+  // empty: the program's default.
+  std::string countryFile;
 };
 
 // A definition that cannot be used; the message names the file and the key.
@@ -69,6 +82,11 @@ ContestDefinition readContestDefinition(const std::string& path);
 // The kinds of the fields compared, in order: the list without its reports,
 // or the one-word form's kind.
 std::vector<ExchangeKind> comparedFields(const ContestDefinition& definition);
+
+// The 0-based place among the compared fields of Exchange= field `field`
+// (1-based, reports counted); in the one-word form, of the exchange's
+// words. Nothing when it names a report or no field.
+std::optional<std::size_t> comparedIndex(const ContestDefinition& definition, int field);
 
 // The ZVK CW Contest, as contests/zvk-cw.ini defines it.
 const ContestDefinition& zvkCwDefinition();

@@ -14,6 +14,7 @@
 #include "crosscheck/qso_index.h"
 #include "crosscheck/read_logs.h"
 #include "crosscheck/score_contest.h"
+#include "crosscheck/station_files.h"
 #include "crosscheck/unlogged_calls.h"
 
 namespace crosscheck {
@@ -60,6 +61,8 @@ std::vector<std::int32_t> clockOffsets(const ContestDefinition& definition,
 
 Results crosscheckContest(const Request& request) {
   const ContestDefinition& definition = request.definition;
+  // Read first: a wrong country file stops the check before the logs are read.
+  const LoadedStationFiles stationFiles(definition, request.countryFile);
   ContestLogs contest = readLogs(request.files, layoutOf(definition), request.onFileRead);
   const Period period = periodOf(definition, contest);
   const OwnLogRules own = applyOwnLogRules(contest, definition, period.from, period.to);
@@ -74,7 +77,8 @@ Results crosscheckContest(const Request& request) {
   voidPartnersOfErrors(matches, definition.errors, &judgements);
   markMinuteDupes(contest, definition, &judgements);
   const OverrideReasons reasons = applyOverrides(request.overrides, contest, &judgements);
-  const Findings findings{own, matches, judgements, reasons, clocks, evidence};
+  const StationFiles stations = stationFiles.view();
+  const Findings findings{own, matches, judgements, reasons, clocks, evidence, stations};
   return scoreContest(std::move(contest), findings, definition, period.from, period.to);
 }
 

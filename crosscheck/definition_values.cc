@@ -9,25 +9,6 @@ constexpr int kMostPoints = 1000;
 constexpr int kMostDupeHours = 1000;
 constexpr int kMostDupeMinutes = 24 * 60;
 
-std::string_view trimmed(std::string_view text) {
-  std::size_t first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return std::string_view();
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-// The comma-separated items of `text`, trimmed; empty when one is empty.
-std::optional<std::vector<std::string_view>> splitList(std::string_view text) {
-  std::vector<std::string_view> items;
-  for (std::size_t start = 0;;) {
-    std::size_t comma = text.find(',', start);
-    std::string_view item = trimmed(text.substr(start, comma - start));
-    if (item.empty()) return std::nullopt;
-    items.push_back(item);
-    if (comma == std::string_view::npos) return items;
-    start = comma + 1;
-  }
-}
-
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 bool isLetterOrDigit(char c) {
   return isDigit(c) || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
@@ -84,6 +65,24 @@ bool addPointsEntry(std::string_view item, bool* otherwiseSet, rules::PointsRule
 }
 
 }  // namespace
+
+std::string_view trimmed(std::string_view text) {
+  std::size_t first = text.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return std::string_view();
+  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+std::optional<std::vector<std::string_view>> splitList(std::string_view text) {
+  std::vector<std::string_view> items;
+  for (std::size_t start = 0;;) {
+    std::size_t comma = text.find(',', start);
+    std::string_view item = trimmed(text.substr(start, comma - start));
+    if (item.empty()) return std::nullopt;
+    items.push_back(item);
+    if (comma == std::string_view::npos) return items;
+    start = comma + 1;
+  }
+}
 
 std::optional<std::vector<std::string>> parseBandList(std::string_view text) {
   return parseNames(text, isBandName);

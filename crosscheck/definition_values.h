@@ -13,6 +13,10 @@
 // (empty for a value that is not what its key takes).
 namespace crosscheck {
 
+// `text` without blanks and tabs around it.
+std::string_view trimmed(std::string_view text);
+// The comma-separated items of `text`, trimmed; empty when one is empty.
+std::optional<std::vector<std::string_view>> splitList(std::string_view text);
 // "80m,40m,20m", blanks around the names ignored; "160m", "2m", "70cm".
 std::optional<std::vector<std::string>> parseBandList(std::string_view text);
 // "CW" or "CW,SSB": names of letters and digits.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "crosscheck/multiplier_summary.h"
 #include "import/cabrillo_stations.h"
 
 namespace crosscheck {
@@ -86,11 +87,28 @@ class ReportBuilder {
     if (entrant_.claimedScore)
       facts.push_back({"Claimed in log", std::to_string(*entrant_.claimedScore)});
     facts.push_back({"Checked score", std::to_string(entrant_.checkedScore)});
+    if (!results_.multiplierRules.empty()) {
+      facts.push_back({"QSO points", std::to_string(entrant_.qsoPoints)});
+      facts.push_back({"Multipliers", std::to_string(entrant_.multipliers.size())});
+      facts.push_back({"Score", results_.scoreFormula});
+    }
     facts.push_back({"Clock offset", signedMinutes(entrant_.clockOffsetMinutes)});
     facts.push_back({"QSOs logged", std::to_string(entrant_.qsosLogged)});
     facts.push_back({"QSOs confirmed", std::to_string(entrant_.qsosConfirmed)});
     facts.push_back({"Error rate", percent(entrant_.errorRate)});
     return facts;
+  }
+
+  void multipliers(EntrantReport* report) const {
+    for (const MultiplierCount& count : multipliersByBand(results_, entrant_)) {
+      report->multipliersByBand.push_back(
+          {std::string(text(count.band)) + " " + std::string(text(count.mode)), count.count});
+    }
+    for (const MultiplierFound& found : entrant_.multipliers) {
+      const LineResult& line = entrant_.lines[static_cast<std::size_t>(found.lineIndex)];
+      report->multipliers.push_back(
+          {multiplierName(results_, found), {entrant_.file, line.line, quoteText(results_, line)}});
+    }
   }
 
   LostQso lost(const LineResult& line) const {
@@ -226,6 +244,21 @@ std::string padded(const std::string& label) {
   return text;
 }
 
+// Nothing for a contest without multipliers.
+std::string multipliersText(const EntrantReport& report) {
+  if (report.multipliersByBand.empty()) return {};
+  std::string text = "\nMultipliers by band:\n";
+  for (const auto& [band, count] : report.multipliersByBand) {
+    text += "  " + padded(band) + std::to_string(count) + "\n";
+  }
+  text += "\nMultipliers and the QSOs that gave them:\n";
+  for (const MultiplierQso& qso : report.multipliers) {
+    text += "  " + qso.multiplier + ": " + qso.line.file + ":" + std::to_string(qso.line.line) +
+            ": " + qso.line.text + "\n";
+  }
+  return text;
+}
+
 }  // namespace
 
 EntrantReport entrantReport(const Results& results, std::size_t entrant) {
@@ -237,6 +270,7 @@ EntrantReport entrantReport(const Results& results, std::size_t entrant) {
   for (const LineResult& line : x.lines) {
     if (lostPoints(line)) report.lost.push_back(builder.lost(line));
   }
+  builder.multipliers(&report);
   return report;
 }
 
@@ -256,7 +290,7 @@ std::string reportText(const EntrantReport& report) {
     if (!qso.overrideReason.empty())
       text += "  judged by the organisers: " + qso.overrideReason + "\n";
   }
-  return text;
+  return text + multipliersText(report);
 }
 
 }  // namespace crosscheck

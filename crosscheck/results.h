@@ -90,6 +90,15 @@ struct BandTally {
   std::int32_t points = 0;     // checked points
 };
 
+// A multiplier an entrant earned, and the line that first gave it.
+struct MultiplierFound {
+  std::uint8_t rule = 0;            // index into Results::multiplierRules
+  TextId value = TextPool::kEmpty;  // in Results::multiplierValues
+  TextId band = TextPool::kEmpty;   // of the line that gave it
+  TextId mode = TextPool::kEmpty;
+  std::int32_t lineIndex = 0;  // into Entrant::lines
+};
+
 struct Entrant {
   std::string call;
   std::string file;  // as given on the command line or found in a folder
@@ -107,9 +116,11 @@ struct Entrant {
   std::int32_t qsosConfirmed = 0;       // ok lines
   double errorRate =
       0;  // percent of the contest QSOs judged not-in-log, busted-call or busted-exchange
-  std::int32_t place = 0;         // 1-based, within categoryLabel, by checked score
-  std::vector<BandTally> bands;   // in the contest's band order, then others
-  std::vector<LineResult> lines;  // in file order
+  std::int32_t place = 0;                    // 1-based, within categoryLabel, by checked score
+  std::vector<BandTally> bands;              // in the contest's band order, then others
+  std::vector<LineResult> lines;             // in file order
+  std::int64_t qsoPoints = 0;                // the lines' points, before the score formula
+  std::vector<MultiplierFound> multipliers;  // in the order their lines are
 };
 
 struct StationWithoutLog {
@@ -145,6 +156,11 @@ struct Results {
   std::vector<DuplicateLog> duplicateLogs;
   std::vector<UnreadableLog> unreadable;
   TextPool texts;  // holds the lines' texts
+  // The definition's multipliers by name ("country per band") and its score
+  // formula ("points*multipliers"); empty: the contest has no multipliers.
+  std::vector<std::string> multiplierRules;
+  std::string scoreFormula;
+  TextPool multiplierValues;  // what each multiplier found is ("DL", "14")
 
   std::string_view text(TextId id) const { return texts.view(id); }
 };

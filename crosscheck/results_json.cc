@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "crosscheck/document_buffer.h"
+#include "crosscheck/multiplier_json.h"
 
 namespace crosscheck {
 namespace {
@@ -121,8 +122,9 @@ class LineWriter {
     }
   }
 
-  void write(const LineResult& line) {
-    out_.makeRoom(longestLine_);
+  // `more`: members of its own to add, made elsewhere.
+  void write(const LineResult& line, std::string_view more) {
+    out_.makeRoom(longestLine_ + more.size());
     put("{\"line\":", line.line);
     put(",\"time\":\"", minutes_.of(line.time), '"');
     text(",\"band\":", line.band);
@@ -137,6 +139,7 @@ class LineWriter {
     textOrNull(",\"correctExch\":", line.correctExch);
     partner(line.partner);
     textOrNull(",\"override\":", line.overrideReason);
+    out_.put(more);
     out_.put('}');
   }
 
@@ -206,7 +209,7 @@ void appendMember(std::string_view key, std::int64_t value, std::string* out) {
 // An entrant's facts, up to its lines, written as the library writes an
 // object: made for each of thousands of entrants, a document tree for each
 // cost a third of the whole document.
-std::string entrantHead(const Entrant& entrant) {
+std::string entrantHead(const Results& results, const Entrant& entrant) {
   std::string text = "{\"call\":";
   appendText(entrant.call, &text);
   text += ",\"file\":";
@@ -223,6 +226,7 @@ std::string entrantHead(const Entrant& entrant) {
   text += entrant.claimedScore ? std::to_string(*entrant.claimedScore) : "null";
   appendMember(",\"claimedByRules\":", entrant.claimedByRules, &text);
   appendMember(",\"checkedScore\":", entrant.checkedScore, &text);
+  text += entrantMultiplierMembers(results, entrant);
   appendMember(",\"clockOffsetMinutes\":", entrant.clockOffsetMinutes, &text);
   appendMember(",\"qsosLogged\":", entrant.qsosLogged, &text);
   appendMember(",\"qsosConfirmed\":", entrant.qsosConfirmed, &text);
@@ -266,10 +270,11 @@ std::string openObject(const Json& object) {
 // One entrant with its lines, after a separator.
 void putEntrant(const Results& results, std::size_t e, LineWriter& lines, DocumentBuffer* out) {
   const Entrant& entrant = results.entrants[e];
-  out->putWhole((e > 0 ? ",\n" : "\n") + entrantHead(entrant));
+  out->putWhole((e > 0 ? ",\n" : "\n") + entrantHead(results, entrant));
+  LineMultipliers multipliers(results, entrant);
   for (std::size_t k = 0; k < entrant.lines.size(); ++k) {
     out->putWhole(k > 0 ? ",\n" : "\n");
-    lines.write(entrant.lines[k]);
+    lines.write(entrant.lines[k], multipliers.of(k));
   }
   out->putWhole("]}");
 }
@@ -284,7 +289,7 @@ void writeResultsJson(const Results& results, std::ostream& out) {
                {"period", {{"from", formatMinute(results.from)}, {"to", formatMinute(results.to)}}},
                {"matchWindowMinutes", results.matchWindowMinutes}};
   DocumentBuffer buffer(out);
-  buffer.putWhole(openObject(head) + ",\"entrants\":[");
+  buffer.putWhole(openObject(head) + contestMultiplierMembers(results) + ",\"entrants\":[");
   LineWriter lines(results, &buffer);
   for (std::size_t e = 0; e < results.entrants.size(); ++e) putEntrant(results, e, lines, &buffer);
   buffer.putWhole("\n]," + dumped(tailJson(results)).substr(1) + "\n");

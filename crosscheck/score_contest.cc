@@ -3,11 +3,14 @@
 #include <algorithm>
 #include <map>
 #include <numeric>
+#include <optional>
 #include <tuple>
 
 #include "crosscheck/entrant_files.h"
 #include "crosscheck/line_halves.h"
 #include "crosscheck/multiplier_credit.h"
+#include "crosscheck/multipliers.h"
+#include "crosscheck/qso_points.h"
 
 namespace crosscheck {
 namespace {
@@ -41,8 +44,14 @@ bool isContestQso(Result result) {
 
 class Scorer {
  public:
-  Scorer(const ContestLogs& contest, const Findings& findings, const ContestDefinition& definition)
-      : contest_(contest), findings_(findings), definition_(definition) {}
+  Scorer(const ContestLogs& contest, const Findings& findings, const ContestDefinition& definition,
+         const QsoFacts* facts)
+      : contest_(contest),
+        findings_(findings),
+        definition_(definition),
+        points_(definition, contest.texts, facts) {
+    if (facts && !definition.multipliers.empty()) counter_.emplace(definition, contest, *facts);
+  }
 
   Entrant entrant(std::size_t e) const {
     const LogHeader& log = contest_.entrants[e];
@@ -57,14 +66,15 @@ class Scorer {
     out.qsosLogged = log.lineCount;
     out.lines.reserve(static_cast<std::size_t>(log.lineCount));
     for (std::int32_t k = 0; k < log.lineCount; ++k) {
-      out.lines.push_back(lineResult(static_cast<std::size_t>(log.firstLine + k)));
+      out.lines.push_back(lineResult(static_cast<std::size_t>(log.firstLine + k), log.callId));
     }
+    if (counter_) out.multipliers = counter_->count(out.lines, log.firstLine);
     tally(&out);
     return out;
   }
 
  private:
-  LineResult lineResult(std::size_t i) const {
+  LineResult lineResult(std::size_t i, TextId ownCall) const {
     const Line& line = contest_.lines[i];
     const TextPool& texts = contest_.texts;
     LineResult out;
@@ -77,7 +87,7 @@ class Scorer {
     out.exchRcvd = line.exchRcvd;
     out.result = findings_.judgements.result[i];
     out.claimedPoints = findings_.own.claimedPoints[i];
-    out.points = pointsOf(out.result, qsoPoints(line, out.result), definition_);
+    out.points = pointsOf(out.result, qsoPoints(line, out.result, ownCall), definition_);
     out.multiplierCounts =
         resultGivesMultiplier(out.result, definition_) &&
         (!withoutLog(line, out.result) ||
@@ -106,10 +116,10 @@ class Scorer {
 
   // What the line is worth before its judgement: a station without a log
   // may be worth points of its own.
-  std::int32_t qsoPoints(const Line& line, Result result) const {
+  std::int32_t qsoPoints(const Line& line, Result result, TextId ownCall) const {
     if (definition_.unlogged.points && withoutLog(line, result))
       return *definition_.unlogged.points;
-    return definition_.rules.points.pointsFor(contest_.texts.view(line.exchRcvd));
+    return points_.basePoints(line, ownCall);
   }
 
   BandTally& bandOf(std::string_view band, std::vector<BandTally>* bands) const {
@@ -130,17 +140,21 @@ class Scorer {
       ++band.logged;
       band.confirmed += ok;
       band.points += line.points;
-      out->checkedScore += line.points;
+      out->qsoPoints += line.points;
       out->qsosConfirmed += ok;
       contestQsos += isContestQso(line.result);
       errors += isError(line.result);
     }
     out->errorRate = contestQsos > 0 ? 100.0 * errors / contestQsos : 0.0;
+    out->checkedScore =
+        definition_.score.score(out->qsoPoints, static_cast<std::int64_t>(out->multipliers.size()));
   }
 
   const ContestLogs& contest_;
   const Findings& findings_;
   const ContestDefinition& definition_;
+  QsoPoints points_;
+  std::optional<MultiplierCounter> counter_;
 };
 
 void numberPlaces(std::vector<Entrant>* sorted) {
@@ -202,8 +216,19 @@ Results scoreContest(ContestLogs contest, const Findings& findings,
   results.clocksCorrected = definition.clockCorrection;
   results.frequencies = definition.frequencies;
   results.unlogged = definition.unlogged;
-  Scorer scorer(contest, findings, definition);
+  std::optional<QsoFacts> facts;
+  if (!definition.multipliers.empty() || !definition.relationPoints.empty()) {
+    facts.emplace(contest, definition, findings.stations);
+  }
+  Scorer scorer(contest, findings, definition, facts ? &*facts : nullptr);
   results.entrants = scoreEntrants(scorer, contest);
+  for (const MultiplierRule& rule : definition.multipliers) {
+    results.multiplierRules.push_back(rule.name);
+  }
+  if (facts && !definition.multipliers.empty()) {
+    results.scoreFormula = definition.score.text();
+    results.multiplierValues = facts->takeValueTexts();
+  }
   placeEntrants(&results.entrants);
   nameEntrantFiles(&results.entrants);
   for (TextId id = 1; id < findings.evidence.appearances.size(); ++id) {

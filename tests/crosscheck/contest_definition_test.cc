@@ -88,6 +88,10 @@ std::string errorReading(const std::string& path) {
 
 TEST_F(ContestDefinitionTest, EveryBadOrMissingValueNamesFileKeyAndValue) {
   const std::string range = "is not a whole number from ";
+  const std::string kNotMultipliers =
+      "is not a list of field N, country, cq-zone, itu-zone, continent, wpx or call, each with "
+      "per band, mode or band-mode if not once";
+  const std::string kNotRelations = "is not a list of RELATION[@BAND]=N, each relation once";
   struct Case {
     Lines changes;
     std::string message;  // after "x.ini: [Contest] "
@@ -147,11 +151,32 @@ TEST_F(ContestDefinitionTest, EveryBadOrMissingValueNamesFileKeyAndValue) {
        "Frequencies: \"80:3510-3560\" is not a list such as 80m:3510-3560,40m/CW:7000-7030 (kHz)"},
       {{{"AllowedValues", "none.txt"}}, "AllowedValues: none.txt: read: No such file or directory"},
       {{{"ExchangeFields", "0"}}, "ExchangeFields: \"0\" " + range + "1 to 8"},
+      {{{"Multipliers", "country per week"}},
+       "Multipliers: \"country per week\" " + kNotMultipliers},
+      {{{"Multipliers", "field 0"}}, "Multipliers: \"field 0\" " + kNotMultipliers},
+      {{{"Multipliers", "country,country"}}, "Multipliers: \"country,country\" " + kNotMultipliers},
+      {{{"Exchange", "rst,serial"}, {"Multipliers", "field 1 per band"}},
+       "Multipliers: \"field 1 per band\" names field 1, a report or no field of Exchange"},
+      {{{"Exchange", "rst,serial"}, {"PointsField", "3"}},
+       "PointsField: \"3\" names field 3, a report or no field of Exchange"},
+      {{{"Score", "points*multipliers"}},
+       "Score: \"points*multipliers\" counts multipliers, and Multipliers is not given"},
+      {{{"Multipliers", "call"}, {"Score", "points+x*multipliers"}},
+       "Score: \"points+x*multipliers\" is not points, points*multipliers or "
+       "points+N*multipliers"},
+      {{{"Points", std::nullopt}, {"RelationPoints", "same-country=0,EU-XX=2"}},
+       "RelationPoints: \"same-country=0,EU-XX=2\" " + kNotRelations},
+      {{{"Points", std::nullopt}, {"RelationPoints", "*=1,*=2"}},
+       "RelationPoints: \"*=1,*=2\" " + kNotRelations},
+      {{{"Points", std::nullopt}, {"RelationPoints", "*@80=1"}},
+       "RelationPoints: \"*@80=1\" " + kNotRelations},
+      {{{"RelationPoints", "*=1"}}, "RelationPoints: \"*=1\" goes instead of Points, not with it"},
       {{{"Colour", "red"}},
        "Colour: unknown key (known: Name, Bands, Modes, From, To, Exchange, Points, Dupes, "
        "MatchWindowMinutes, SerialTolerance, Uniques, Penalty, ExchangeFields, Errors, "
        "ClockCorrection, PeriodEnd, Frequencies, ExchangeErrorPoints, ExchangeErrorMultiplier, "
-       "Unlogged, UnloggedPoints, AllowedValues)"},
+       "Unlogged, UnloggedPoints, AllowedValues, Multipliers, Score, RelationPoints, PointsField, "
+       "CountryFile)"},
   };
   for (const Case& c : cases) {
     testing_support::writeFile("x.ini", definitionText(c.changes));

@@ -1,0 +1,58 @@
+#include "crosscheck/multipliers.h"
+
+#include <algorithm>
+#include <unordered_set>
+
+namespace crosscheck {
+namespace {
+
+void addOnce(TextId id, std::vector<TextId>* known) {
+  if (std::find(known->begin(), known->end(), id) == known->end()) known->push_back(id);
+}
+
+}  // namespace
+
+MultiplierCounter::MultiplierCounter(const ContestDefinition& definition,
+                                     const ContestLogs& contest, const QsoFacts& facts)
+    : rules_(definition.multipliers), facts_(facts) {
+  for (const Line& line : contest.lines) {
+    if (bands_.empty() || bands_.back() != line.band) addOnce(line.band, &bands_);
+    if (modes_.empty() || modes_.back() != line.mode) addOnce(line.mode, &modes_);
+  }
+}
+
+std::vector<MultiplierFound> MultiplierCounter::count(const std::vector<LineResult>& lines,
+                                                      std::size_t firstLine) const {
+  std::vector<MultiplierFound> found;
+  std::unordered_set<std::uint64_t> seen;
+  for (std::size_t k = 0; k < lines.size(); ++k) {
+    if (!lines[k].multiplierCounts) continue;
+    for (std::size_t rule = 0; rule < rules_.size(); ++rule) {
+      const TextId value = facts_.value(firstLine + k, rule);
+      if (value == QsoFacts::kNoValue || !seen.insert(keyOf(rule, value, lines[k])).second) {
+        continue;
+      }
+      found.push_back({static_cast<std::uint8_t>(rule), value, lines[k].band, lines[k].mode,
+                       static_cast<std::int32_t>(k)});
+    }
+  }
+  return found;
+}
+
+// The value, the rule and as much of the line's band and mode as the rule's
+// scope tells apart, in one number.
+std::uint64_t MultiplierCounter::keyOf(std::size_t rule, TextId value,
+                                       const LineResult& line) const {
+  const MultiplierScope scope = rules_[rule].scope;
+  const bool byBand = scope == MultiplierScope::kBand || scope == MultiplierScope::kBandAndMode;
+  const bool byMode = scope == MultiplierScope::kMode || scope == MultiplierScope::kBandAndMode;
+  const std::uint64_t band = byBand ? indexOf(bands_, line.band) + 1 : 0;
+  const std::uint64_t mode = byMode ? indexOf(modes_, line.mode) + 1 : 0;
+  return std::uint64_t{value} << 32 | std::uint64_t{rule} << 24 | band << 12 | mode;
+}
+
+std::uint32_t MultiplierCounter::indexOf(const std::vector<TextId>& known, TextId id) const {
+  return static_cast<std::uint32_t>(std::find(known.begin(), known.end(), id) - known.begin());
+}
+
+}  // namespace crosscheck
