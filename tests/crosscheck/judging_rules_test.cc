@@ -69,9 +69,9 @@ TEST_F(JudgingRulesTest, EachRuleGivesItsPointsAndMultiplierFlags) {
        "Q0AA 07:00 Q0BX busted-call -2 -\nQ0AA 07:10 Q1CC not-in-log -3 -\n"
        "Q0BB 07:00 Q0AA ok 2 m\nQ0BB 07:20 Q1CC ok 2 m\nQ1CC 07:20 Q0BB ok 2 m\n"
        "Q0AA=-5 Q0BB=4 Q1CC=2 "},
-      {"a station without a log counts in enough QSO lines, for its own points, its multiplier "
-       "only with one of its country's regions",
-       "Unlogged=lines:3\nUnloggedPoints=1\n",
+      {"a station without a log counts in enough QSO lines, for its own points, its region a "
+       "multiplier only when one of its country's (Q0ZZ on two bands: 2 x 4 points)",
+       "Unlogged=lines:3\nUnloggedPoints=1\nMultipliers=field 3 per band\n",
        [](Logs* l) {
          half(l, "3520 CW", "0700", "Q0AA", "599 001 AA", "Q0ZZ", "599 001 ZZ"),
              half(l, "7020 CW", "0701", "Q0AA", "599 002 AA", "Q0ZZ", "599 002 ZZ"),
@@ -81,9 +81,9 @@ TEST_F(JudgingRulesTest, EachRuleGivesItsPointsAndMultiplierFlags) {
              half(l, "3520 CW", "0705", "Q0BB", "599 002 BB", "Q1ZZ", "599 003 ZZ"),
              half(l, "3520 CW", "0706", "Q0BB", "599 003 BB", "Q1YY", "599 001 CC");
        },
-       "Q0AA 07:00 Q0ZZ ok 1 m\nQ0AA 07:01 Q0ZZ ok 1 m\nQ0AA 07:03 Q1ZZ ok 1 -\n"
-       "Q0AA 07:04 Q1ZZ ok 1 -\nQ0BB 07:02 Q0ZZ ok 1 m\nQ0BB 07:05 Q1ZZ ok 1 -\n"
-       "Q0BB 07:06 Q1YY unique 0 -\nQ0AA=4 Q0BB=2 "},
+       "Q0AA 07:00 Q0ZZ ok 1 m\nQ0AA 07:01 Q0ZZ ok 1 m\nQ0AA 07:03 Q1ZZ ok 1 m\n"
+       "Q0AA 07:04 Q1ZZ ok 1 m\nQ0BB 07:02 Q0ZZ ok 1 m\nQ0BB 07:05 Q1ZZ ok 1 m\n"
+       "Q0BB 07:06 Q1YY unique 0 -\nQ0AA=8 Q0BB=2 "},
       {"QSO lines are not logs: three lines in two logs", "Unlogged=logs:3\nUnloggedPoints=1\n",
        [](Logs* l) {
          half(l, "3520 CW", "0700", "Q0AA", "599 001 AA", "Q0ZZ", "599 001 ZZ"),
