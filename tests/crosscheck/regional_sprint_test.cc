@@ -98,7 +98,8 @@ TEST_F(RegionalSprintTest, TheShippedSprintScoresItsSampleContestAsItsRulesSay) 
   logs.erase("ON9ZZ"), logs.erase("PA9YY");  // they sent no log
   const crosscheck::Results results =
       check(logs, crosscheck::readContestDefinition(ZVK_CONTESTS_DIR "/regional-sprint.ini"));
-  // 2 points a QSO, 1 for ON9ZZ (in ten QSO lines), none for PA9YY (in two).
+  // 2 points a QSO, 1 for ON9ZZ (in ten QSO lines), none for PA9YY (in two);
+  // times the regions per band of the lines that count.
   EXPECT_EQ(scored(results),
             "ON4CC 07:01 PA1AA ok 2 m\n"
             "ON4CC 07:04 PA2BB not-contest 0 -\n"
@@ -137,7 +138,7 @@ TEST_F(RegionalSprintTest, TheShippedSprintScoresItsSampleContestAsItsRulesSay) 
             "PD3EE 07:18 ON9ZZ ok 1 m\n"
             "PD3EE 07:19 ON9ZZ ok 1 m\n"
             "PD3EE 07:23 PA1AA not-in-log 0 -\n"
-            "ON4CC=8 ON5DD=10 PA1AA=9 PA2BB=8 PD3EE=10 ");
+            "ON4CC=40 ON5DD=60 PA1AA=45 PA2BB=40 PD3EE=60 ");
   for (std::size_t e = 0; e < results.entrants.size(); ++e) {
     const crosscheck::EntrantReport report = crosscheck::entrantReport(results, e);
     if (report.call == "ON4CC") {
@@ -152,7 +153,10 @@ TEST_F(RegionalSprintTest, TheShippedSprintScoresItsSampleContestAsItsRulesSay) 
               "Category:         -\n"
               "Place:            3 in -\n"
               "Claimed score:    16\n"
-              "Checked score:    9\n"
+              "Checked score:    45\n"
+              "QSO points:       9\n"
+              "Multipliers:      5\n"
+              "Score:            points*multipliers\n"
               "Clock offset:     0 minutes\n"
               "QSOs logged:      8\n"
               "QSOs confirmed:   5\n"
@@ -173,7 +177,21 @@ TEST_F(RegionalSprintTest, TheShippedSprintScoresItsSampleContestAsItsRulesSay) 
               "PA1AA.log:10: 2025-06-14 09:00 40m CW ON5DD sent 008 NH rcvd 008 LG\n"
               "  outside-period, 2 points lost: logged outside the contest period, 2025-06-14 "
               "07:00 to 2025-06-14 08:59\n"
-              "  other log ON5DD.log:10: 2025-06-14 09:00 40m CW PA1AA sent 008 LG rcvd 008 NH\n");
+              "  other log ON5DD.log:10: 2025-06-14 09:00 40m CW PA1AA sent 008 LG rcvd 008 NH\n"
+              "\nMultipliers by band:\n"
+              "  80m CW:           4\n"
+              "  40m CW:           1\n"
+              "\nMultipliers and the QSOs that gave them:\n"
+              "  field 3 per band AN: PA1AA.log:4: 2025-06-14 07:01 80m CW ON4CC sent 002 NH rcvd "
+              "001 AN\n"
+              "  field 3 per band LG: PA1AA.log:5: 2025-06-14 07:02 80m CW ON5DD sent 003 NH rcvd "
+              "001 LG\n"
+              "  field 3 per band GR: PA1AA.log:6: 2025-06-14 07:03 80m CW PD3EE sent 004 NH rcvd "
+              "001 GR\n"
+              "  field 3 per band OV: PA1AA.log:7: 2025-06-14 07:10 80m CW ON9ZZ sent 005 NH rcvd "
+              "001 OV\n"
+              "  field 3 per band OV: PA1AA.log:8: 2025-06-14 07:11 40m CW ON9ZZ sent 006 NH rcvd "
+              "002 OV\n");
   }
 }
 
