@@ -71,8 +71,8 @@ struct LineResult {
   TextId exchSent = TextPool::kEmpty;
   TextId exchRcvd = TextPool::kEmpty;
   Result result = Result::kOk;
-  // Whether the line may give a multiplier: by its result, and for a station
-  // without a log, whether it sent one of its country's allowed values.
+  // Whether the line may give a multiplier, by its result (a field value the
+  // worked station's country may not send gives none all the same).
   bool multiplierCounts = false;
   bool offFrequency = false;       // not-contest: outside the contest's frequency limits
   std::int32_t claimedPoints = 0;  // what the plug-in counts for the line

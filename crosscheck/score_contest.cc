@@ -90,10 +90,7 @@ class Scorer {
     out.result = findings_.judgements.result[i];
     out.claimedPoints = findings_.own.claimedPoints[i];
     out.points = pointsOf(out.result, qsoPoints(line, out.result, i), definition_);
-    out.multiplierCounts =
-        resultGivesMultiplier(out.result, definition_) &&
-        (!withoutLog(line, out.result) ||
-         sendsAllowedWords(texts.view(line.call), texts.view(line.exchRcvd), definition_));
+    out.multiplierCounts = resultGivesMultiplier(out.result, definition_);
     out.offFrequency = out.result == Result::kNotContest &&
                        !definition_.frequencies.allows(texts.view(line.band), texts.view(line.mode),
                                                        line.frequencyKhz);
