@@ -25,6 +25,7 @@ crosscheck::Request makeRequest(const CrosscheckOptions& options) {
   if (!options.overridesFile.empty()) {
     request.overrides = crosscheck::readOverrides(options.overridesFile);
   }
+  request.countryFile = options.countryFile;
   request.files = imports::listLogFiles(options.logs);
   return request;
 }

@@ -28,6 +28,10 @@ const Command<CrosscheckOptions>& crosscheckCommand() {
            [](const std::string& v, O* o) { o->outDir = v; }},
           {{"--overrides", "FILE", "judgements by hand, one a line: CALL LINE RESULT reason"},
            [](const std::string& v, O* o) { o->overridesFile = v; }},
+          {{"--country-file", "FILE",
+            "country file for countries, zones and continents (default: the definition's, "
+            "else hamradio-files' cty.dat)"},
+           [](const std::string& v, O* o) { o->countryFile = v; }},
       },
       takeLogs};
   return kCommand;

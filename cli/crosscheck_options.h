@@ -17,6 +17,7 @@ struct CrosscheckOptions {
   std::string contestFile;  // empty: the built-in ZVK CW Contest
   std::string outDir = "crosscheck";
   std::string overridesFile;  // empty: none
+  std::string countryFile;    // empty: the definition's, else the default
 };
 
 // zvk-score crosscheck [options] LOG_OR_FOLDER...

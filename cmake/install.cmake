@@ -1,7 +1,7 @@
 # Installed layout for the organiser's Linux machine, and its Debian package:
 #   bin/zvk-score and bin/zvk-robot (which `zvk-score serve` runs),
 #   lib/zvk-stats/libStats.so (found by zvk-score through its
-#   RPATH), share/zvk-stats/contests/*.ini, share/doc/zvk-stats/, and the log
+#   RPATH), share/zvk-stats/contests/*.ini (and *.txt), share/doc/zvk-stats/, and the log
 #   robot's unit lib/systemd/system/zvk-robot.service (installed, not enabled).
 include(GNUInstallDirs)
 set(ZVK_PLUGIN_INSTALL_DIR ${CMAKE_INSTALL_LIBDIR}/zvk-stats)
@@ -12,8 +12,10 @@ file(RELATIVE_PATH zvk_plugin_from_bin ${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_B
      ${CMAKE_INSTALL_PREFIX}/${ZVK_PLUGIN_INSTALL_DIR})
 set_target_properties(zvk-score PROPERTIES INSTALL_RPATH "$ORIGIN/${zvk_plugin_from_bin}")
 
-# Every contest definition there is; the folder may not exist yet.
-file(GLOB zvk_contests CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/contests/*.ini)
+# Every contest definition there is, with the lists of allowed values they
+# name beside them; the folder may not exist yet.
+file(GLOB zvk_contests CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/contests/*.ini
+     ${PROJECT_SOURCE_DIR}/contests/*.txt)
 install(FILES ${zvk_contests} DESTINATION ${CMAKE_INSTALL_DATADIR}/zvk-stats/contests)
 install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/examples/zvk-sample.adi
               ${PROJECT_SOURCE_DIR}/examples/zvk-sample.cbr

@@ -1,5 +1,6 @@
 #include "crosscheck/contest_definition.h"
 
+#include <filesystem>
 #include <tuple>
 
 #include "crosscheck/definition_values.h"
@@ -61,13 +62,14 @@ std::size_t readWord(const Setting& setting, const std::vector<std::string>& wor
 }
 
 // Exchange= words, in the order of ExchangeKind.
-const std::vector<std::string> kExchangeKinds = {"fixed", "serial", "rst", "text"};
+const std::vector<std::string> kExchangeKinds = {"fixed", "serial", "rst",
+                                                 "text",  "number", "word"};
 
 // "fixed" and "serial" alone are the one-word form; anything else is a list.
 void readExchange(const Setting& setting, ContestDefinition* definition) {
   const std::vector<std::size_t> kinds =
       orReject(parseWordList(setting.value, kExchangeKinds), setting,
-               "is not fixed, serial or a list of rst, serial, fixed and text");
+               "is not fixed, serial or a list of rst, serial, fixed, text, number and word");
   std::vector<ExchangeKind> list;
   for (std::size_t kind : kinds) list.push_back(static_cast<ExchangeKind>(kind));
   if (list.size() == 1 && (list[0] == ExchangeKind::kFixed || list[0] == ExchangeKind::kSerial)) {
@@ -85,6 +87,42 @@ void readDupes(const Setting& setting, ContestDefinition* definition) {
   }
   definition->rules.dupe =
       orReject(parseDupes(setting.value), setting, "is not hours:N, minutes:N or band");
+}
+
+void readErrors(const Setting& setting, ContestDefinition* definition) {
+  if (!parseErrorVoids(setting.value, &definition->errors)) {
+    reject(setting, "is not own, both or a list such as busted-call:both,busted-exchange:own");
+  }
+}
+
+void readPenalty(const Setting& setting, ContestDefinition* definition) {
+  if (!parsePenalties(setting.value, &definition->errors)) {
+    reject(setting,
+           "is not a whole number from 0 to 100 or a list such as "
+           "busted-call:1,not-in-log:10points");
+  }
+}
+
+void readUnlogged(const Setting& setting, ContestDefinition* definition) {
+  const std::optional<std::int32_t> points = definition->unlogged.points;
+  definition->unlogged = orReject(parseUnloggedCredit(setting.value), setting,
+                                  "is not logs:N or lines:N, N at least 1");
+  definition->unlogged.points = points;
+}
+
+// A file the definition names, found beside it unless the path is absolute.
+std::string besideDefinition(const Setting& setting) {
+  const std::filesystem::path named(setting.value);
+  return (named.is_absolute() ? named : std::filesystem::path(setting.file).parent_path() / named)
+      .string();
+}
+
+void readAllowedValues(const Setting& setting, ContestDefinition* definition) {
+  try {
+    definition->allowedValues = AllowedValues::read(besideDefinition(setting));
+  } catch (const errors::ToolError& error) {
+    fail(where(setting.file, setting.key), error.what());
+  }
 }
 
 using KeyReader = void (*)(const Setting&, ContestDefinition*);
@@ -109,7 +147,7 @@ const Key kKeys[] = {
     {"From", false, [](const Setting& s, ContestDefinition* d) { d->from = readTime(s); }},
     {"To", false, [](const Setting& s, ContestDefinition* d) { d->to = readTime(s); }},
     {"Exchange", true, readExchange},
-    {"Points", true,
+    {"Points", false,
      [](const Setting& s, ContestDefinition* d) {
        d->rules.points = orReject(parsePoints(s.value), s, "is not N or EXCHANGE=N,...,*=N");
      }},
@@ -124,18 +162,55 @@ const Key kKeys[] = {
      [](const Setting& s, ContestDefinition* d) {
        d->creditUniques = readWord(s, {"credit", "remove"}) == 0;
      }},
-    {"Penalty", false,
-     [](const Setting& s, ContestDefinition* d) { d->penalty = readCount(s, 0, 100); }},
+    {"Penalty", false, readPenalty},
     {"ExchangeFields", false,
      [](const Setting& s, ContestDefinition* d) { d->exchangeFields = readCount(s, 1, 8); }},
-    {"Errors", false,
-     [](const Setting& s, ContestDefinition* d) {
-       d->errorsVoidBoth = readWord(s, {"own", "both"}) == 1;
-     }},
+    {"Errors", false, readErrors},
     {"ClockCorrection", false,
      [](const Setting& s, ContestDefinition* d) {
        d->clockCorrection = readWord(s, {"yes", "no"}) == 0;
      }},
+    {"PeriodEnd", false,
+     [](const Setting& s, ContestDefinition* d) {
+       d->endExclusive = readWord(s, {"inclusive", "exclusive"}) == 1;
+     }},
+    {"Frequencies", false,
+     [](const Setting& s, ContestDefinition* d) {
+       d->frequencies = orReject(FrequencyLimits::parse(s.value), s,
+                                 "is not a list such as 80m:3510-3560,40m/CW:7000-7030 (kHz)");
+     }},
+    {"ExchangeErrorPoints", false,
+     [](const Setting& s, ContestDefinition* d) {
+       d->errors.exchangeErrorPoints = readCount(s, 0, 1000);
+     }},
+    {"ExchangeErrorMultiplier", false,
+     [](const Setting& s, ContestDefinition* d) {
+       d->errors.exchangeErrorMultiplier = readWord(s, {"yes", "no"}) == 0;
+     }},
+    {"Unlogged", false, readUnlogged},
+    {"UnloggedPoints", false,
+     [](const Setting& s, ContestDefinition* d) { d->unlogged.points = readCount(s, 0, 1000); }},
+    {"AllowedValues", false, readAllowedValues},
+    {"Multipliers", false,
+     [](const Setting& s, ContestDefinition* d) {
+       d->multipliers = orReject(parseMultipliers(s.value), s,
+                                 "is not a list of field N, country, cq-zone, itu-zone, continent, "
+                                 "wpx or call, each with per band, mode or band-mode if not once");
+     }},
+    {"Score", false,
+     [](const Setting& s, ContestDefinition* d) {
+       d->score = orReject(parseScoreFormula(s.value), s,
+                           "is not points, points*multipliers or points+N*multipliers");
+     }},
+    {"RelationPoints", false,
+     [](const Setting& s, ContestDefinition* d) {
+       d->relationPoints = orReject(parseRelationPoints(s.value), s,
+                                    "is not a list of RELATION[@BAND]=N, each relation once");
+     }},
+    {"PointsField", false,
+     [](const Setting& s, ContestDefinition* d) { d->pointsField = readCount(s, 1, 16); }},
+    {"CountryFile", false,
+     [](const Setting& s, ContestDefinition* d) { d->countryFile = besideDefinition(s); }},
 };
 
 const Key* findKey(const std::string& name) {
@@ -197,6 +272,43 @@ void requireOneExchangeForm(const ContestDefinition& definition, const platform:
   reject({file, "ExchangeFields", fields}, "goes with Exchange=fixed or serial, not a list");
 }
 
+std::string givenValue(const platform::IniText& ini, const char* key) {
+  std::string value;
+  ini.find(kSection, key, &value);
+  return value;
+}
+
+void requireField(const ContestDefinition& definition, const Setting& setting, int field) {
+  if (field > 0 && !comparedIndex(definition, field)) {
+    reject(setting, "names field " + std::to_string(field) + ", a report or no field of Exchange");
+  }
+}
+
+// The keys of multipliers and points as they go together: one of Points and
+// RelationPoints, fields that are compared, a formula that has multipliers.
+void requireScoring(ContestDefinition* definition, const platform::IniText& ini,
+                    const std::string& file) {
+  const std::string points = givenValue(ini, "Points");
+  const std::string relations = givenValue(ini, "RelationPoints");
+  if (points.empty() == relations.empty()) {
+    if (points.empty()) fail(where(file, "Points"), "missing");
+    reject({file, "RelationPoints", relations}, "goes instead of Points, not with it");
+  }
+  const std::string score = givenValue(ini, "Score");
+  if (score.empty() && !definition->multipliers.empty()) {
+    definition->score.kind = ScoreFormula::Kind::kTimesMultipliers;
+  }
+  if (definition->multipliers.empty() && definition->score.kind != ScoreFormula::Kind::kPoints) {
+    reject({file, "Score", score}, "counts multipliers, and Multipliers is not given");
+  }
+  const std::string multipliers = givenValue(ini, "Multipliers");
+  for (const MultiplierRule& rule : definition->multipliers) {
+    requireField(*definition, {file, "Multipliers", multipliers}, rule.field);
+  }
+  requireField(*definition, {file, "PointsField", givenValue(ini, "PointsField")},
+               definition->pointsField);
+}
+
 ContestDefinition definitionFromText(const std::string& text, const std::string& file) {
   platform::IniText ini(text);
   std::vector<const Key*> keys = givenKeys(ini, file);
@@ -211,6 +323,7 @@ ContestDefinition definitionFromText(const std::string& text, const std::string&
   }
   requirePeriod(definition, ini, file);
   requireOneExchangeForm(definition, ini, file);
+  requireScoring(&definition, ini, file);
   return definition;
 }
 
@@ -223,6 +336,24 @@ std::vector<ExchangeKind> comparedFields(const ContestDefinition& definition) {
     if (kind != ExchangeKind::kRst) compared.push_back(kind);
   }
   return compared;
+}
+
+std::optional<std::size_t> comparedIndex(const ContestDefinition& definition, int field) {
+  if (field < 1) return std::nullopt;
+  const std::size_t at = static_cast<std::size_t>(field - 1);
+  if (definition.exchangeList.empty()) return at;
+  if (at >= definition.exchangeList.size() || definition.exchangeList[at] == ExchangeKind::kRst) {
+    return std::nullopt;
+  }
+  std::size_t index = 0;
+  for (std::size_t k = 0; k < at; ++k) index += definition.exchangeList[k] != ExchangeKind::kRst;
+  return index;
+}
+
+imports::Period contestPeriod(const ContestDefinition& definition, const imports::Period& unset) {
+  imports::Period period = imports::periodOf(definition.from, definition.to, unset);
+  if (definition.to && definition.endExclusive) --period.to;
+  return period;
 }
 
 ContestDefinition readContestDefinition(const std::string& path) {

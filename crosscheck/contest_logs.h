@@ -21,7 +21,8 @@ struct Line {
   TextId band = TextPool::kEmpty;
   TextId mode = TextPool::kEmpty;
   std::int32_t fileLine = 0;
-  std::int32_t owner = 0;  // entrant index
+  std::int32_t owner = 0;         // entrant index
+  std::int32_t frequencyKhz = 0;  // 0: the log gives none
 };
 
 // An entrant's log without its lines.

@@ -13,6 +13,7 @@
 #include "crosscheck/qso_index.h"
 #include "crosscheck/read_logs.h"
 #include "crosscheck/score_contest.h"
+#include "crosscheck/station_files.h"
 #include "crosscheck/unlogged_calls.h"
 
 namespace crosscheck {
@@ -40,28 +41,29 @@ std::vector<std::int32_t> clockOffsets(const ContestDefinition& definition,
 
 Results crosscheckContest(const Request& request) {
   const ContestDefinition& definition = request.definition;
+  // Read first: a wrong country file stops the check before the logs are read.
+  const LoadedStationFiles stationFiles(definition, request.countryFile);
   // Each log is checked before the span of all logs is known: an end the
   // definition leaves open holds every QSO, as that span does.
-  const imports::Period checked =
-      imports::periodOf(definition.from, definition.to, imports::kOpenPeriod);
+  const imports::Period checked = contestPeriod(definition, imports::kOpenPeriod);
   CheckedContest read =
       readLogs(request.files, definition, checked.from, checked.to, request.onFileRead);
   ContestLogs& contest = read.contest;
   const OwnLogRules& own = read.own;
-  const imports::Period period =
-      imports::periodOf(definition.from, definition.to, spanOfLines(contest));
+  const imports::Period period = contestPeriod(definition, spanOfLines(contest));
   const QsoIndex index(contest);
   const std::vector<std::int32_t> clocks = clockOffsets(definition, contest, index, own);
   const ExchangeCompare exchanges(contest.texts, definition);
   const MatchSettings settings{definition.matchWindowMinutes, &clocks};
   const Matches matches = matchQsos(contest, index, own, exchanges, settings);
-  const CallEvidence evidence = gatherCallEvidence(contest, own, comparedFields(definition));
+  const CallEvidence evidence = gatherCallEvidence(contest, own, definition);
   Judgements judgements =
       judgeLines(contest, own, matches, evidence, exchanges, SearchedLogs{index, settings});
-  if (definition.errorsVoidBoth) voidPartnersOfErrors(matches, &judgements);
+  voidPartnersOfErrors(matches, definition.errors, &judgements);
   markMinuteDupes(contest, definition, &judgements);
   const OverrideReasons reasons = applyOverrides(request.overrides, contest, &judgements);
-  const Findings findings{own, matches, judgements, reasons, clocks, evidence};
+  const StationFiles stations = stationFiles.view();
+  const Findings findings{own, matches, judgements, reasons, clocks, evidence, stations};
   return scoreContest(std::move(contest), findings, definition, period.from, period.to);
 }
 

@@ -16,6 +16,7 @@ struct Request {
   std::vector<std::string> files;
   ContestDefinition definition;  // its period already set from --from and --to
   Overrides overrides;
+  std::string countryFile;  // --country-file; empty: the definition's, else the default
   std::function<void()> onFileRead = [] {};
 };
 

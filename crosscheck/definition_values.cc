@@ -10,25 +10,6 @@ constexpr int kMostPoints = 1000;
 constexpr int kMostDupeHours = 1000;
 constexpr int kMostDupeMinutes = imports::kMinutesPerDay;
 
-std::string_view trimmed(std::string_view text) {
-  std::size_t first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return std::string_view();
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-// The comma-separated items of `text`, trimmed; empty when one is empty.
-std::optional<std::vector<std::string_view>> splitList(std::string_view text) {
-  std::vector<std::string_view> items;
-  for (std::size_t start = 0;;) {
-    std::size_t comma = text.find(',', start);
-    std::string_view item = trimmed(text.substr(start, comma - start));
-    if (item.empty()) return std::nullopt;
-    items.push_back(item);
-    if (comma == std::string_view::npos) return items;
-    start = comma + 1;
-  }
-}
-
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 bool isLetterOrDigit(char c) {
   return isDigit(c) || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
@@ -85,6 +66,24 @@ bool addPointsEntry(std::string_view item, bool* otherwiseSet, rules::PointsRule
 }
 
 }  // namespace
+
+std::string_view trimmed(std::string_view text) {
+  std::size_t first = text.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return std::string_view();
+  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+std::optional<std::vector<std::string_view>> splitList(std::string_view text) {
+  std::vector<std::string_view> items;
+  for (std::size_t start = 0;;) {
+    std::size_t comma = text.find(',', start);
+    std::string_view item = trimmed(text.substr(start, comma - start));
+    if (item.empty()) return std::nullopt;
+    items.push_back(item);
+    if (comma == std::string_view::npos) return items;
+    start = comma + 1;
+  }
+}
 
 std::optional<std::vector<std::string>> parseBandList(std::string_view text) {
   return parseNames(text, isBandName);
@@ -151,6 +150,20 @@ std::optional<std::vector<std::size_t>> parseWordList(std::string_view text,
     indexes.push_back(*index);
   }
   return indexes;
+}
+
+std::optional<std::vector<std::pair<std::string_view, std::string_view>>> parsePairList(
+    std::string_view text) {
+  std::optional<std::vector<std::string_view>> items = splitList(text);
+  if (!items) return std::nullopt;
+  std::vector<std::pair<std::string_view, std::string_view>> pairs;
+  for (std::string_view item : *items) {
+    const std::size_t colon = item.find(':');
+    if (colon == std::string_view::npos) return std::nullopt;
+    pairs.emplace_back(trimmed(item.substr(0, colon)), trimmed(item.substr(colon + 1)));
+    if (pairs.back().first.empty() || pairs.back().second.empty()) return std::nullopt;
+  }
+  return pairs;
 }
 
 std::optional<std::size_t> parseWord(std::string_view text, const std::vector<std::string>& words) {

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "log/rule_set.h"
@@ -12,6 +13,10 @@
 // (empty for a value that is not what its key takes).
 namespace crosscheck {
 
+// `text` without blanks and tabs around it.
+std::string_view trimmed(std::string_view text);
+// The comma-separated items of `text`, trimmed; empty when one is empty.
+std::optional<std::vector<std::string_view>> splitList(std::string_view text);
 // "80m,40m,20m", blanks around the names ignored; "160m", "2m", "70cm".
 std::optional<std::vector<std::string>> parseBandList(std::string_view text);
 // "CW" or "CW,SSB": names of letters and digits.
@@ -28,6 +33,10 @@ std::optional<int> parseDupeMinutes(std::string_view text);
 // "serial,serial": each item one of `words`, ignoring case, as indexes in `words`.
 std::optional<std::vector<std::size_t>> parseWordList(std::string_view text,
                                                       const std::vector<std::string>& words);
+// "busted-call:both, not-in-log:own": each item split at its first colon,
+// both parts trimmed and not empty.
+std::optional<std::vector<std::pair<std::string_view, std::string_view>>> parsePairList(
+    std::string_view text);
 // `text` when it is one of `words`, ignoring case, as the index in `words`.
 std::optional<std::size_t> parseWord(std::string_view text, const std::vector<std::string>& words);
 

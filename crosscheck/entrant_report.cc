@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "crosscheck/multiplier_summary.h"
 #include "import/field_split.h"
 #include "import/utc_time.h"
 
@@ -14,10 +15,20 @@ constexpr char kVoidsBoth[] = ": an error by either side voids the QSO for both"
 
 std::string orDash(std::string_view text) { return text.empty() ? "-" : std::string(text); }
 
+// Built in one string: a report quotes a line for every loss and every multiplier.
 std::string quoteText(const Results& results, const LineResult& line) {
-  return imports::formatMinuteSpaced(line.time) + " " + std::string(results.text(line.band)) + " " +
-         std::string(results.text(line.mode)) + " " + orDash(results.text(line.call)) + " sent " +
-         orDash(results.text(line.exchSent)) + " rcvd " + orDash(results.text(line.exchRcvd));
+  constexpr std::size_t kUsualLength = 64;
+  std::string text = imports::formatMinuteSpaced(line.time);
+  text.reserve(kUsualLength);
+  auto add = [&text](std::string_view before, std::string_view part) {
+    text.append(before).append(part.empty() ? "-" : part);
+  };
+  add(" ", results.text(line.band));
+  add(" ", results.text(line.mode));
+  add(" ", results.text(line.call));
+  add(" sent ", results.text(line.exchSent));
+  add(" rcvd ", results.text(line.exchRcvd));
+  return text;
 }
 
 std::string signedMinutes(std::int32_t minutes) {
@@ -25,6 +36,38 @@ std::string signedMinutes(std::int32_t minutes) {
   if (minutes > 0) text += " (the log's clock runs ahead)";
   if (minutes < 0) text += " (the log's clock runs behind)";
   return text;
+}
+
+std::string pointsText(std::int32_t points) {
+  return std::to_string(points) + (points == 1 ? " point" : " points");
+}
+
+bool sameField(std::string_view a, std::string_view b) {
+  auto number = [](std::string_view text) {
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+  };
+  if (a == b) return true;
+  if (!number(a) || !number(b)) return false;
+  a.remove_prefix(std::min(a.find_first_not_of('0'), a.size() - 1));
+  b.remove_prefix(std::min(b.find_first_not_of('0'), b.size() - 1));
+  return a == b;
+}
+
+// The fields of `copied` and `sent` that differ, field by field ("KN",
+// "MM"); numbers equal but for leading zeros are the same field.
+std::pair<std::string, std::string> differingFields(std::string_view copied,
+                                                    std::string_view sent) {
+  std::pair<std::string, std::string> differ;
+  while (!copied.empty() || !sent.empty()) {
+    const std::string_view mine = copied.substr(0, copied.find(' '));
+    const std::string_view theirs = sent.substr(0, sent.find(' '));
+    copied.remove_prefix(std::min(copied.size(), mine.size() + 1));
+    sent.remove_prefix(std::min(sent.size(), theirs.size() + 1));
+    if (sameField(mine, theirs)) continue;
+    differ.first += (differ.first.empty() ? "" : " ") + orDash(mine);
+    differ.second += (differ.second.empty() ? "" : " ") + orDash(theirs);
+  }
+  return differ;
 }
 
 std::string percent(double value) {
@@ -49,11 +92,28 @@ class ReportBuilder {
     if (entrant_.claimedScore)
       facts.push_back({"Claimed in log", std::to_string(*entrant_.claimedScore)});
     facts.push_back({"Checked score", std::to_string(entrant_.checkedScore)});
+    if (!results_.multiplierRules.empty()) {
+      facts.push_back({"QSO points", std::to_string(entrant_.qsoPoints)});
+      facts.push_back({"Multipliers", std::to_string(entrant_.multipliers.size())});
+      facts.push_back({"Score", results_.scoreFormula});
+    }
     facts.push_back({"Clock offset", signedMinutes(entrant_.clockOffsetMinutes)});
     facts.push_back({"QSOs logged", std::to_string(entrant_.qsosLogged)});
     facts.push_back({"QSOs confirmed", std::to_string(entrant_.qsosConfirmed)});
     facts.push_back({"Error rate", percent(entrant_.errorRate)});
     return facts;
+  }
+
+  void multipliers(EntrantReport* report) const {
+    for (const MultiplierCount& count : multipliersByBand(results_, entrant_)) {
+      report->multipliersByBand.push_back(
+          {std::string(text(count.band)) + " " + std::string(text(count.mode)), count.count});
+    }
+    for (const MultiplierFound& found : entrant_.multipliers) {
+      const LineResult& line = entrant_.lines[static_cast<std::size_t>(found.lineIndex)];
+      report->multipliers.push_back(
+          {multiplierName(results_, found), {entrant_.file, line.line, quoteText(results_, line)}});
+    }
   }
 
   LostQso lost(const LineResult& line) const {
@@ -82,8 +142,12 @@ class ReportBuilder {
     const LineResult* other = partnerOf(line);
     switch (line.result) {
       case Result::kOk:
-        return "confirmed";
+        return other || !results_.unlogged.points ? "confirmed" : withoutLog(line, call);
       case Result::kNotContest:
+        if (line.offFrequency) {
+          return "logged on " + where + " outside the contest's frequencies, " +
+                 results_.frequencies.describe(text(line.band), text(line.mode));
+        }
         return where + " is not a band and mode of the contest";
       case Result::kOutsidePeriod:
         return "logged outside the contest period, " + imports::formatMinuteSpaced(results_.from) +
@@ -100,7 +164,7 @@ class ReportBuilder {
       case Result::kBustedExchange:
         return bustedExchange(line, call, other);
       case Result::kUnique:
-        return call + " sent no log and no other entrant logged it" +
+        return call + " sent no log and " + tooFewText() +
                (line.points > 0 ? " (credited)" : " (not credited)");
       case Result::kPartnerBustedCall:
         return call + " logged your call as " + orDash(other ? text(other->call) : "") + kVoidsBoth;
@@ -121,6 +185,22 @@ class ReportBuilder {
            orDash(text(line.exchSent)) + kVoidsBoth;
   }
 
+  // Today's words for the default, no other entrant: two logs credit a call.
+  std::string tooFewText() const {
+    const UnloggedCredit& credit = results_.unlogged;
+    if (!credit.byLines && credit.least == UnloggedCredit().least) {
+      return "no other entrant logged it";
+    }
+    return "is in fewer than " + std::to_string(credit.least) +
+           (credit.byLines ? " QSO lines" : " logs") + " of all logs";
+  }
+
+  std::string withoutLog(const LineResult& line, const std::string& call) const {
+    const UnloggedCredit& credit = results_.unlogged;
+    return call + " sent no log and is in " + std::to_string(credit.least) + " or more" +
+           (credit.byLines ? " QSO lines" : " logs") + ": credited with " + pointsText(line.points);
+  }
+
   std::string bustedExchange(const LineResult& line, const std::string& call,
                              const LineResult* other) const {
     const std::string_view sent = text(line.exchSent);
@@ -131,6 +211,10 @@ class ReportBuilder {
     const std::string received =
         rcvd.empty() ? "no exchange received" : "received " + std::string(rcvd);
     if (line.correctExch == TextPool::kEmpty) return received;
+    if (line.points > 0) {
+      const auto [copied, given] = differingFields(rcvd, text(line.correctExch));
+      return pointsText(line.points) + ": you copied " + copied + ", they sent " + given;
+    }
     return received + ", but " + call +
            (other ? " logged sending " : " sent, as the other logs agree, ") +
            std::string(text(line.correctExch));
@@ -166,6 +250,21 @@ std::string padded(const std::string& label) {
   return text;
 }
 
+// Nothing for a contest without multipliers.
+std::string multipliersText(const EntrantReport& report) {
+  if (report.multipliersByBand.empty()) return {};
+  std::string text = "\nMultipliers by band:\n";
+  for (const auto& [band, count] : report.multipliersByBand) {
+    text += "  " + padded(band) + std::to_string(count) + "\n";
+  }
+  text += "\nMultipliers and the QSOs that gave them:\n";
+  for (const MultiplierQso& qso : report.multipliers) {
+    text.append("  ").append(qso.multiplier).append(": ").append(qso.line.file).append(":");
+    text.append(std::to_string(qso.line.line)).append(": ").append(qso.line.text).append("\n");
+  }
+  return text;
+}
+
 }  // namespace
 
 EntrantReport entrantReport(const Results& results, std::size_t entrant) {
@@ -177,6 +276,7 @@ EntrantReport entrantReport(const Results& results, std::size_t entrant) {
   for (const LineResult& line : x.lines) {
     if (lostPoints(line)) report.lost.push_back(builder.lost(line));
   }
+  builder.multipliers(&report);
   return report;
 }
 
@@ -196,7 +296,7 @@ std::string reportText(const EntrantReport& report) {
     if (!qso.overrideReason.empty())
       text += "  judged by the organisers: " + qso.overrideReason + "\n";
   }
-  return text;
+  return text + multipliersText(report);
 }
 
 }  // namespace crosscheck

@@ -30,12 +30,22 @@ struct LostQso {
   std::string overrideReason;   // empty unless the overrides file judged it
 };
 
+// A multiplier and the QSO that first gave it.
+struct MultiplierQso {
+  std::string multiplier;  // "country per band DL"
+  QuotedLine line;
+};
+
 struct EntrantReport {
   std::string call;
   // Header facts in order, label and value: "Claimed score", "Checked score",
   // "Clock offset", ...
   std::vector<std::pair<std::string, std::string>> facts;
   std::vector<LostQso> lost;  // in file order
+  // With multipliers: their count by band and mode ("40m CW"), and each one
+  // with its QSO, in file order.
+  std::vector<std::pair<std::string, std::int32_t>> multipliersByBand;
+  std::vector<MultiplierQso> multipliers;
 };
 
 EntrantReport entrantReport(const Results& results, std::size_t entrant);

@@ -73,10 +73,11 @@ bool ExchangeCompare::listAgrees(std::string_view received, std::string_view sen
 bool ExchangeCompare::fieldAgrees(ExchangeKind kind, std::string_view received,
                                   std::string_view sent) const {
   if (received == sent) return true;
-  if (kind != ExchangeKind::kSerial) return false;
+  if (kind != ExchangeKind::kSerial && kind != ExchangeKind::kNumber) return false;
   std::optional<std::int64_t> got = numberOf(received);
   std::optional<std::int64_t> given = numberOf(sent);
-  return got && given && std::llabs(*got - *given) <= tolerance_;
+  const std::int64_t tolerance = kind == ExchangeKind::kSerial ? tolerance_ : 0;
+  return got && given && std::llabs(*got - *given) <= tolerance;
 }
 
 }  // namespace crosscheck

@@ -12,9 +12,9 @@
 namespace crosscheck {
 
 // Whether an exchange received is what the other station sent: the same
-// text, or for serial numbers the same number (007 = 7) within the
-// definition's tolerance. A definition with a list of fields compares them
-// one by one, each by its kind.
+// text, for serial numbers the same number (007 = 7) within the definition's
+// tolerance, for numbers sent all contest the same number (05 = 5). A definition with a list of
+// fields compares them one by one, each by its kind.
 class ExchangeCompare {
  public:
   ExchangeCompare(const TextPool& texts, const ContestDefinition& definition);

@@ -53,7 +53,6 @@ class Judge {
 
   Result judgeUnlogged(std::size_t i) {
     const Line& line = contest_.lines[i];
-    const std::int32_t seen = evidence_.appearances[line.call];
     const TextId likely = evidence_.likelyCall[line.call];
     const std::int32_t likelyLog = contest_.entrantOf(likely);
     if (likely != TextPool::kEmpty && (likelyLog < 0 || holdsQsoNear(likelyLog, i))) {
@@ -66,7 +65,7 @@ class Judge {
       out_->correctExch[i] = agreed;
       return Result::kBustedExchange;
     }
-    if (seen < kLogsToCredit) return Result::kUnique;
+    if (!evidence_.credited[line.call]) return Result::kUnique;
     if (agreed != TextPool::kEmpty && !exchanges_.agrees(line.exchRcvd, agreed)) {
       out_->correctExch[i] = agreed;
       return Result::kBustedExchange;

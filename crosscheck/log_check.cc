@@ -51,6 +51,9 @@ std::string warningOf(const OwnLogRules& own, std::size_t i, const imports::Qso&
                       const std::string& period) {
   switch (own.result[i]) {
     case Result::kNotContest:
+      if (!isOffContest(own.rejection[i])) {
+        return qso.band + " " + qso.mode + ": outside the contest's frequencies";
+      }
       return qso.band + " " + qso.mode + ": not one of the contest's bands and modes";
     case Result::kOutsidePeriod:
       return "outside the contest period" + period;

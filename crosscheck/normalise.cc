@@ -9,6 +9,8 @@
 namespace crosscheck {
 namespace {
 
+constexpr std::uint64_t kHzPerKhz = 1000;
+
 // Texts leave the cross-check as UTF-8 (JSON, reports, pages): converted
 // once here by the logs' one rule.
 std::string utf8(const std::string& text) { return imports::validUtf8(text); }
@@ -54,6 +56,7 @@ Line normaliseQso(const imports::Qso& qso, TextPool& texts, LastTexts* last) {
   line.band = internRepeated(qso.band, &last->band, plain);
   line.mode = internRepeated(qso.mode, &last->mode, plain);
   line.fileLine = qso.line;
+  line.frequencyKhz = static_cast<std::int32_t>(qso.frequencyHz / kHzPerKhz);
   return line;
 }
 

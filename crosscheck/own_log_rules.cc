@@ -47,10 +47,6 @@ class Rejections {
   std::map<std::tuple<TextId, TextId, bool, bool>, Rejection> rejections_;
 };
 
-bool isOffContest(Rejection rejection) {
-  return rejection == Rejection::kNoContestBand || rejection == Rejection::kNoContestMode;
-}
-
 // A line repeats an earlier stored one with the same call, band and mode as
 // the dupe rule says. Both kinds of rule hold for an earlier hour when they
 // hold for a later one, so the latest earlier hour decides.
@@ -81,7 +77,16 @@ void markDupes(const std::vector<Line>& lines, const rules::DupeRule& dupe,
   }
 }
 
+bool withinLimits(const TextPool& texts, const FrequencyLimits& limits, const Line& line) {
+  return limits.empty() ||
+         limits.allows(texts.view(line.band), texts.view(line.mode), line.frequencyKhz);
+}
+
 }  // namespace
+
+bool isOffContest(Rejection rejection) {
+  return rejection == Rejection::kNoContestBand || rejection == Rejection::kNoContestMode;
+}
 
 OwnLogRules applyOwnLogRules(const std::vector<Line>& lines, const TextPool& texts,
                              const ContestDefinition& definition, Minute from, Minute to) {
@@ -95,7 +100,7 @@ OwnLogRules applyOwnLogRules(const std::vector<Line>& lines, const TextPool& tex
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const Line& line = lines[i];
     own.rejection[i] = rejections.of(line);
-    if (isOffContest(own.rejection[i])) {
+    if (isOffContest(own.rejection[i]) || !withinLimits(texts, definition.frequencies, line)) {
       own.result[i] = Result::kNotContest;
     } else if (line.minute < from || line.minute > to) {
       own.result[i] = Result::kOutsidePeriod;

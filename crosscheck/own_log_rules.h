@@ -27,13 +27,18 @@ struct OwnLogRules {
   bool canConfirm(std::size_t line) const { return result[line] != Result::kNotContest; }
 };
 
+// Whether the plug-in rejects a QSO for its band or mode, rather than for
+// a missing exchange.
+bool isOffContest(Rejection rejection);
+
 // Applies the plug-in's own rules to the lines of one log, their texts in
 // `texts` (claimedByRules holds the log's one sum): the band and mode lists and the missing
 // exchange as it rejects QSOs (a line lacking a field of the exchange lacks
 // it), the dupe rule on its hour numbers (unless the definition counts dupes
 // in minutes, which needs the matching), the points rule for the claimed
-// score; then the period, `from` to `to` included: a line outside it claims
-// nothing.
+// score; then the definition's frequency limits (a line outside is
+// not-contest) and the period, `from` to `to` included: a line outside either
+// claims nothing.
 OwnLogRules applyOwnLogRules(const std::vector<Line>& lines, const TextPool& texts,
                              const ContestDefinition& definition, Minute from, Minute to);
 

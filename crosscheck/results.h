@@ -8,7 +8,9 @@
 #include <utility>
 #include <vector>
 
+#include "crosscheck/frequency_limits.h"
 #include "crosscheck/text_pool.h"
+#include "crosscheck/unlogged_credit.h"
 #include "import/utc_time.h"
 
 // What the cross-check found, as plain data: results.json, results.csv, the
@@ -63,6 +65,10 @@ struct LineResult {
   TextId exchSent = TextPool::kEmpty;
   TextId exchRcvd = TextPool::kEmpty;
   Result result = Result::kOk;
+  // Whether the line may give a multiplier, by its result (a field value the
+  // worked station's country may not send gives none all the same).
+  bool multiplierCounts = false;
+  bool offFrequency = false;       // not-contest: outside the contest's frequency limits
   std::int32_t claimedPoints = 0;  // what the plug-in counts for the line
   std::int32_t points = 0;  // what the line adds to the checked score (a penalty is negative)
   TextId correctCall = TextPool::kEmpty;  // busted-call: the call the other station has
@@ -76,6 +82,15 @@ struct BandTally {
   std::int32_t logged = 0;
   std::int32_t confirmed = 0;  // ok lines
   std::int32_t points = 0;     // checked points
+};
+
+// A multiplier an entrant earned, and the line that first gave it.
+struct MultiplierFound {
+  std::uint8_t rule = 0;            // index into Results::multiplierRules
+  TextId value = TextPool::kEmpty;  // in Results::multiplierValues
+  TextId band = TextPool::kEmpty;   // of the line that gave it
+  TextId mode = TextPool::kEmpty;
+  std::int32_t lineIndex = 0;  // into Entrant::lines
 };
 
 struct Entrant {
@@ -95,9 +110,11 @@ struct Entrant {
   std::int32_t qsosConfirmed = 0;       // ok lines
   double errorRate =
       0;  // percent of the contest QSOs judged not-in-log, busted-call or busted-exchange
-  std::int32_t place = 0;         // 1-based, within categoryLabel, by checked score
-  std::vector<BandTally> bands;   // in the contest's band order, then others
-  std::vector<LineResult> lines;  // in file order
+  std::int32_t place = 0;                    // 1-based, within categoryLabel, by checked score
+  std::vector<BandTally> bands;              // in the contest's band order, then others
+  std::vector<LineResult> lines;             // in file order
+  std::int64_t qsoPoints = 0;                // the lines' points, before the score formula
+  std::vector<MultiplierFound> multipliers;  // in the order their lines are
 };
 
 struct StationWithoutLog {
@@ -126,11 +143,18 @@ struct Results {
   Minute to = 0;
   std::int32_t matchWindowMinutes = 0;
   bool clocksCorrected = true;    // false: logs were matched on their times as logged
+  FrequencyLimits frequencies;    // the definition's, for the reports
+  UnloggedCredit unlogged;        // the definition's, for the reports
   std::vector<Entrant> entrants;  // by category label, then place
   std::vector<StationWithoutLog> stationsWithoutLog;  // by appearances, then call
   std::vector<DuplicateLog> duplicateLogs;
   std::vector<UnreadableLog> unreadable;
   TextPool texts;  // holds the lines' texts
+  // The definition's multipliers by name ("country per band") and its score
+  // formula ("points*multipliers"); empty: the contest has no multipliers.
+  std::vector<std::string> multiplierRules;
+  std::string scoreFormula;
+  TextPool multiplierValues;  // what each multiplier found is ("DL", "14")
 
   std::string_view text(TextId id) const { return texts.view(id); }
 };

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "crosscheck/document_buffer.h"
+#include "crosscheck/multiplier_json.h"
 
 namespace crosscheck {
 namespace {
@@ -77,7 +78,8 @@ class LineWriter {
     }
   }
 
-  void write(const LineResult& line) {
+  // `more`: members of its own to add, made elsewhere.
+  void write(const LineResult& line, std::string_view more) {
     put("{\"line\":", line.line);
     put(",\"time\":\"", {minute_, imports::writeMinute(line.time, minute_)}, '"');
     text(",\"band\":", line.band);
@@ -92,6 +94,7 @@ class LineWriter {
     textOrNull(",\"correctExch\":", line.correctExch);
     partner(line.partner);
     textOrNull(",\"override\":", line.overrideReason);
+    out_.put(more);
     out_.put('}');
   }
 
@@ -160,7 +163,7 @@ void appendMember(std::string_view key, std::int64_t value, std::string* out) {
 // An entrant's facts, up to its lines, written as the library writes an
 // object: made for each of thousands of entrants, a document tree for each
 // cost a third of the whole document.
-std::string entrantHead(const Entrant& entrant) {
+std::string entrantHead(const Results& results, const Entrant& entrant) {
   std::string text = "{\"call\":";
   appendText(entrant.call, &text);
   text += ",\"file\":";
@@ -177,6 +180,7 @@ std::string entrantHead(const Entrant& entrant) {
   text += entrant.claimedScore ? std::to_string(*entrant.claimedScore) : "null";
   appendMember(",\"claimedByRules\":", entrant.claimedByRules, &text);
   appendMember(",\"checkedScore\":", entrant.checkedScore, &text);
+  text += entrantMultiplierMembers(results, entrant);
   appendMember(",\"clockOffsetMinutes\":", entrant.clockOffsetMinutes, &text);
   appendMember(",\"qsosLogged\":", entrant.qsosLogged, &text);
   appendMember(",\"qsosConfirmed\":", entrant.qsosConfirmed, &text);
@@ -218,12 +222,14 @@ std::string openObject(const Json& object) {
 }
 
 // One entrant with its lines, after a separator.
-void putEntrant(const Results& results, std::size_t e, LineWriter& lines, DocumentBuffer* out) {
+void putEntrant(const Results& results, std::size_t e, LineWriter& lines,
+                LineMultipliers& multipliers, DocumentBuffer* out) {
   const Entrant& entrant = results.entrants[e];
-  out->put((e > 0 ? ",\n" : "\n") + entrantHead(entrant));
+  out->put((e > 0 ? ",\n" : "\n") + entrantHead(results, entrant));
+  std::size_t nextMultiplier = 0;
   for (std::size_t k = 0; k < entrant.lines.size(); ++k) {
     out->put(k > 0 ? ",\n" : "\n");
-    lines.write(entrant.lines[k]);
+    lines.write(entrant.lines[k], multipliers.of(entrant, k, &nextMultiplier));
   }
   out->put("]}");
 }
@@ -240,9 +246,12 @@ void writeResultsJson(const Results& results, std::ostream& out) {
        {{"from", imports::formatMinute(results.from)}, {"to", imports::formatMinute(results.to)}}},
       {"matchWindowMinutes", results.matchWindowMinutes}};
   DocumentBuffer buffer(out);
-  buffer.put(openObject(head) + ",\"entrants\":[");
+  buffer.put(openObject(head) + contestMultiplierMembers(results) + ",\"entrants\":[");
   LineWriter lines(results, &buffer);
-  for (std::size_t e = 0; e < results.entrants.size(); ++e) putEntrant(results, e, lines, &buffer);
+  LineMultipliers multipliers(results);
+  for (std::size_t e = 0; e < results.entrants.size(); ++e) {
+    putEntrant(results, e, lines, multipliers, &buffer);
+  }
   buffer.put("\n]," + dumped(tailJson(results)).substr(1) + "\n");
   buffer.flush();
 }

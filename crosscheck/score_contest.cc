@@ -3,10 +3,14 @@
 #include <algorithm>
 #include <map>
 #include <numeric>
+#include <optional>
 #include <tuple>
 
 #include "crosscheck/entrant_files.h"
 #include "crosscheck/line_halves.h"
+#include "crosscheck/multiplier_credit.h"
+#include "crosscheck/multipliers.h"
+#include "crosscheck/qso_points.h"
 
 namespace crosscheck {
 namespace {
@@ -18,8 +22,11 @@ std::int32_t pointsOf(Result result, std::int32_t claimed, const ContestDefiniti
     case Result::kUnique:
       return definition.creditUniques ? claimed : 0;
     case Result::kNotInLog:
+      return -penaltyPoints(definition.errors.notInLog, claimed);
     case Result::kBustedCall:
-      return -definition.penalty * claimed;
+      return -penaltyPoints(definition.errors.bustedCall, claimed);
+    case Result::kBustedExchange:
+      return exchangeErrorPoints(definition.errors, claimed);
     default:
       return 0;
   }
@@ -37,8 +44,15 @@ bool isContestQso(Result result) {
 
 class Scorer {
  public:
-  Scorer(const ContestLogs& contest, const Findings& findings, const ContestDefinition& definition)
-      : contest_(contest), findings_(findings), definition_(definition) {}
+  Scorer(const ContestLogs& contest, const Findings& findings, const ContestDefinition& definition,
+         const QsoFacts* facts)
+      : contest_(contest),
+        findings_(findings),
+        definition_(definition),
+        facts_(facts),
+        points_(definition, contest.texts, facts) {
+    if (facts && !definition.multipliers.empty()) counter_.emplace(definition, contest, *facts);
+  }
 
   Entrant entrant(std::size_t e) const {
     const LogHeader& log = contest_.entrants[e];
@@ -55,6 +69,8 @@ class Scorer {
     for (std::int32_t k = 0; k < log.lineCount; ++k) {
       out.lines.push_back(lineResult(static_cast<std::size_t>(log.firstLine + k)));
     }
+    if (counter_) out.multipliers = counter_->count(out.lines, log.firstLine);
+    if (facts_) out.claimedByRules = claimedWithMultipliers(log);
     tally(&out);
     return out;
   }
@@ -73,8 +89,11 @@ class Scorer {
     out.exchRcvd = line.exchRcvd;
     out.result = findings_.judgements.result[i];
     out.claimedPoints = findings_.own.claimedPoints[i];
-    out.points = pointsOf(out.result, definition_.rules.points.pointsFor(texts.view(line.exchRcvd)),
-                          definition_);
+    out.points = pointsOf(out.result, qsoPoints(line, out.result, i), definition_);
+    out.multiplierCounts = resultGivesMultiplier(out.result, definition_);
+    out.offFrequency = out.result == Result::kNotContest &&
+                       !definition_.frequencies.allows(texts.view(line.band), texts.view(line.mode),
+                                                       line.frequencyKhz);
     out.correctCall = findings_.judgements.correctCall[i];
     out.correctExch = findings_.judgements.correctExch[i];
     const std::int32_t partner = findings_.matches.partner[i];
@@ -86,6 +105,35 @@ class Scorer {
     auto reason = findings_.overrideReasons.find(static_cast<std::uint32_t>(i));
     if (reason != findings_.overrideReasons.end()) out.overrideReason = reason->second;
     return out;
+  }
+
+  // What the log claims by rules the plug-in does not know: the points by
+  // place and the multipliers of the lines its own rules count.
+  std::int64_t claimedWithMultipliers(const LogHeader& log) const {
+    const auto first = static_cast<std::size_t>(log.firstLine);
+    const auto count = static_cast<std::size_t>(log.lineCount);
+    std::int64_t points = 0;
+    for (std::size_t i = first; i < first + count; ++i) {
+      if (findings_.own.result[i] == Result::kOk)
+        points += points_.basePoints(contest_.lines[i], i);
+    }
+    const std::size_t multipliers =
+        counter_ ? counter_->claimed(contest_.lines, findings_.own.result, first, count) : 0;
+    return definition_.score.score(points, static_cast<std::int64_t>(multipliers));
+  }
+
+  // Whether the line is a QSO with a station that sent no log (not a
+  // miscopy of another's call).
+  bool withoutLog(const Line& line, Result result) const {
+    return result != Result::kBustedCall && contest_.entrantOf(line.call) < 0;
+  }
+
+  // What the line is worth before its judgement: a station without a log
+  // may be worth points of its own.
+  std::int32_t qsoPoints(const Line& line, Result result, std::size_t index) const {
+    if (definition_.unlogged.points && withoutLog(line, result))
+      return *definition_.unlogged.points;
+    return points_.basePoints(line, index);
   }
 
   BandTally& bandOf(std::string_view band, std::vector<BandTally>* bands) const {
@@ -106,17 +154,22 @@ class Scorer {
       ++band.logged;
       band.confirmed += ok;
       band.points += line.points;
-      out->checkedScore += line.points;
+      out->qsoPoints += line.points;
       out->qsosConfirmed += ok;
       contestQsos += isContestQso(line.result);
       errors += isError(line.result);
     }
     out->errorRate = contestQsos > 0 ? 100.0 * errors / contestQsos : 0.0;
+    out->checkedScore =
+        definition_.score.score(out->qsoPoints, static_cast<std::int64_t>(out->multipliers.size()));
   }
 
   const ContestLogs& contest_;
   const Findings& findings_;
   const ContestDefinition& definition_;
+  const QsoFacts* facts_;
+  QsoPoints points_;
+  std::optional<MultiplierCounter> counter_;
 };
 
 void numberPlaces(std::vector<Entrant>* sorted) {
@@ -176,8 +229,21 @@ Results scoreContest(ContestLogs contest, const Findings& findings,
   results.to = to;
   results.matchWindowMinutes = definition.matchWindowMinutes;
   results.clocksCorrected = definition.clockCorrection;
-  Scorer scorer(contest, findings, definition);
+  results.frequencies = definition.frequencies;
+  results.unlogged = definition.unlogged;
+  std::optional<QsoFacts> facts;
+  if (!definition.multipliers.empty() || !definition.relationPoints.empty()) {
+    facts.emplace(contest, definition, findings.stations);
+  }
+  Scorer scorer(contest, findings, definition, facts ? &*facts : nullptr);
   results.entrants = scoreEntrants(scorer, contest);
+  for (const MultiplierRule& rule : definition.multipliers) {
+    results.multiplierRules.push_back(rule.name);
+  }
+  if (facts && !definition.multipliers.empty()) {
+    results.scoreFormula = definition.score.text();
+    results.multiplierValues = facts->takeValueTexts();
+  }
   placeEntrants(&results.entrants);
   nameEntrantFiles(&results.entrants);
   for (TextId id = 1; id < findings.evidence.appearances.size(); ++id) {

@@ -8,6 +8,7 @@
 #include "crosscheck/match_qsos.h"
 #include "crosscheck/overrides.h"
 #include "crosscheck/own_log_rules.h"
+#include "crosscheck/qso_facts.h"
 #include "crosscheck/results.h"
 #include "crosscheck/unlogged_calls.h"
 
@@ -21,6 +22,7 @@ struct Findings {
   const OverrideReasons& overrideReasons;
   const std::vector<std::int32_t>& clockOffsets;
   const CallEvidence& evidence;
+  const StationFiles& stations;  // where stations are, for multipliers and points
 };
 
 // The points of each line (ok and credited uniques earn theirs, not-in-log

@@ -32,15 +32,45 @@ std::vector<std::int32_t> countAppearances(const ContestLogs& contest, const Own
   return appearances;
 }
 
+// By call: whether it is in enough logs, or QSO lines, to be credited
+// without a log of its own.
+std::vector<bool> creditedCalls(const ContestLogs& contest, const OwnLogRules& own,
+                                const std::vector<std::int32_t>& logs,
+                                const UnloggedCredit& credit) {
+  std::vector<std::int32_t> lines(credit.byLines ? contest.texts.size() : 0, 0);
+  for (std::size_t i = 0; credit.byLines && i < contest.lines.size(); ++i) {
+    lines[contest.lines[i].call] += own.canConfirm(i);
+  }
+  std::vector<bool> credited(logs.size());
+  for (TextId id = 0; id < logs.size(); ++id) {
+    credited[id] = credit.credits(logs[id], credit.byLines ? lines[id] : 0);
+  }
+  return credited;
+}
+
+bool sentAllContest(ExchangeKind kind) {
+  return kind == ExchangeKind::kFixed || kind == ExchangeKind::kNumber ||
+         kind == ExchangeKind::kWord;
+}
+
+// A number as one text whatever its leading zeros, so that 05 and 5 agree.
+std::string_view withoutLeadingZeros(std::string_view number) {
+  const std::size_t first = number.find_first_not_of('0');
+  if (first == std::string_view::npos) return number.substr(number.size() - 1);
+  return number.find_first_not_of("0123456789") == std::string_view::npos ? number.substr(first)
+                                                                          : number;
+}
+
 // `received` with each field not fixed marked missing; empty when it has no fixed field.
 std::string fixedPart(std::string_view received, const std::vector<ExchangeKind>& compared) {
   std::string part;
   bool fixed = false;
   for (ExchangeKind kind : compared) {
     const std::size_t blank = received.find(' ');
-    const std::string_view field = received.substr(0, blank);
+    std::string_view field = received.substr(0, blank);
     received = blank == std::string_view::npos ? std::string_view() : received.substr(blank + 1);
-    const bool kept = kind == ExchangeKind::kFixed && !field.empty();
+    const bool kept = sentAllContest(kind) && !field.empty();
+    if (kept && kind == ExchangeKind::kNumber) field = withoutLeadingZeros(field);
     fixed = fixed || kept;
     part += (part.empty() ? "" : " ") + std::string(kept ? field : imports::kMissingField);
   }
@@ -53,8 +83,7 @@ std::vector<TextId> fixedPartsReceived(ContestLogs& contest,
                                        const std::vector<ExchangeKind>& compared) {
   std::vector<TextId> parts(contest.lines.size(), TextPool::kEmpty);
   const bool whole = compared.size() == 1 && compared[0] == ExchangeKind::kFixed;
-  const bool anyFixed =
-      std::find(compared.begin(), compared.end(), ExchangeKind::kFixed) != compared.end();
+  const bool anyFixed = std::any_of(compared.begin(), compared.end(), sentAllContest);
   for (std::size_t i = 0; anyFixed && i < contest.lines.size(); ++i) {
     const TextId received = contest.lines[i].exchRcvd;
     parts[i] =
@@ -140,10 +169,11 @@ class PopularCalls {
 }  // namespace
 
 CallEvidence gatherCallEvidence(ContestLogs& contest, const OwnLogRules& own,
-                                const std::vector<ExchangeKind>& compared) {
-  const std::vector<TextId> parts = fixedPartsReceived(contest, compared);
+                                const ContestDefinition& definition) {
+  const std::vector<TextId> parts = fixedPartsReceived(contest, comparedFields(definition));
   CallEvidence evidence;
   evidence.appearances = countAppearances(contest, own);
+  evidence.credited = creditedCalls(contest, own, evidence.appearances, definition.unlogged);
   evidence.agreedExchange = agreeOnExchanges(contest, own, parts);
   evidence.likelyCall.assign(contest.texts.size(), TextPool::kEmpty);
   PopularCalls popular(contest.texts, evidence.appearances);

@@ -10,9 +10,7 @@
 
 namespace crosscheck {
 
-// A call is credited without a log when this many entrants logged it, and
-// its exchange is known when this many agree on it.
-constexpr std::int32_t kLogsToCredit = 2;
+// The exchange of a call without a log is known when this many logs agree on it.
 constexpr std::int32_t kLogsToAgree = 3;
 // A call seen in at most kRareLogs logs is a miscopy of a call one character
 // away that kFarMoreLogs times as many logs hold.
@@ -22,6 +20,8 @@ constexpr std::int32_t kFarMoreLogs = 4;
 // What the logs together say about the calls worked, by TextId.
 struct CallEvidence {
   std::vector<std::int32_t> appearances;  // entrants that logged the call
+  // For a call that sent no log: whether it is in enough logs or lines to count.
+  std::vector<bool> credited;
   // For a call that sent no log: the fixed fields of the exchange
   // kLogsToAgree logs agree it sent, the others kMissingField, else kEmpty.
   std::vector<TextId> agreedExchange;
@@ -29,10 +29,10 @@ struct CallEvidence {
   std::vector<TextId> likelyCall;
 };
 
-// `compared`: the kinds of the exchange's fields; the texts of their fixed
-// parts are added to the contest's.
+// The texts of the fixed parts of the exchanges (the fields a station sends
+// all contest) are added to the contest's.
 CallEvidence gatherCallEvidence(ContestLogs& contest, const OwnLogRules& own,
-                                const std::vector<ExchangeKind>& compared);
+                                const ContestDefinition& definition);
 
 }  // namespace crosscheck
 

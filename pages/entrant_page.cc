@@ -3,6 +3,7 @@
 #include "import/utc_time.h"
 #include "pages/bar_charts.h"
 #include "pages/hourly_charts.h"
+#include "pages/multiplier_section.h"
 #include "pages/page_frame.h"
 #include "pages/page_sections.h"
 
@@ -86,6 +87,7 @@ std::string entrantPage(const crosscheck::Results& results, std::size_t entrant,
   for (const auto& [label, value] : report.facts) facts.push_back({label, value});
   writeDetails(html, facts);
   html.close();
+  writeMultipliers(html, report);
   openSection(html, "rate", "The log");
   writeStackedBarChart(html, rateOfLog(results, station));
   writeBarChart(html, confirmedPerBand(station));

@@ -20,8 +20,7 @@ void sortByLine(std::vector<LineNote>* notes) {
 UploadReading readUpload(std::string_view text, const crosscheck::ContestDefinition& definition) {
   const TextLines lines(text);
   // An end the definition leaves open holds every QSO.
-  const imports::Period period =
-      imports::periodOf(definition.from, definition.to, imports::kOpenPeriod);
+  const imports::Period period = crosscheck::contestPeriod(definition, imports::kOpenPeriod);
   crosscheck::TextPool texts;
   const crosscheck::CheckedLog checked =
       crosscheck::checkLog(text, kUploadName, definition, period.from, period.to, texts);

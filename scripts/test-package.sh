@@ -15,7 +15,7 @@ contents=$(dpkg-deb -c "$deb" | awk '{ print $6 }')
 status=0
 expected="./usr/bin/zvk-score ./usr/bin/zvk-robot ./usr/lib/zvk-stats/libStats.so ./usr/share/doc/zvk-stats/README.md
   ./usr/lib/systemd/system/zvk-robot.service"
-for ini in contests/*.ini; do
+for ini in contests/*.ini contests/*.txt; do
   [ -e "$ini" ] && expected="$expected ./usr/share/zvk-stats/contests/$(basename "$ini")"
 done
 for path in $expected; do

@@ -72,7 +72,8 @@ std::string describe(const ContestDefinition& d) {
          " window=" + std::to_string(d.matchWindowMinutes) +
          " tolerance=" + std::to_string(d.serialTolerance) +
          " uniques=" + (d.creditUniques ? "credit" : "remove") +
-         " penalty=" + std::to_string(d.penalty) + " fields=" + std::to_string(d.exchangeFields);
+         " penalty=" + std::to_string(d.errors.bustedCall.amount) +
+         " fields=" + std::to_string(d.exchangeFields);
 }
 
 class ContestDefinitionTest : public testing_support::TempDirTest {};
@@ -89,6 +90,10 @@ std::string errorReading(const std::string& path) {
 
 TEST_F(ContestDefinitionTest, EveryBadOrMissingValueNamesFileKeyAndValue) {
   const std::string range = "is not a whole number from ";
+  const std::string kNotMultipliers =
+      "is not a list of field N, country, cq-zone, itu-zone, continent, wpx or call, each with "
+      "per band, mode or band-mode if not once";
+  const std::string kNotRelations = "is not a list of RELATION[@BAND]=N, each relation once";
   struct Case {
     Lines changes;
     std::string message;  // after "x.ini: [Contest] "
@@ -108,9 +113,11 @@ TEST_F(ContestDefinitionTest, EveryBadOrMissingValueNamesFileKeyAndValue) {
       {{{"From", "2025-11-29T13:00"}, {"To", "2025-11-29T13:00"}},
        "To: \"2025-11-29T13:00\" is not after From"},
       {{{"Exchange", "serials"}},
-       "Exchange: \"serials\" is not fixed, serial or a list of rst, serial, fixed and text"},
+       "Exchange: \"serials\" is not fixed, serial or a list of rst, serial, fixed, text, number "
+       "and word"},
       {{{"Exchange", "rst,serial,"}},
-       "Exchange: \"rst,serial,\" is not fixed, serial or a list of rst, serial, fixed and text"},
+       "Exchange: \"rst,serial,\" is not fixed, serial or a list of rst, serial, fixed, text, "
+       "number and word"},
       {{{"Exchange", "rst"}}, "Exchange: \"rst\" names no field to compare"},
       {{{"Exchange", "rst,serial"}, {"ExchangeFields", "2"}},
        "ExchangeFields: \"2\" goes with Exchange=fixed or serial, not a list"},
@@ -122,17 +129,57 @@ TEST_F(ContestDefinitionTest, EveryBadOrMissingValueNamesFileKeyAndValue) {
       {{{"Dupes", "hours:0"}}, "Dupes: \"hours:0\" is not hours:N, minutes:N or band"},
       {{{"Dupes", "minutes:0"}}, "Dupes: \"minutes:0\" is not hours:N, minutes:N or band"},
       {{{"Dupes", "minutes:1441"}}, "Dupes: \"minutes:1441\" is not hours:N, minutes:N or band"},
-      {{{"Errors", "mine"}}, "Errors: \"mine\" is not own or both"},
+      {{{"Errors", "mine"}},
+       "Errors: \"mine\" is not own, both or a list such as busted-call:both,busted-exchange:own"},
+      {{{"Errors", "not-in-log:both"}},
+       "Errors: \"not-in-log:both\" is not own, both or a list such as "
+       "busted-call:both,busted-exchange:own"},
       {{{"ClockCorrection", "off"}}, "ClockCorrection: \"off\" is not yes or no"},
       {{{"MatchWindowMinutes", "1441"}}, "MatchWindowMinutes: \"1441\" " + range + "0 to 1440"},
       {{{"SerialTolerance", "-1"}}, "SerialTolerance: \"-1\" " + range + "0 to 9999"},
       {{{"Uniques", "keep"}}, "Uniques: \"keep\" is not credit or remove"},
-      {{{"Penalty", "1.5"}}, "Penalty: \"1.5\" " + range + "0 to 100"},
+      {{{"Penalty", "1.5"}},
+       "Penalty: \"1.5\" " + range +
+           "0 to 100 or a list such as busted-call:1,not-in-log:10points"},
+      {{{"Penalty", "busted-exchange:1"}},
+       "Penalty: \"busted-exchange:1\" " + range +
+           "0 to 100 or a list such as busted-call:1,not-in-log:10points"},
+      {{{"Unlogged", "lines:0"}}, "Unlogged: \"lines:0\" is not logs:N or lines:N, N at least 1"},
+      {{{"Unlogged", "calls:3"}}, "Unlogged: \"calls:3\" is not logs:N or lines:N, N at least 1"},
+      {{{"PeriodEnd", "open"}}, "PeriodEnd: \"open\" is not inclusive or exclusive"},
+      {{{"Frequencies", "80m:3560-3510"}},
+       "Frequencies: \"80m:3560-3510\" is not a list such as 80m:3510-3560,40m/CW:7000-7030 (kHz)"},
+      {{{"Frequencies", "80:3510-3560"}},
+       "Frequencies: \"80:3510-3560\" is not a list such as 80m:3510-3560,40m/CW:7000-7030 (kHz)"},
+      {{{"AllowedValues", "none.txt"}},
+       "AllowedValues: none.txt: cannot read: No such file or directory"},
       {{{"ExchangeFields", "0"}}, "ExchangeFields: \"0\" " + range + "1 to 8"},
+      {{{"Multipliers", "country per week"}},
+       "Multipliers: \"country per week\" " + kNotMultipliers},
+      {{{"Multipliers", "field 0"}}, "Multipliers: \"field 0\" " + kNotMultipliers},
+      {{{"Multipliers", "country,country"}}, "Multipliers: \"country,country\" " + kNotMultipliers},
+      {{{"Exchange", "rst,serial"}, {"Multipliers", "field 1 per band"}},
+       "Multipliers: \"field 1 per band\" names field 1, a report or no field of Exchange"},
+      {{{"Exchange", "rst,serial"}, {"PointsField", "3"}},
+       "PointsField: \"3\" names field 3, a report or no field of Exchange"},
+      {{{"Score", "points*multipliers"}},
+       "Score: \"points*multipliers\" counts multipliers, and Multipliers is not given"},
+      {{{"Multipliers", "call"}, {"Score", "points+x*multipliers"}},
+       "Score: \"points+x*multipliers\" is not points, points*multipliers or "
+       "points+N*multipliers"},
+      {{{"Points", std::nullopt}, {"RelationPoints", "same-country=0,EU-XX=2"}},
+       "RelationPoints: \"same-country=0,EU-XX=2\" " + kNotRelations},
+      {{{"Points", std::nullopt}, {"RelationPoints", "*=1,*=2"}},
+       "RelationPoints: \"*=1,*=2\" " + kNotRelations},
+      {{{"Points", std::nullopt}, {"RelationPoints", "*@80=1"}},
+       "RelationPoints: \"*@80=1\" " + kNotRelations},
+      {{{"RelationPoints", "*=1"}}, "RelationPoints: \"*=1\" goes instead of Points, not with it"},
       {{{"Colour", "red"}},
        "Colour: unknown key (known: Name, Bands, Modes, From, To, Exchange, Points, Dupes, "
        "MatchWindowMinutes, SerialTolerance, Uniques, Penalty, ExchangeFields, Errors, "
-       "ClockCorrection)"},
+       "ClockCorrection, PeriodEnd, Frequencies, ExchangeErrorPoints, ExchangeErrorMultiplier, "
+       "Unlogged, UnloggedPoints, AllowedValues, Multipliers, Score, RelationPoints, PointsField, "
+       "CountryFile)"},
   };
   for (const Case& c : cases) {
     testing_support::writeFile("x.ini", definitionText(c.changes));
@@ -191,12 +238,12 @@ TEST(ShippedDefinitions, LoadAsWritten) {
 
 // The keys real contests need, which the one-word definitions above leave unset.
 std::string describeRealContestKeys(const ContestDefinition& d) {
-  static const char* const kKinds[] = {"fixed", "serial", "rst", "text"};
+  static const char* const kKinds[] = {"fixed", "serial", "rst", "text", "number", "word"};
   std::string text = "exchange=";
   for (crosscheck::ExchangeKind kind : d.exchangeList)
     text += kKinds[static_cast<int>(kind)] + std::string(",");
   return text + " dupeMinutes=" + std::to_string(d.dupeMinutes) +
-         " errors=" + (d.errorsVoidBoth ? "both" : "own") +
+         " errors=" + (d.errors.bustedCallVoidsBoth ? "both" : "own") +
          " clockCorrection=" + (d.clockCorrection ? "yes" : "no");
 }
 
@@ -217,6 +264,54 @@ TEST_F(ContestDefinitionTest, RealContestKeysTakeListsMinutesAndBothSides) {
   for (const Case& c : cases) {
     testing_support::writeFile("x.ini", definitionText(c.changes));
     EXPECT_EQ(describeRealContestKeys(crosscheck::readContestDefinition("x.ini")), c.keys);
+  }
+}
+
+// The keys of what each error costs and what a station without a log earns.
+std::string describeJudgingKeys(const ContestDefinition& d) {
+  auto penalty = [](const crosscheck::Penalty& p) {
+    return std::to_string(p.amount) + (p.inPoints ? "points" : "qsos");
+  };
+  const crosscheck::ErrorCredit& e = d.errors;
+  return std::string("voids=") + (e.bustedCallVoidsBoth ? "both" : "own") + "," +
+         (e.bustedExchangeVoidsBoth ? "both" : "own") + " penalty=" + penalty(e.bustedCall) + "," +
+         penalty(e.notInLog) + " exchangeError=" + std::to_string(e.exchangeErrorPoints) +
+         (e.exchangeErrorMultiplier ? ",mult" : "") +
+         " unlogged=" + (d.unlogged.byLines ? "lines:" : "logs:") +
+         std::to_string(d.unlogged.least) + "," +
+         (d.unlogged.points ? std::to_string(*d.unlogged.points) : "-") +
+         " end=" + (d.endExclusive ? "exclusive" : "inclusive") +
+         " limits=" + (d.frequencies.empty() ? "-" : d.frequencies.describe("80m", "CW")) +
+         " allowed=" + (d.allowedValues && d.allowedValues->allows("OK", "PR") ? "OK:PR" : "-");
+}
+
+TEST_F(ContestDefinitionTest, JudgingKeysSayWhatEachErrorCostsAndWhatCountsWithoutALog) {
+  testing_support::writeFile("regions.txt", "OK: PR ST\n");
+  struct Case {
+    Lines changes;
+    std::string keys;
+  } cases[] = {
+      {{},
+       "voids=own,own penalty=0qsos,0qsos exchangeError=0 unlogged=logs:2,- end=inclusive "
+       "limits=- allowed=-"},
+      {{{"Errors", "both"}, {"Penalty", "2"}},
+       "voids=both,both penalty=2qsos,2qsos exchangeError=0 unlogged=logs:2,- end=inclusive "
+       "limits=- allowed=-"},
+      {{{"Errors", "Busted-Call:both, busted-exchange:own"},
+        {"Penalty", "not-in-log:10Points,busted-call:1"},
+        {"ExchangeErrorPoints", "1"},
+        {"ExchangeErrorMultiplier", "yes"},
+        {"UnloggedPoints", "1"},
+        {"Unlogged", "lines:10"},
+        {"PeriodEnd", "exclusive"},
+        {"Frequencies", "80m/CW:3510-3560, 80m:3600-3650, 40m:7000-7040"},
+        {"AllowedValues", "regions.txt"}},
+       "voids=both,own penalty=1qsos,10points exchangeError=1,mult unlogged=lines:10,1 "
+       "end=exclusive limits=3510-3560, 3600-3650 kHz allowed=OK:PR"},
+  };
+  for (const Case& c : cases) {
+    testing_support::writeFile("x.ini", definitionText(c.changes));
+    EXPECT_EQ(describeJudgingKeys(crosscheck::readContestDefinition("x.ini")), c.keys);
   }
 }
 

@@ -189,7 +189,7 @@ TEST_F(JudgementsTest, CheckedScoreTakesPenaltiesAndRemovedUniques) {
     contest.add(judged(qso("DL1AA", "OE1UNQ", 40), "unique"));
     contest.add(qso("OM3CC", "SP9DD", 50));  // so that OM3CC sends a log        // +5 when credited
     crosscheck::ContestDefinition definition = crosscheck::zvkCwDefinition();
-    definition.penalty = c.penalty;
+    definition.errors.bustedCall = definition.errors.notInLog = {c.penalty, false};
     definition.creditUniques = c.creditUniques;
     crosscheck::Results results = check(contest, definition);
     const auto dl1aa =

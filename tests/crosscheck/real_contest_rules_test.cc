@@ -148,7 +148,7 @@ TEST_F(RealContestRulesTest, ErrorsBothVoidsTheQsoForTheSideThatCopiedRight) {
     Logs logs;
     c.qso(&logs);
     crosscheck::ContestDefinition definition = fieldDay();
-    definition.errorsVoidBoth = c.voidBoth;
+    definition.errors.bustedCallVoidsBoth = definition.errors.bustedExchangeVoidsBoth = c.voidBoth;
     EXPECT_EQ(judged(logs, definition), c.judged) << c.name;
   }
 }
