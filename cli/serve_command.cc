@@ -4,6 +4,7 @@
 #include <signal.h>
 
 #include <iostream>
+#include <memory>
 #include <thread>
 
 #include "cli/run_command.h"
@@ -23,6 +24,8 @@ robot::RobotSettings settingsOf(const ServeOptions& options) {
   settings.definition = options.contestFile.empty()
                             ? crosscheck::zvkCwDefinition()
                             : crosscheck::readContestDefinition(options.contestFile);
+  settings.stationFiles =
+      std::make_shared<const crosscheck::LoadedStationFiles>(settings.definition, std::string());
   settings.logsDir = options.logsDir;
   if (options.deadline) settings.deadline = imports::unixTimeOf(*options.deadline);
   if (!options.organiserKeyFile.empty()) {

@@ -31,4 +31,6 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
+# The country file the DX contests' definitions read by default.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS hamradio-files)
 include(CPack)

@@ -42,12 +42,11 @@ std::vector<MultiplierFound> MultiplierCounter::count(const std::vector<LineResu
 
 // The value, the rule and as much of the line's band and mode as the rule's
 // scope tells apart, in one number.
-std::size_t MultiplierCounter::claimed(const std::vector<Line>& lines,
-                                       const std::vector<Result>& own, std::size_t first,
-                                       std::size_t count) const {
+std::size_t MultiplierCounter::claimed(const std::vector<Line>& lines, const OwnLogRules& own,
+                                       std::size_t first, std::size_t count) const {
   std::unordered_set<std::uint64_t> seen;
   for (std::size_t i = first; i < first + count; ++i) {
-    if (own[i] != Result::kOk) continue;
+    if (!own.claims(i)) continue;
     for (std::size_t rule = 0; rule < rules_.size(); ++rule) {
       const TextId value = facts_.value(i, rule);
       if (value != QsoFacts::kNoValue)

@@ -7,6 +7,7 @@
 
 #include "crosscheck/contest_definition.h"
 #include "crosscheck/contest_logs.h"
+#include "crosscheck/own_log_rules.h"
 #include "crosscheck/qso_facts.h"
 #include "crosscheck/results.h"
 
@@ -25,9 +26,9 @@ class MultiplierCounter {
   std::vector<MultiplierFound> count(const std::vector<LineResult>& lines,
                                      std::size_t firstLine) const;
   // The number of multipliers a log claims: those of its lines [first,
-  // first + count) of `lines` that its own rules count.
-  std::size_t claimed(const std::vector<Line>& lines, const std::vector<Result>& own,
-                      std::size_t first, std::size_t count) const;
+  // first + count) of `lines` that claim by its own rules.
+  std::size_t claimed(const std::vector<Line>& lines, const OwnLogRules& own, std::size_t first,
+                      std::size_t count) const;
 
  private:
   std::uint64_t keyOf(std::size_t rule, TextId value, TextId band, TextId mode) const;

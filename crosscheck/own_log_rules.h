@@ -25,6 +25,12 @@ struct OwnLogRules {
   // A line on the contest's bands and modes: it can confirm another log's
   // QSO, even when it is a dupe or outside the period.
   bool canConfirm(std::size_t line) const { return result[line] != Result::kNotContest; }
+
+  // Whether line `i` claims anything by the rules: counted, not a dupe, and
+  // with its whole exchange.
+  bool claims(std::size_t i) const {
+    return result[i] == Result::kOk && rejection[i] == Rejection::kNone;
+  }
 };
 
 // Whether the plug-in rejects a QSO for its band or mode, rather than for

@@ -6,6 +6,7 @@
 #include <optional>
 #include <tuple>
 
+#include "crosscheck/claimed_score.h"
 #include "crosscheck/entrant_files.h"
 #include "crosscheck/line_halves.h"
 #include "crosscheck/multiplier_credit.h"
@@ -70,7 +71,10 @@ class Scorer {
       out.lines.push_back(lineResult(static_cast<std::size_t>(log.firstLine + k)));
     }
     if (counter_) out.multipliers = counter_->count(out.lines, log.firstLine);
-    if (facts_) out.claimedByRules = claimedWithMultipliers(log);
+    if (facts_) {
+      out.claimedByRules = claimedByDefinition(contest_, log, findings_.own, definition_, points_,
+                                               counter_ ? &*counter_ : nullptr);
+    }
     tally(&out);
     return out;
   }
@@ -105,21 +109,6 @@ class Scorer {
     auto reason = findings_.overrideReasons.find(static_cast<std::uint32_t>(i));
     if (reason != findings_.overrideReasons.end()) out.overrideReason = reason->second;
     return out;
-  }
-
-  // What the log claims by rules the plug-in does not know: the points by
-  // place and the multipliers of the lines its own rules count.
-  std::int64_t claimedWithMultipliers(const LogHeader& log) const {
-    const auto first = static_cast<std::size_t>(log.firstLine);
-    const auto count = static_cast<std::size_t>(log.lineCount);
-    std::int64_t points = 0;
-    for (std::size_t i = first; i < first + count; ++i) {
-      if (findings_.own.result[i] == Result::kOk)
-        points += points_.basePoints(contest_.lines[i], i);
-    }
-    const std::size_t multipliers =
-        counter_ ? counter_->claimed(contest_.lines, findings_.own.result, first, count) : 0;
-    return definition_.score.score(points, static_cast<std::int64_t>(multipliers));
   }
 
   // Whether the line is a QSO with a station that sent no log (not a
@@ -232,7 +221,7 @@ Results scoreContest(ContestLogs contest, const Findings& findings,
   results.frequencies = definition.frequencies;
   results.unlogged = definition.unlogged;
   std::optional<QsoFacts> facts;
-  if (!definition.multipliers.empty() || !definition.relationPoints.empty()) {
+  if (scoresBeyondThePlugin(definition)) {
     facts.emplace(contest, definition, findings.stations);
   }
   Scorer scorer(contest, findings, definition, facts ? &*facts : nullptr);

@@ -27,7 +27,9 @@ Answer keep(std::string_view text, const RobotSettings& settings, LogStore& stor
     store.refuse(text, "", "larger than " + std::to_string(settings.sizeLimit) + " bytes");
     return {kTooLarge, tooLargePage(settings.sizeLimit)};
   }
-  UploadReading reading = readUpload(text, settings.definition);
+  const crosscheck::StationFiles stations =
+      settings.stationFiles ? settings.stationFiles->view() : crosscheck::StationFiles{};
+  UploadReading reading = readUpload(text, settings.definition, stations);
   const std::string call = reading.facts ? reading.facts->call : std::string();
   if (settings.deadline && settings.clock() > *settings.deadline) {
     store.refuse(text, call, "sent after the deadline");

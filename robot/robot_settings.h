@@ -2,10 +2,12 @@
 #define ZVK_ROBOT_ROBOT_SETTINGS_H_
 
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "crosscheck/contest_definition.h"
+#include "crosscheck/station_files.h"
 #include "robot/clock.h"
 
 namespace robot {
@@ -15,6 +17,8 @@ constexpr std::size_t kDefaultSizeLimit = 5 * 1024 * 1024;
 // How the robot receives a contest's logs.
 struct RobotSettings {
   crosscheck::ContestDefinition definition;
+  // The country file the definition reads, loaded once; null: none.
+  std::shared_ptr<const crosscheck::LoadedStationFiles> stationFiles;
   std::string logsDir = "received";
   std::optional<imports::UnixTime> deadline;  // unset: logs are taken at any time
   std::string organiserKey;                   // empty: the organiser pages are off

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "crosscheck/claimed_score.h"
 #include "import/utc_time.h"
 #include "robot/text_lines.h"
 
@@ -17,7 +18,8 @@ void sortByLine(std::vector<LineNote>* notes) {
 
 }  // namespace
 
-UploadReading readUpload(std::string_view text, const crosscheck::ContestDefinition& definition) {
+UploadReading readUpload(std::string_view text, const crosscheck::ContestDefinition& definition,
+                         const crosscheck::StationFiles& stations) {
   const TextLines lines(text);
   // An end the definition leaves open holds every QSO.
   const imports::Period period = crosscheck::contestPeriod(definition, imports::kOpenPeriod);
@@ -27,6 +29,10 @@ UploadReading readUpload(std::string_view text, const crosscheck::ContestDefinit
   UploadReading reading;
   if (checked.problems.empty()) {
     reading.facts = factsOf(checked, lines, definition);
+    if (crosscheck::scoresBeyondThePlugin(definition)) {
+      reading.facts->claimedByRules =
+          crosscheck::claimedByDefinition(checked, std::move(texts), definition, stations);
+    }
     sortByLine(&reading.facts->warnings);
     return reading;
   }

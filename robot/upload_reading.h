@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "crosscheck/contest_definition.h"
+#include "crosscheck/qso_facts.h"
 #include "robot/log_facts.h"
 
 namespace robot {
@@ -19,8 +20,10 @@ struct UploadReading {
 // Checks `text` as the cross-check does (crosscheck::checkLog). A log is
 // refused when the check finds any problem: a line the reader cannot read,
 // no QSO, a QSO without the call or band, no own call (its file name would
-// decide it).
-UploadReading readUpload(std::string_view text, const crosscheck::ContestDefinition& definition);
+// decide it). The claimed score is the definition's: by where the stations
+// are (as `stations` tell) and with multipliers where it has them.
+UploadReading readUpload(std::string_view text, const crosscheck::ContestDefinition& definition,
+                         const crosscheck::StationFiles& stations = {});
 
 }  // namespace robot
 

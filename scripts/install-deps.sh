@@ -5,4 +5,4 @@ set -eu
 "$(dirname "$0")/install-packages.sh" cmake ninja-build g++ make googletest libgtest-dev \
   libbenchmark-dev clang-format binutils nlohmann-json3-dev dpkg-dev file \
   python3 chromium libcpp-httplib-dev libsqlite3-dev libssl-dev pkg-config chromium-driver \
-  python3-selenium
+  python3-selenium hamradio-files

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "crosscheck/crosscheck.h"
+#include "crosscheck/station_files.h"
 #include "robot/upload_reading.h"
 #include "tests/support/temp_dir.h"
 
@@ -17,6 +18,12 @@ namespace {
 
 constexpr char kHeader[] = "START-OF-LOG: 3.0\nCALLSIGN: Q0AA\nCATEGORY-OPERATOR: SINGLE-OP\n";
 constexpr char kLogFile[] = "q0aa.log";
+constexpr char kCountryFile[] = "cty.dat";
+// Q0AA and Q0CC in two countries of one continent, Q0BB on another.
+constexpr char kCountries[] =
+    "Qland:   14:  27:  EU:   50.00:    -8.00:    -1.0:  Q0:\n    Q0;\n"
+    "Farland:  5:   8:  NA:   40.00:    75.00:     5.0:  Q1:\n    Q1,=Q0BB;\n"
+    "Midland: 15:  28:  EU:   45.00:   -10.00:    -1.0:  Q2:\n    Q2,=Q0CC;\n";
 
 // What a log claims by the rules and the lines it gets warnings on.
 struct Claim {
@@ -52,7 +59,8 @@ crosscheck::ContestDefinition definitionOf(const std::string& file) {
 }
 
 Claim receiptClaim(const std::string& log, const crosscheck::ContestDefinition& definition) {
-  const robot::UploadReading reading = robot::readUpload(log, definition);
+  const crosscheck::LoadedStationFiles stations(definition, kCountryFile);
+  const robot::UploadReading reading = robot::readUpload(log, definition, stations.view());
   EXPECT_TRUE(reading.problems.empty());
   if (!reading.facts) return {};
   Claim claim{reading.facts->claimedByRules, {}};
@@ -75,6 +83,7 @@ Claim crosscheckClaim(const std::string& log, const crosscheck::ContestDefinitio
   crosscheck::Request request;
   request.files = {kLogFile};
   request.definition = definition;
+  request.countryFile = kCountryFile;
   const crosscheck::Results results = crosscheck::crosscheckContest(request);
   EXPECT_TRUE(results.unreadable.empty());
   if (results.entrants.size() != 1) return {};
@@ -92,6 +101,7 @@ class ReceiptAgrees : public testing_support::TempDirTest,
 TEST_P(ReceiptAgrees, WithTheCrosscheckOnClaimAndWarnings) {
   const AgreementCase& c = GetParam();
   const crosscheck::ContestDefinition definition = definitionOf(c.definition);
+  testing_support::writeFile(kCountryFile, kCountries);
   const std::string log = kHeader + c.qsoLines + "END-OF-LOG:\n";
   EXPECT_EQ(receiptClaim(log, definition), c.claim);
   EXPECT_EQ(crosscheckClaim(log, definition), c.claim);
@@ -114,6 +124,24 @@ const std::string kDupe =
 const std::string kOffBand =
     "QSO: 3550 CW 2025-12-06 2000 Q0AA 599 1 Q0BB 599 7\n"
     "QSO: 7025 CW 2025-12-06 2010 Q0AA 599 2 Q0CC 599 8\n";
+// A DX contest's: zones (or serials) received, one line lacking them, one
+// outside the period, one off the bands.
+const std::string kDx =
+    "QSO: 14025 CW 2025-12-06 2000 Q0AA 599 14 Q0BB 599 05\n"
+    "QSO: 14026 CW 2025-12-06 2005 Q0AA 599 14 Q0CC 599 15\n"
+    "QSO: 14027 CW 2025-12-06 2010 Q0AA 599 14 Q0DD\n"
+    "QSO: 14028 CW 2025-12-06 2130 Q0AA 599 14 Q0BB 599 5\n"
+    "QSO:  3525 CW 2025-12-06 2015 Q0AA 599 14 Q0BB 599 5\n"
+    "QSO: 10125 CW 2025-12-06 2016 Q0AA 599 14 Q0CC 599 15\n";
+// The regional sprint's: regions received, one lacking, one off its
+// frequencies, one at its exclusive end.
+const std::string kRegional =
+    "QSO: 3520 CW 2025-12-06 2000 Q0AA 599 1 NH PA1BB 599 7 GR\n"
+    "QSO: 3521 CW 2025-12-06 2005 Q0AA 599 2 NH ON4CC 599 9 AN\n"
+    "QSO: 7020 CW 2025-12-06 2006 Q0AA 599 3 NH ON4CC 599 10 AN\n"
+    "QSO: 3522 CW 2025-12-06 2010 Q0AA 599 4 NH PA2DD 599 4\n"
+    "QSO: 3700 CW 2025-12-06 2015 Q0AA 599 5 NH PA3EE 599 5 UT\n"
+    "QSO: 3523 CW 2025-12-06 2100 Q0AA 599 6 NH PA4FF 599 6 DR\n";
 
 // A QSO counts 5 points in the ZVK contest (a number received), 1 in the
 // sprint, 2 on field day. A one-word exchange reads a lone field as the
@@ -130,7 +158,16 @@ const AgreementCase kCases[] = {
     AgreementCase{"zvk-cw.ini", "dupe", kDupe, {15, {6}}},
     AgreementCase{"field-day-80m.ini", "offband", kOffBand, {2, {5}}},
     AgreementCase{"sprint-80m.ini", "offband", kOffBand, {1, {5}}},
-    AgreementCase{"zvk-cw.ini", "offband", kOffBand, {10, {}}}};
+    AgreementCase{"zvk-cw.ini", "offband", kOffBand, {10, {}}},
+    // 3 + 1 + 3 points; zones 5 and 15 and two countries on 20 m, one of
+    // each on 80 m (the line lacking its zone claims no country).
+    AgreementCase{"cq-ww-dx-cw.ini", "dx", kDx, {7 * 6, {6, 7, 9}}},
+    // 5 + 3 + 5 points by the zones and continents; zones 5 and 15 on 20 m, 5 on 80 m.
+    AgreementCase{"iaru-hf.ini", "dx", kDx, {13 * 3, {6, 7, 9}}},
+    // 3 + 1 + 6 points (80 m counts double); Q0 the one prefix.
+    AgreementCase{"cq-wpx-cw.ini", "dx", kDx, {10 * 1, {6, 7, 9}}},
+    // 2 points each; GR and AN on 80 m, AN on 40 m.
+    AgreementCase{"regional-sprint.ini", "regional", kRegional, {6 * 3, {7, 8, 9}}}};
 
 INSTANTIATE_TEST_SUITE_P(EveryShippedDefinition, ReceiptAgrees, ::testing::ValuesIn(kCases),
                          [](const ::testing::TestParamInfo<AgreementCase>& info) {
