@@ -33,6 +33,8 @@ class DocumentBuffer {
       putPastTheRoom(text);
       return;
     }
+    // An empty view may hold no pointer at all, which memcpy may not take.
+    if (text.empty()) return;
     std::memcpy(cursor_, text.data(), text.size());
     cursor_ += text.size();
   }
