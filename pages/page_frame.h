@@ -17,8 +17,11 @@ struct PageHeading {
 // The frame every page shares: head (character set, viewport, our style
 // sheet, nothing fetched), header, then the page's own content in <main>.
 void openPage(HtmlWriter& html, const PageHeading& heading);
+// Whether the page draws charts, each with the table of its numbers.
+enum class Charts { kNone, kWithTheirNumbers };
+
 // Closes <main>, writes the footer and returns the whole document.
-std::string closePage(HtmlWriter& html);
+std::string closePage(HtmlWriter& html, Charts charts = Charts::kNone);
 
 }  // namespace pages
 

@@ -3,6 +3,7 @@
 #include "publish/results_folder.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -134,6 +135,26 @@ TEST_F(ResultsFolderTest, EachFailingCallLeavesThePreviousFolderWholeOrAbsent) {
       publish::writeResultsFolder(results_, "out", faulty);
     }
   }
+}
+
+// The web server reads the folder as another user: it gets a folder's usual
+// mode, as the umask gives it, not a private one.
+TEST_F(ResultsFolderTest, FolderIsMadeAsTheUmaskAllows) {
+  for (const mode_t mask : {mode_t{022}, mode_t{027}}) {
+    const mode_t previous = ::umask(mask);
+    publish::writeResultsFolder(results_, "out");
+    ::umask(previous);
+    EXPECT_EQ(static_cast<mode_t>(fs::status("out").permissions()), 0777 & ~mask) << mask;
+  }
+}
+
+// Only a page that draws charts gives each chart's numbers as text too.
+TEST_F(ResultsFolderTest, OnlyPagesWithChartsSayTheirNumbersAreGivenAsText) {
+  publish::writeResultsFolder(results_, "out");
+  const std::string claim = "Every number on this page is also given as text.";
+  EXPECT_EQ(testing_support::readFile("out/index.html").find(claim), std::string::npos);
+  const std::string entrant = pages::entrantPagePath(results_.entrants[0]);
+  EXPECT_NE(testing_support::readFile("out/" + entrant).find(claim), std::string::npos);
 }
 
 }  // namespace
