@@ -51,6 +51,21 @@ TEST_F(LogStoreTest, LaterVersionOfACallIsCurrentAndEveryVersionIsKept) {
   EXPECT_TRUE(findDifferences(store.layout(), store.submissions()).empty());
 }
 
+// A store kept before the codes grew: its short codes are found as they are.
+TEST_F(LogStoreTest, ReceiptsWithTheOlderShortCodesAreStillFound) {
+  LogStore("logs", clock());
+  Submission old;
+  old.receipt = "20251129-115959-3FA9C1";
+  old.call = "Q1AA";
+  old.accepted = true;
+  SubmissionDb("logs/.submissions.sqlite").add(old);
+  writeFile("logs/.history/20251129-115959-3FA9C1.log", "old\n");
+  const LogStore store("logs", clock());
+  ASSERT_TRUE(store.accepted(old.receipt));
+  EXPECT_EQ(store.accepted(old.receipt)->call, "Q1AA");
+  EXPECT_EQ(store.storedVersion(old.receipt), "old\n");
+}
+
 TEST_F(LogStoreTest, RefusedLogIsARowAndNoFile) {
   LogStore store("logs", clock());
   const Submission refused = store.refuse("not a log", "", "the log holds no QSO");
@@ -149,7 +164,7 @@ class FailingStore {
   bool historySynced(const std::string& receipt) const {
     const std::string history = store_.layout().history(receipt);
     for (std::size_t r = 0; r < done_.size(); ++r) {
-      if (done_[r].operation != "rename" || done_[r].to != history) continue;
+      if (done_[r].operation != "renameAsNew" || done_[r].to != history) continue;
       const auto synced = FaultyFileSystem::Call{"sync", done_[r].path, ""};
       const auto folder = FaultyFileSystem::Call{"syncFolder", store_.layout().historyDir(), ""};
       return std::find(done_.begin(), done_.begin() + r, synced) != done_.begin() + r &&
