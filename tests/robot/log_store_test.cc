@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "errors/tool_error.h"
+#include "robot/receipt_code.h"
 #include "robot/store_check.h"
 #include "tests/support/faulty_file_system.h"
 #include "tests/support/temp_dir.h"
@@ -49,6 +50,19 @@ TEST_F(LogStoreTest, LaterVersionOfACallIsCurrentAndEveryVersionIsKept) {
   ASSERT_EQ(store.submissions().size(), 2u);
   EXPECT_EQ(latestAccepted(store.submissions()).at(0).receipt, second.receipt);
   EXPECT_TRUE(findDifferences(store.layout(), store.submissions()).empty());
+}
+
+// The code's random part: 16 hex digits, each of its 64 bits drawn (set in
+// some of 64 codes of one second: missed by chance with odds of 2^-58).
+TEST_F(LogStoreTest, ReceiptCodesCarry64RandomBits) {
+  unsigned long long seen = 0;
+  for (int n = 0; n < 64; ++n) {
+    const std::string code = newReceiptCode(kNoon);
+    ASSERT_EQ(code.size(), 32u) << code;
+    EXPECT_EQ(code.substr(0, 16), "20251129-120000-");
+    seen |= std::stoull(code.substr(16), nullptr, 16);
+  }
+  EXPECT_EQ(seen, ~0ULL);
 }
 
 // A store kept before the codes grew: its short codes are found as they are.
