@@ -93,7 +93,7 @@ std::string entrantPage(const crosscheck::Results& results, std::size_t entrant,
   writeBarChart(html, confirmedPerBand(station));
   html.close();
   writeLost(html, report.lost);
-  return closePage(html, Charts::kWithTheirNumbers);
+  return closePage(html);
 }
 
 }  // namespace pages

@@ -73,7 +73,7 @@ std::string logPage(const LogPage& page) {
   writeLineChart(html, page.growth);
   html.close();
   writeUbn(html, page.ubnGroups);
-  return closePage(html, Charts::kWithTheirNumbers);
+  return closePage(html);
 }
 
 }  // namespace pages

@@ -51,7 +51,7 @@ a{color:inherit;text-decoration:none}
 )css";
 
 constexpr char kFooter[] = "Made by zvk-score.";
-constexpr char kChartsFooter[] =
+constexpr char kNumbersFooter[] =
     "Made by zvk-score. Every number on this page is also given as text.";
 
 }  // namespace
@@ -70,9 +70,9 @@ void openPage(HtmlWriter& html, const PageHeading& heading) {
   html.close().open("main");
 }
 
-std::string closePage(HtmlWriter& html, Charts charts) {
+std::string closePage(HtmlWriter& html, Numbers numbers) {
   html.close().open("footer");
-  html.element("p", charts == Charts::kWithTheirNumbers ? kChartsFooter : kFooter).close();
+  html.element("p", numbers == Numbers::kSome ? kNumbersFooter : kFooter).close();
   return html.finish();
 }
 

@@ -76,7 +76,7 @@ std::string homePage(const RobotSettings& settings, UnixTime now, const std::str
   pages::writeDetails(html, details);
   writeUploadSection(html, settings, now, notice);
   html.open("p").element("a", "Logs received so far", {{"href", kReceivedLink}}).close();
-  return pages::closePage(html);
+  return pages::closePage(html, pages::Numbers::kNone);
 }
 
 std::string receivedPage(const RobotSettings& settings, const std::vector<Submission>& received) {
@@ -99,7 +99,7 @@ std::string messagePage(const std::string& title, const std::string& message) {
   pages::HtmlWriter html;
   pages::openPage(html, {title, "", kHomeLink, kHomeText});
   html.element("p", message);
-  return pages::closePage(html);
+  return pages::closePage(html, pages::Numbers::kNone);
 }
 
 }  // namespace robot

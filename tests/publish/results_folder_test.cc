@@ -148,13 +148,4 @@ TEST_F(ResultsFolderTest, FolderIsMadeAsTheUmaskAllows) {
   }
 }
 
-// Only a page that draws charts gives each chart's numbers as text too.
-TEST_F(ResultsFolderTest, OnlyPagesWithChartsSayTheirNumbersAreGivenAsText) {
-  publish::writeResultsFolder(results_, "out");
-  const std::string claim = "Every number on this page is also given as text.";
-  EXPECT_EQ(testing_support::readFile("out/index.html").find(claim), std::string::npos);
-  const std::string entrant = pages::entrantPagePath(results_.entrants[0]);
-  EXPECT_NE(testing_support::readFile("out/" + entrant).find(claim), std::string::npos);
-}
-
 }  // namespace

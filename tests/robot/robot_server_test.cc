@@ -154,6 +154,20 @@ TEST_F(RobotServerTest, UploadLeadsToTheReceiptsPageWhichReloadsWithoutSendingAg
   }
 }
 
+// The footer's word on numbers only where the page shows some.
+TEST_F(RobotServerTest, OnlyPagesWithNumbersSayTheyAreAlsoGivenAsText) {
+  start();
+  const std::string claim = "Every number on this page is also given as text.";
+  const std::pair<std::string, bool> pages[] = {{client_->Get("/")->body, false},
+                                                {client_->Get("/no-such-page")->body, false},
+                                                {client_->Get("/organiser")->body, false},
+                                                {receiptPageOf(kLog), true},
+                                                {client_->Get("/received")->body, true}};
+  for (const auto& [page, hasNumbers] : pages) {
+    EXPECT_EQ(page.find(claim) != std::string::npos, hasNumbers) << page;
+  }
+}
+
 // No file, an empty file or blank text: the form again, with what to do, and nothing kept.
 TEST_F(RobotServerTest, EmptySubmitShowsTheFormAgainAndKeepsNothing) {
   start();
