@@ -41,9 +41,9 @@ void writeUploadForm(pages::HtmlWriter& html, const RobotSettings& settings) {
 void writeUploadSection(pages::HtmlWriter& html, const RobotSettings& settings, UnixTime now,
                         const std::string& notice) {
   pages::openSection(html, "upload", "Send your log");
-  if (!notice.empty()) html.open("p").element("strong", notice).close();
   const std::string shut = uploadsShutText(settings, now);
   if (shut.empty()) {
+    if (!notice.empty()) html.open("p").element("strong", notice).close();
     writeUploadForm(html, settings);
   } else {
     html.element("p", shut);
