@@ -82,4 +82,10 @@ imports::UtcTime readDate(const std::string& option, const std::string& value) {
   return *date;
 }
 
+SecondsNamed readSecondsNamed(const std::string& option, const std::string& value) {
+  const imports::UnixTime first = imports::unixTimeOf(readDate(option, value));
+  const bool wholeDay = imports::parseDashedDate(value).has_value();
+  return {first, first + (wholeDay ? imports::kSecondsPerDay : imports::kSecondsPerMinute) - 1};
+}
+
 }  // namespace cli

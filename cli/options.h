@@ -66,6 +66,14 @@ std::string helpText(const char* usage, const char* about, const std::vector<Opt
 // error otherwise.
 imports::UtcTime readDate(const std::string& option, const std::string& value);
 
+// The seconds such a date names: a date alone its whole day, a date with a
+// time its whole minute. A usage error when it is no date.
+struct SecondsNamed {
+  imports::UnixTime first = 0;
+  imports::UnixTime last = 0;
+};
+SecondsNamed readSecondsNamed(const std::string& option, const std::string& value);
+
 template <typename Settings>
 std::vector<OptionText> Command<Settings>::texts() const {
   std::vector<OptionText> texts;

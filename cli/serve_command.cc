@@ -10,7 +10,6 @@
 #include "cli/run_command.h"
 #include "cli/serve_options.h"
 #include "errors/tool_error.h"
-#include "import/utc_time.h"
 #include "robot/organiser_key.h"
 #include "robot/robot_server.h"
 
@@ -27,7 +26,8 @@ robot::RobotSettings settingsOf(const ServeOptions& options) {
   settings.stationFiles =
       std::make_shared<const crosscheck::LoadedStationFiles>(settings.definition, std::string());
   settings.logsDir = options.logsDir;
-  if (options.deadline) settings.deadline = imports::unixTimeOf(*options.deadline);
+  settings.opens = options.opens;
+  settings.deadline = options.deadline;
   if (!options.organiserKeyFile.empty()) {
     settings.organiserKey = robot::readOrganiserKey(options.organiserKeyFile);
   }

@@ -56,8 +56,14 @@ const Command<ServeOptions>& serveCommand() {
           {{"--logs", "DIR", "folder the logs are kept in (default: received)"},
            [](const std::string& v, O* o) { o->logsDir = v; }},
           {{"--listen", "HOST:PORT", "address to serve at (default: 127.0.0.1:8073)"}, setAddress},
-          {{"--deadline", "DATE", "logs later than this are refused, YYYY-MM-DD[THH:MM] UTC"},
-           [](const std::string& v, O* o) { o->deadline = readDate("--deadline", v); }},
+          {{"--opens", "DATE",
+            "logs are taken from the start of this day or minute on, YYYY-MM-DD[THH:MM] UTC"},
+           [](const std::string& v, O* o) { o->opens = readSecondsNamed("--opens", v).first; }},
+          {{"--deadline", "DATE",
+            "logs are taken until the end of this day or minute, YYYY-MM-DD[THH:MM] UTC"},
+           [](const std::string& v, O* o) {
+             o->deadline = readSecondsNamed("--deadline", v).last;
+           }},
           {{"--organiser-key-file", "FILE",
             "the key that opens the organiser pages (default: off)"},
            [](const std::string& v, O* o) { o->organiserKeyFile = v; }},

@@ -16,7 +16,9 @@ struct ServeOptions {
   std::string logsDir = "received";
   std::string host = "127.0.0.1";
   int port = 8073;  // 0: any free port
-  std::optional<imports::UtcTime> deadline;
+  // The first and the last second logs are taken in.
+  std::optional<imports::UnixTime> opens;
+  std::optional<imports::UnixTime> deadline;
   std::string organiserKeyFile;  // empty: no organiser pages
   std::size_t sizeLimitKib = 5 * 1024;
 };

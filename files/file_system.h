@@ -8,6 +8,10 @@
 
 namespace files {
 
+// Who may read a folder made: only this user (a scratch folder), or whoever
+// the umask lets read one made plainly (a folder others are to read).
+enum class FolderAccess { kPrivate, kAsUmaskAllows };
+
 // A file open for writing. Every method throws errors::ToolError of kind kIo
 // naming the file, the operation and the system's reason.
 class WritableFile {
@@ -40,7 +44,7 @@ class FileSystem {
                                                      const std::string& prefix,
                                                      std::string* path) = 0;
   // Makes a new folder named `prefix` and six characters no other has; its path.
-  virtual std::string makeUniqueFolder(const std::string& prefix) = 0;
+  virtual std::string makeUniqueFolder(const std::string& prefix, FolderAccess access) = 0;
   // Makes the folder `path` and any missing above it; one that is there is fine.
   virtual void makeFolders(const std::string& path) = 0;
   // The names of the regular files (links followed) directly in `folder`, sorted.
@@ -49,6 +53,9 @@ class FileSystem {
   virtual bool isFolder(const std::string& path) = 0;
   // Renames `from` to `to`, replacing a file `to` at once.
   virtual void rename(const std::string& from, const std::string& to) = 0;
+  // Renames `from` to `to` (on the same file system) only when there is no
+  // `to`; otherwise fails and both stay as they were.
+  virtual void renameAsNew(const std::string& from, const std::string& to) = 0;
   // Removes the file `path`.
   virtual void remove(const std::string& path) = 0;
   // Removes `path` and everything below it; nothing there is fine.

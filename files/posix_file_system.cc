@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <random>
 
 #include "files/io_error.h"
 #include "files/scoped_fd.h"
@@ -63,6 +64,16 @@ std::string readToEnd(const ScopedFd& fd, const std::string& path) {
   return contents;
 }
 
+// Six letters or digits, as mkdtemp's, drawn afresh for each attempt.
+std::string uniqueSuffix() {
+  static constexpr char kChars[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+  thread_local std::mt19937 random{std::random_device()()};
+  std::uniform_int_distribution<std::size_t> pick(0, sizeof kChars - 2);
+  std::string suffix(6, ' ');
+  for (char& c : suffix) c = kChars[pick(random)];
+  return suffix;
+}
+
 class PosixFileSystem : public FileSystem {
  public:
   std::string readWhole(const std::string& path) override {
@@ -96,10 +107,16 @@ class PosixFileSystem : public FileSystem {
     return file;
   }
 
-  std::string makeUniqueFolder(const std::string& prefix) override {
-    std::string pattern = prefix + "XXXXXX";
-    if (::mkdtemp(pattern.data()) == nullptr) throw ioError(prefix, kCannotMakeFolder, errno);
-    return pattern;
+  // mkdtemp's loop, but with the mode asked for: mkdtemp's is always private.
+  std::string makeUniqueFolder(const std::string& prefix, FolderAccess access) override {
+    constexpr int kAttempts = 100;
+    const mode_t mode = access == FolderAccess::kPrivate ? 0700 : 0777;
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+      const std::string path = prefix + uniqueSuffix();
+      if (::mkdir(path.c_str(), mode) == 0) return path;
+      if (errno != EEXIST) throw ioError(prefix, kCannotMakeFolder, errno);
+    }
+    throw ioError(prefix, kCannotMakeFolder, EEXIST);
   }
 
   void makeFolders(const std::string& path) override {
@@ -128,6 +145,12 @@ class PosixFileSystem : public FileSystem {
 
   void rename(const std::string& from, const std::string& to) override {
     if (std::rename(from.c_str(), to.c_str()) != 0) {
+      throw ioError(from, "cannot rename to " + to, errno);
+    }
+  }
+
+  void renameAsNew(const std::string& from, const std::string& to) override {
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) != 0) {
       throw ioError(from, "cannot rename to " + to, errno);
     }
   }

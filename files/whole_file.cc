@@ -59,6 +59,23 @@ void writeDurably(FileSystem& files, const std::string& path, std::string_view c
   files.syncFolder(folderOf(path));
 }
 
+void writeNewDurably(FileSystem& files, const std::string& path, std::string_view contents,
+                     const std::string& scratchFolder) {
+  const std::string scratch = writeScratch(files, scratchFolder, contents);
+  try {
+    files.renameAsNew(scratch, path);
+  } catch (...) {
+    removeQuietly(files, scratch);
+    throw;
+  }
+  try {
+    files.syncFolder(folderOf(path));
+  } catch (...) {
+    removeQuietly(files, path);
+    throw;
+  }
+}
+
 void writeAtomically(FileSystem& files, const std::string& path, std::string_view contents) {
   const std::filesystem::path target(path);
   const std::string hidden = "." + target.filename().string() + ".partial-";

@@ -29,6 +29,11 @@ void moveIntoPlace(FileSystem& files, const std::string& scratch, const std::str
 void writeDurably(FileSystem& files, const std::string& path, std::string_view contents,
                   const std::string& scratchFolder);
 
+// writeDurably for a file that must not be there yet: when `path` is there,
+// the write fails. On any failure `path` is as it was.
+void writeNewDurably(FileSystem& files, const std::string& path, std::string_view contents,
+                     const std::string& scratchFolder);
+
 // writeDurably with the scratch file beside `path`, hidden.
 void writeAtomically(FileSystem& files, const std::string& path, std::string_view contents);
 

@@ -52,7 +52,8 @@ void replaceDir(FileSystem& files, const std::string& temporary, const std::stri
 
 void writeFolderWhole(FileSystem& files, const std::string& dir,
                       const std::function<void(const std::string&)>& fill) {
-  const std::string temporary = files.makeUniqueFolder(besideTarget(targetOf(dir), ".tmp-"));
+  const std::string temporary =
+      files.makeUniqueFolder(besideTarget(targetOf(dir), ".tmp-"), FolderAccess::kAsUmaskAllows);
   try {
     fill(temporary);
     replaceDir(files, temporary, dir);

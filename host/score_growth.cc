@@ -19,7 +19,8 @@ class ScratchFolder {
  public:
   ScratchFolder()
       : previous_(fs::current_path()),
-        path_(files_.makeUniqueFolder((fs::temp_directory_path() / "zvk-score-").string())) {
+        path_(files_.makeUniqueFolder((fs::temp_directory_path() / "zvk-score-").string(),
+                                      files::FolderAccess::kPrivate)) {
     files_.makeFolders(path_ + "/Plugins");
     fs::current_path(path_);
   }

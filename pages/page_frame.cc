@@ -50,7 +50,9 @@ a{color:inherit;text-decoration:none}
 }
 )css";
 
-constexpr char kFooter[] = "Made by zvk-score. Every number on this page is also given as text.";
+constexpr char kFooter[] = "Made by zvk-score.";
+constexpr char kNumbersFooter[] =
+    "Made by zvk-score. Every number on this page is also given as text.";
 
 }  // namespace
 
@@ -68,8 +70,9 @@ void openPage(HtmlWriter& html, const PageHeading& heading) {
   html.close().open("main");
 }
 
-std::string closePage(HtmlWriter& html) {
-  html.close().open("footer").element("p", kFooter).close();
+std::string closePage(HtmlWriter& html, Numbers numbers) {
+  html.close().open("footer");
+  html.element("p", numbers == Numbers::kSome ? kNumbersFooter : kFooter).close();
   return html.finish();
 }
 

@@ -17,8 +17,12 @@ struct PageHeading {
 // The frame every page shares: head (character set, viewport, our style
 // sheet, nothing fetched), header, then the page's own content in <main>.
 void openPage(HtmlWriter& html, const PageHeading& heading);
+// Whether the page shows numbers: only then does the footer say that each
+// is also given as text (a chart's in the table beside it).
+enum class Numbers { kSome, kNone };
+
 // Closes <main>, writes the footer and returns the whole document.
-std::string closePage(HtmlWriter& html);
+std::string closePage(HtmlWriter& html, Numbers numbers = Numbers::kSome);
 
 }  // namespace pages
 

@@ -14,6 +14,7 @@ struct Answer {
   std::string page;
   std::string contentType = "text/html; charset=utf-8";
   std::string attachmentName;  // set: a file to save under this name
+  std::string location;        // set: where a redirect sends the browser
 };
 
 }  // namespace robot

@@ -16,7 +16,8 @@ std::string claimedText(const std::optional<std::int64_t>& claimed) {
   return claimed ? std::to_string(*claimed) : std::string("none given");
 }
 
-// A table of notes: line number, the message, the line itself.
+// A table of notes: line number, the message, the line itself with its
+// spacing, which a column-aligned log depends on.
 void writeNotes(pages::HtmlWriter& html, const std::vector<LineNote>& notes, const char* kind) {
   html.open("div", {{"class", "wide"}}).open("table", {{"class", kind}});
   pages::writeHeadings(html, {{"Line"}, {"Problem", false}, {"The line", false}});
@@ -25,7 +26,7 @@ void writeNotes(pages::HtmlWriter& html, const std::vector<LineNote>& notes, con
     html.open("tr");
     html.element("td", note.line > 0 ? std::to_string(note.line) : kWholeLog, {{"class", "n"}});
     html.element("td", note.message);
-    html.open("td").element("code", note.text).close();
+    html.open("td").element("pre", note.text, {{"class", "lines"}}).close();
     html.close();
   }
   html.close().close().close();
@@ -43,18 +44,20 @@ void writeBands(pages::HtmlWriter& html, const LogFacts& facts) {
   html.close().close();
 }
 
-}  // namespace
+void writeReceiptDetails(pages::HtmlWriter& html, const std::string& contest,
+                         const Submission& submission) {
+  pages::writeDetails(
+      html, {{"Contest", contest},
+             {"Receipt", submission.receipt},
+             {"Received", imports::formatUtc(submission.received)},
+             {"Call", submission.call},
+             {"Category", submission.category.empty() ? "none given" : submission.category},
+             {"QSOs", std::to_string(submission.qsos)},
+             {"Claimed score by the rules", std::to_string(submission.claimedByRules)},
+             {"CLAIMED-SCORE in the log", claimedText(submission.claimedScore)}});
+}
 
-std::string receiptPage(const Submission& submission, const LogFacts& facts) {
-  pages::HtmlWriter html;
-  pages::openPage(html, {"Log received", "Keep the receipt code.", kHomeLink, kSendAgain});
-  pages::writeDetails(html, {{"Receipt", submission.receipt},
-                             {"Received", imports::formatUtc(submission.received)},
-                             {"Call", facts.call},
-                             {"Category", facts.category.empty() ? "none given" : facts.category},
-                             {"QSOs", std::to_string(facts.qsos)},
-                             {"Claimed score by the rules", std::to_string(facts.claimedByRules)},
-                             {"CLAIMED-SCORE in the log", claimedText(facts.claimedScore)}});
+void writeBandsAndWarnings(pages::HtmlWriter& html, const LogFacts& facts) {
   pages::openSection(html, "bands", "QSOs per band");
   writeBands(html, facts);
   html.close();
@@ -65,6 +68,27 @@ std::string receiptPage(const Submission& submission, const LogFacts& facts) {
     writeNotes(html, facts.warnings, "warnings");
   }
   html.close();
+}
+
+}  // namespace
+
+std::string receiptPath(const std::string& receipt) { return kReceiptPath + receipt; }
+
+std::string receiptPage(const std::string& contest, const Submission& submission,
+                        const std::optional<LogFacts>& facts) {
+  pages::HtmlWriter html;
+  pages::openPage(
+      html, {"Log received",
+             "Keep the receipt code; this page stays at " + receiptPath(submission.receipt) + ".",
+             kHomeLink, kSendAgain});
+  writeReceiptDetails(html, contest, submission);
+  if (facts) {
+    writeBandsAndWarnings(html, *facts);
+  } else {
+    html.element("p",
+                 "The bands and warnings cannot be shown: the log no longer reads under "
+                 "the contest's rules as the robot has them now.");
+  }
   return pages::closePage(html);
 }
 
@@ -77,11 +101,6 @@ std::string refusalPage(const std::vector<LineNote>& problems) {
   writeNotes(html, problems, "problems");
   html.close();
   return pages::closePage(html);
-}
-
-std::string deadlinePage(UnixTime deadline) {
-  return messagePage("Log not accepted", "The deadline for logs was " +
-                                             imports::formatUtc(deadline) + "; nothing was kept.");
 }
 
 std::string tooLargePage(std::size_t sizeLimit) {

@@ -2,6 +2,7 @@
 #define ZVK_ROBOT_ANSWER_PAGES_H_
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,12 +12,15 @@
 // The answers to an upload.
 namespace robot {
 
-// The log was kept: the receipt, what was read, and the warnings by line.
-std::string receiptPage(const Submission& submission, const LogFacts& facts);
+// Where an accepted log's receipt is found again, by its code.
+constexpr char kReceiptPath[] = "/receipt/";
+std::string receiptPath(const std::string& receipt);
+// The log was kept: the contest, the receipt, and from `facts` (empty when
+// the log kept no longer reads) the QSOs per band and the warnings by line.
+std::string receiptPage(const std::string& contest, const Submission& submission,
+                        const std::optional<LogFacts>& facts);
 // The log cannot be read: every problem with its line.
 std::string refusalPage(const std::vector<LineNote>& problems);
-// Sent after the deadline.
-std::string deadlinePage(UnixTime deadline);
 // Larger than the limit.
 std::string tooLargePage(std::size_t sizeLimit);
 

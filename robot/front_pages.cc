@@ -3,6 +3,7 @@
 #include "import/utc_time.h"
 #include "pages/page_frame.h"
 #include "pages/page_sections.h"
+#include "robot/upload_window.h"
 
 namespace robot {
 namespace {
@@ -19,8 +20,11 @@ std::string periodText(const crosscheck::ContestDefinition& definition) {
   return text(definition.from) + " to " + text(definition.to);
 }
 
+std::string timeOrNone(const std::optional<UnixTime>& time) {
+  return time ? imports::formatUtc(*time) : std::string("none");
+}
+
 void writeUploadForm(pages::HtmlWriter& html, const RobotSettings& settings) {
-  pages::openSection(html, "upload", "Send your log");
   html.open("form",
             {{"method", "post"}, {"action", "/upload"}, {"enctype", "multipart/form-data"}});
   html.open("p").element("label", "Cabrillo or ADIF file: ", {{"for", kFileField}});
@@ -30,21 +34,49 @@ void writeUploadForm(pages::HtmlWriter& html, const RobotSettings& settings) {
                {{"id", kTextField}, {"name", kTextField}, {"rows", "12"}, {"cols", "80"}});
   html.element("p", "At most " + std::to_string(settings.sizeLimit / 1024) + " KiB.");
   html.open("p").element("button", "Send the log", {{"type", "submit"}}).close();
-  html.close().close();
+  html.close();
+}
+
+// The form while logs are taken, else when they are.
+void writeUploadSection(pages::HtmlWriter& html, const RobotSettings& settings, UnixTime now,
+                        const std::string& notice) {
+  pages::openSection(html, "upload", "Send your log");
+  const std::string shut = uploadsShutText(settings, now);
+  if (shut.empty()) {
+    if (!notice.empty()) html.open("p").element("strong", notice).close();
+    writeUploadForm(html, settings);
+  } else {
+    html.element("p", shut);
+  }
+  html.close();
 }
 
 }  // namespace
 
-std::string homePage(const RobotSettings& settings) {
+std::string uploadsShutText(const RobotSettings& settings, UnixTime now) {
+  switch (uploadWindowAt(settings, now)) {
+    case UploadWindow::kNotYetOpen:
+      return "Logs are taken from " + imports::formatUtc(*settings.opens) + " on.";
+    case UploadWindow::kClosed:
+      return "The deadline for logs was " + imports::formatUtc(*settings.deadline) +
+             "; no more logs are taken.";
+    case UploadWindow::kOpen:
+      break;
+  }
+  return "";
+}
+
+std::string homePage(const RobotSettings& settings, UnixTime now, const std::string& notice) {
   pages::HtmlWriter html;
   pages::openPage(html, {settings.definition.name, "Log robot", "", ""});
-  pages::writeDetails(
-      html, {{"Contest", settings.definition.name},
-             {"Period", periodText(settings.definition)},
-             {"Deadline", settings.deadline ? imports::formatUtc(*settings.deadline) : "none"}});
-  writeUploadForm(html, settings);
+  std::vector<pages::DetailRow> details = {{"Contest", settings.definition.name},
+                                           {"Period", periodText(settings.definition)}};
+  if (settings.opens) details.push_back({"Uploads open", imports::formatUtc(*settings.opens)});
+  details.push_back({"Deadline", timeOrNone(settings.deadline)});
+  pages::writeDetails(html, details);
+  writeUploadSection(html, settings, now, notice);
   html.open("p").element("a", "Logs received so far", {{"href", kReceivedLink}}).close();
-  return pages::closePage(html);
+  return pages::closePage(html, pages::Numbers::kNone);
 }
 
 std::string receivedPage(const RobotSettings& settings, const std::vector<Submission>& received) {
@@ -67,7 +99,7 @@ std::string messagePage(const std::string& title, const std::string& message) {
   pages::HtmlWriter html;
   pages::openPage(html, {title, "", kHomeLink, kHomeText});
   html.element("p", message);
-  return pages::closePage(html);
+  return pages::closePage(html, pages::Numbers::kNone);
 }
 
 }  // namespace robot

@@ -13,8 +13,11 @@ namespace robot {
 constexpr char kFileField[] = "log";
 constexpr char kTextField[] = "text";
 
-// "/": the contest, its period and deadline, and the upload form.
-std::string homePage(const RobotSettings& settings);
+// Why no log is taken at `now` (not yet, or no more); empty while logs are taken.
+std::string uploadsShutText(const RobotSettings& settings, UnixTime now);
+// "/": the contest, its period and deadline, and the upload form while logs
+// are taken at `now` (`notice`, when given, above it), else when they are.
+std::string homePage(const RobotSettings& settings, UnixTime now, const std::string& notice = "");
 // "/received": the logs received so far, one row per call, nothing private.
 std::string receivedPage(const RobotSettings& settings, const std::vector<Submission>& received);
 // A page of one message: a page not found, the organiser pages off, a fault.

@@ -1,10 +1,9 @@
 #include "robot/log_store.h"
 
-#include <cstdio>
-
 #include "errors/tool_error.h"
 #include "files/whole_file.h"
 #include "import/utc_time.h"
+#include "robot/receipt_code.h"
 #include "robot/sha256.h"
 
 namespace robot {
@@ -22,22 +21,15 @@ LogStore::LogStore(const std::string& dir, Clock clock, files::FileSystem& files
     : files_(files),
       layout_(createdLayout(dir, files)),
       clock_(std::move(clock)),
-      db_(layout_.database()),
-      random_(std::random_device()()) {}
+      db_(layout_.database()) {}
 
-// "20261208-201506-3FA9C1": sorts by time, and the random part keeps two of
-// one second apart, also across restarts.
 Submission LogStore::describe(std::string_view text) {
-  constexpr unsigned kRandomDigits = 6;
   Submission submission;
   {
     std::lock_guard<std::mutex> lock(mutex_);
     submission.received = clock_();
-    char suffix[16];
-    std::snprintf(suffix, sizeof suffix, "-%06llX",
-                  static_cast<unsigned long long>(random_() & ((1ULL << (4 * kRandomDigits)) - 1)));
-    submission.receipt = imports::formatCompactUtc(submission.received) + suffix;
   }
+  submission.receipt = newReceiptCode(submission.received);
   submission.size = static_cast<std::int64_t>(text.size());
   submission.sha256 = sha256Hex(text);
   return submission;
@@ -47,7 +39,8 @@ Submission LogStore::describe(std::string_view text) {
 // only the rename and the row are ordered. History first, then the current
 // file, then the row: a crash between them leaves a version no row names
 // yet, which the start-up check reports. A failure before the row takes the
-// history copy back.
+// history copy back. A history copy is never replaced: a code drawn twice
+// fails the upload, which keeps nothing.
 Submission LogStore::accept(std::string_view text, const LogFacts& facts) {
   Submission submission = describe(text);
   submission.call = facts.call;
@@ -57,8 +50,8 @@ Submission LogStore::accept(std::string_view text, const LogFacts& facts) {
   submission.claimedScore = facts.claimedScore;
   submission.accepted = true;
   const std::string history = layout_.history(submission.receipt);
+  files::writeNewDurably(files_, history, text, layout_.scratchDir());
   try {
-    files::writeDurably(files_, history, text, layout_.scratchDir());
     keepAsCurrent(submission, text);
   } catch (...) {
     files::removeQuietly(files_, history);
@@ -90,16 +83,26 @@ std::vector<Submission> LogStore::submissions() const {
   return db_.all();
 }
 
-std::optional<std::string> LogStore::storedVersion(const std::string& receipt) const {
-  for (const Submission& submission : submissions()) {
-    if (submission.receipt != receipt || !submission.accepted) continue;
-    try {
-      return files_.readWhole(layout_.history(submission.receipt));
-    } catch (const errors::ToolError&) {
-      // A version gone from the history is as if never kept; the start-up check names it.
-    }
+std::optional<Submission> LogStore::accepted(const std::string& receipt) const {
+  std::optional<Submission> found;
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    found = db_.find(receipt);
   }
+  if (found && found->accepted) return found;
   return std::nullopt;
+}
+
+std::optional<std::string> LogStore::storedVersion(const std::string& receipt) const {
+  // Only a receipt found in the database names a file: never a path from outside.
+  const std::optional<Submission> submission = accepted(receipt);
+  if (!submission) return std::nullopt;
+  try {
+    return files_.readWhole(layout_.history(submission->receipt));
+  } catch (const errors::ToolError&) {
+    // A version gone from the history is as if never kept; the start-up check names it.
+    return std::nullopt;
+  }
 }
 
 }  // namespace robot

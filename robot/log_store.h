@@ -3,7 +3,6 @@
 
 #include <mutex>
 #include <optional>
-#include <random>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,6 +33,8 @@ class LogStore {
   Submission refuse(std::string_view text, const std::string& call, const std::string& reason);
 
   std::vector<Submission> submissions() const;
+  // The accepted submission of `receipt`; empty for a refused or unknown one.
+  std::optional<Submission> accepted(const std::string& receipt) const;
   // The version kept under `receipt`; empty for a receipt of no accepted log.
   std::optional<std::string> storedVersion(const std::string& receipt) const;
   const StoreLayout& layout() const { return layout_; }
@@ -49,7 +50,6 @@ class LogStore {
   Clock clock_;
   mutable std::mutex mutex_;
   SubmissionDb db_;
-  std::mt19937_64 random_;
 };
 
 }  // namespace robot

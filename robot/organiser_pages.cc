@@ -69,7 +69,7 @@ std::string keyPage(bool wrongKey) {
   html.open("p").element("label", "Organiser key: ", {{"for", kKeyField}});
   html.empty("input", {{"type", "password"}, {"id", kKeyField}, {"name", kKeyField}});
   html.element("button", "Open", {{"type", "submit"}}).close().close();
-  return pages::closePage(html);
+  return pages::closePage(html, pages::Numbers::kNone);
 }
 
 std::string submissionsPage(const std::vector<Submission>& submissions,

@@ -5,10 +5,13 @@
 #include "errors/tool_error.h"
 #include "robot/answer_pages.h"
 #include "robot/front_pages.h"
+#include "robot/upload_window.h"
 
 namespace robot {
 namespace {
 
+constexpr int kSeeOther = 303;
+constexpr int kNothingSent = 400;
 constexpr int kForbidden = 403;
 constexpr int kTooLarge = 413;
 constexpr int kUnreadable = 422;
@@ -22,24 +25,48 @@ std::string firstProblem(const std::vector<LineNote>& problems) {
   return text;
 }
 
+// No file chosen, an empty file, nothing pasted: a slip, not a log.
+bool nothingSent(std::string_view text) {
+  return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
+}
+
+Answer refuseOutsideWindow(std::string_view text, const std::string& call,
+                           const RobotSettings& settings, UnixTime now, LogStore& store) {
+  const bool early = uploadWindowAt(settings, now) == UploadWindow::kNotYetOpen;
+  store.refuse(text, call, early ? "sent before uploads opened" : "sent after the deadline");
+  return {kForbidden,
+          messagePage("Log not accepted", uploadsShutText(settings, now) + " Nothing was kept.")};
+}
+
+// The browser is sent on to the receipt's own page, so that reloading it
+// shows the receipt again instead of sending the log again.
+Answer seeReceipt(const Submission& kept) {
+  Answer answer{kSeeOther, ""};
+  answer.location = receiptPath(kept.receipt);
+  return answer;
+}
+
 Answer keep(std::string_view text, const RobotSettings& settings, LogStore& store) {
+  const UnixTime now = settings.clock();
+  if (nothingSent(text)) {
+    return {
+        kNothingSent,
+        homePage(settings, now, "No log was sent: choose the file, or paste the log, then send.")};
+  }
   if (text.size() > settings.sizeLimit) {
     store.refuse(text, "", "larger than " + std::to_string(settings.sizeLimit) + " bytes");
     return {kTooLarge, tooLargePage(settings.sizeLimit)};
   }
-  const crosscheck::StationFiles stations =
-      settings.stationFiles ? settings.stationFiles->view() : crosscheck::StationFiles{};
-  UploadReading reading = readUpload(text, settings.definition, stations);
+  UploadReading reading = readUpload(text, settings);
   const std::string call = reading.facts ? reading.facts->call : std::string();
-  if (settings.deadline && settings.clock() > *settings.deadline) {
-    store.refuse(text, call, "sent after the deadline");
-    return {kForbidden, deadlinePage(*settings.deadline)};
+  if (uploadWindowAt(settings, now) != UploadWindow::kOpen) {
+    return refuseOutsideWindow(text, call, settings, now, store);
   }
   if (!reading.facts) {
     store.refuse(text, call, firstProblem(reading.problems));
     return {kUnreadable, refusalPage(reading.problems)};
   }
-  return {200, receiptPage(store.accept(text, *reading.facts), *reading.facts)};
+  return seeReceipt(store.accept(text, *reading.facts));
 }
 
 }  // namespace

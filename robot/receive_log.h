@@ -9,9 +9,10 @@
 
 namespace robot {
 
-// Takes one upload: refuses it when it comes after the deadline, is larger
-// than the limit or cannot be read (each refusal kept as a row), else keeps
-// it and answers with the receipt.
+// Takes one upload: answers an empty one with the form again, keeping
+// nothing; refuses it when it comes before uploads open or after the
+// deadline, is larger than the limit or cannot be read (each refusal kept as
+// a row); else keeps it and sends the browser on to its receipt's page.
 Answer receiveLog(std::string_view text, const RobotSettings& settings, LogStore& store);
 
 }  // namespace robot

@@ -12,6 +12,7 @@
 #include "robot/http_workers.h"
 #include "robot/listen_socket.h"
 #include "robot/organiser_pages.h"
+#include "robot/receipt_answer.h"
 #include "robot/receive_log.h"
 #include "robot/store_check.h"
 
@@ -52,6 +53,7 @@ std::string organiserKey(const httplib::Request& request) {
 
 void reply(httplib::Response& response, const Answer& answer) {
   response.status = answer.status;
+  if (!answer.location.empty()) response.set_header("Location", answer.location);
   if (!answer.attachmentName.empty()) {
     response.set_header("Content-Disposition",
                         "attachment; filename=\"" + answer.attachmentName + "\"");
@@ -97,11 +99,15 @@ void RobotServer::route() {
   limitConnections();
   http_->set_payload_max_length(settings_.sizeLimit + kFormOverhead);
   http_->Get("/", [this](const httplib::Request&, httplib::Response& response) {
-    replyPage(response, homePage(settings_));
+    replyPage(response, homePage(settings_, settings_.clock()));
   });
   http_->Get("/received", [this](const httplib::Request&, httplib::Response& response) {
     replyPage(response, receivedPage(settings_, latestAccepted(store_.submissions())));
   });
+  http_->Get(std::string(kReceiptPath) + "([^/]+)",
+             [this](const httplib::Request& request, httplib::Response& response) {
+               reply(response, receiptAnswer(request.matches[1], settings_, store_));
+             });
   http_->Post("/upload", [this](const httplib::Request& request, httplib::Response& response) {
     reply(response, receiveLog(uploadedLog(request), settings_, store_));
   });

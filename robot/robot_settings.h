@@ -20,7 +20,9 @@ struct RobotSettings {
   // The country file the definition reads, loaded once; null: none.
   std::shared_ptr<const crosscheck::LoadedStationFiles> stationFiles;
   std::string logsDir = "received";
-  std::optional<imports::UnixTime> deadline;  // unset: logs are taken at any time
+  // The first and the last second logs are taken in; unset: no such end.
+  std::optional<imports::UnixTime> opens;
+  std::optional<imports::UnixTime> deadline;
   std::string organiserKey;                   // empty: the organiser pages are off
   std::size_t sizeLimit = kDefaultSizeLimit;  // bytes of a log
   // Connections served at once: a slow or idle client holds a worker until

@@ -18,11 +18,11 @@ constexpr char kInsert[] =
     " claimed_by_rules, claimed_score, outcome, reason) VALUES (?,?,?,?,?,?,?,?,?,?,?)";
 constexpr char kSelect[] =
     "SELECT receipt, call, category, received, size, sha256, qsos, claimed_by_rules,"
-    " claimed_score, outcome, reason FROM submissions ORDER BY rowid";
+    " claimed_score, outcome, reason FROM submissions";
+constexpr char kInOrder[] = " ORDER BY rowid";
+constexpr char kOfReceipt[] = " WHERE receipt = ?";
 constexpr char kAccepted[] = "accepted";
 constexpr char kRefused[] = "refused";
-
-using Statement = std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)>;
 
 [[noreturn]] void fail(const std::string& path, const std::string& reason) {
   throw errors::ToolError(errors::ErrorKind::kIo, {path, 0, ""}, reason);
@@ -97,12 +97,16 @@ void SubmissionDb::execute(const char* sql) const {
   }
 }
 
-void SubmissionDb::add(const Submission& submission) {
+SubmissionDb::Statement SubmissionDb::prepare(const std::string& sql) const {
   sqlite3_stmt* raw = nullptr;
-  if (sqlite3_prepare_v2(db_.get(), kInsert, -1, &raw, nullptr) != SQLITE_OK) {
+  if (sqlite3_prepare_v2(db_.get(), sql.c_str(), -1, &raw, nullptr) != SQLITE_OK) {
     fail(path_, sqlite3_errmsg(db_.get()));
   }
-  Statement insert(raw, &sqlite3_finalize);
+  return Statement(raw, &sqlite3_finalize);
+}
+
+void SubmissionDb::add(const Submission& submission) {
+  Statement insert = prepare(kInsert);
   bindRow(insert.get(), submission);
   if (sqlite3_step(insert.get()) != SQLITE_DONE) {
     fail(path_, "cannot add receipt " + submission.receipt + ": " + sqlite3_errmsg(db_.get()));
@@ -110,14 +114,17 @@ void SubmissionDb::add(const Submission& submission) {
 }
 
 std::vector<Submission> SubmissionDb::all() const {
-  sqlite3_stmt* raw = nullptr;
-  if (sqlite3_prepare_v2(db_.get(), kSelect, -1, &raw, nullptr) != SQLITE_OK) {
-    fail(path_, sqlite3_errmsg(db_.get()));
-  }
-  Statement select(raw, &sqlite3_finalize);
+  Statement select = prepare(std::string(kSelect) + kInOrder);
   std::vector<Submission> rows;
   while (sqlite3_step(select.get()) == SQLITE_ROW) rows.push_back(readRow(select.get()));
   return rows;
+}
+
+std::optional<Submission> SubmissionDb::find(const std::string& receipt) const {
+  Statement select = prepare(std::string(kSelect) + kOfReceipt);
+  sqlite3_bind_text(select.get(), 1, receipt.c_str(), -1, SQLITE_TRANSIENT);
+  if (sqlite3_step(select.get()) != SQLITE_ROW) return std::nullopt;
+  return readRow(select.get());
 }
 
 }  // namespace robot

@@ -2,12 +2,14 @@
 #define ZVK_ROBOT_SUBMISSION_DB_H_
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "robot/submission.h"
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 namespace robot {
 
@@ -23,9 +25,14 @@ class SubmissionDb {
   void add(const Submission& submission);
   // Every row in the order added.
   std::vector<Submission> all() const;
+  // The row of `receipt`; empty when there is none.
+  std::optional<Submission> find(const std::string& receipt) const;
 
  private:
+  using Statement = std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)>;
+
   void execute(const char* sql) const;
+  Statement prepare(const std::string& sql) const;
 
   std::string path_;
   std::unique_ptr<sqlite3, int (*)(sqlite3*)> db_;

@@ -44,4 +44,10 @@ UploadReading readUpload(std::string_view text, const crosscheck::ContestDefinit
   return reading;
 }
 
+UploadReading readUpload(std::string_view text, const RobotSettings& settings) {
+  return readUpload(
+      text, settings.definition,
+      settings.stationFiles ? settings.stationFiles->view() : crosscheck::StationFiles{});
+}
+
 }  // namespace robot

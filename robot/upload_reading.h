@@ -8,6 +8,7 @@
 #include "crosscheck/contest_definition.h"
 #include "crosscheck/qso_facts.h"
 #include "robot/log_facts.h"
+#include "robot/robot_settings.h"
 
 namespace robot {
 
@@ -24,6 +25,8 @@ struct UploadReading {
 // are (as `stations` tell) and with multipliers where it has them.
 UploadReading readUpload(std::string_view text, const crosscheck::ContestDefinition& definition,
                          const crosscheck::StationFiles& stations = {});
+// The same with the robot's definition and country file.
+UploadReading readUpload(std::string_view text, const RobotSettings& settings);
 
 }  // namespace robot
 

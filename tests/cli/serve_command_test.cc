@@ -1,10 +1,13 @@
-// zvk-score serve's answers to a command line it cannot follow; the robot
+// zvk-score serve's reading of its command line: the times it opens and
+// closes at, and its answers to a command line it cannot follow; the robot
 // itself is tested in tests/robot.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "cli/serve_options.h"
+#include "import/utc_time.h"
 #include "tests/cli/zvk_score_runner.h"
 #include "tests/support/temp_dir.h"
 
@@ -52,6 +55,11 @@ INSTANTIATE_TEST_SUITE_P(
                  2,
                  "zvk-score serve: --deadline: \"2025-12-32\" is not a date (YYYY-MM-DD or "
                  "YYYY-MM-DDTHH:MM, UTC)"},
+        BadServe{"OpensNoTime",
+                 {"--opens", "2025-12-01T24:00"},
+                 2,
+                 "zvk-score serve: --opens: \"2025-12-01T24:00\" is not a date (YYYY-MM-DD or "
+                 "YYYY-MM-DDTHH:MM, UTC)"},
         BadServe{"SizeZero",
                  {"--max-log-kib", "0"},
                  2,
@@ -71,5 +79,30 @@ INSTANTIATE_TEST_SUITE_P(
                  3,
                  "zvk-score serve: a-file/received: cannot make the folder: Not a directory"}),
     [](const ::testing::TestParamInfo<BadServe>& info) { return info.param.name; });
+
+// A date alone is its whole day, a minute the whole minute: taken from the
+// first second and until the last.
+TEST(ServeTimesTest, OpensAtTheFirstAndClosesAfterTheLastSecondNamed) {
+  struct Case {
+    std::string given;
+    std::string opens;
+    std::string lastTaken;
+  };
+  const Case cases[] = {
+      {"2026-12-31", "2026-12-31 00:00:00 UTC", "2026-12-31 23:59:59 UTC"},
+      {"2026-12-31T21:11", "2026-12-31 21:11:00 UTC", "2026-12-31 21:11:59 UTC"},
+      {"2026-12-31 21:11", "2026-12-31 21:11:00 UTC", "2026-12-31 21:11:59 UTC"},
+      {"2026-12-31T23:59", "2026-12-31 23:59:00 UTC", "2026-12-31 23:59:59 UTC"},
+      {"2028-02-28", "2028-02-28 00:00:00 UTC", "2028-02-28 23:59:59 UTC"},
+      {"2026-03-01T00:00", "2026-03-01 00:00:00 UTC", "2026-03-01 00:00:59 UTC"},
+  };
+  for (const Case& c : cases) {
+    const std::optional<cli::ServeOptions> options =
+        cli::serveCommand().parse({"--opens", c.given, "--deadline=" + c.given});
+    ASSERT_TRUE(options && options->opens && options->deadline) << c.given;
+    EXPECT_EQ(imports::formatUtc(*options->opens), c.opens) << c.given;
+    EXPECT_EQ(imports::formatUtc(*options->deadline), c.lastTaken) << c.given;
+  }
+}
 
 }  // namespace

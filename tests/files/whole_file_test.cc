@@ -73,6 +73,7 @@ TEST_F(WholeFileTest, EachFailureNamesThePathTheOperationAndTheReason) {
       {[&] { fs.listFiles("missing"); }, "missing: cannot list: No such file or directory"},
       {[&] { fs.rename("missing", "b"); },
        "missing: cannot rename to b: No such file or directory"},
+      {[&] { fs.renameAsNew("a-file", "folder"); }, "a-file: cannot rename to folder: File exists"},
       {[&] { fs.syncFolder("missing"); },
        "missing: cannot sync the folder: No such file or directory"},
   };
@@ -113,6 +114,24 @@ TEST_F(WholeFileTest, EveryFailingCallIsReportedAndAnAtomicWriteLeavesTheOldFile
       }
     }
   }
+}
+
+// A file that must be new (a receipt's copy) is written once; a second write
+// to its name fails and leaves the first whole, and no scratch file behind.
+TEST_F(WholeFileTest, ANewFileIsNeverReplaced) {
+  files::FileSystem& fs = files::defaultFileSystem();
+  fs.makeFolders("scratch");
+  files::writeNewDurably(fs, "kept.log", "first", "scratch");
+  try {
+    files::writeNewDurably(fs, "kept.log", "second", "scratch");
+    ADD_FAILURE() << "the second write replaced the first";
+  } catch (const errors::ToolError& error) {
+    EXPECT_NE(std::string(error.what()).find(": cannot rename to kept.log: File exists"),
+              std::string::npos)
+        << error.what();
+  }
+  EXPECT_EQ(readFile("kept.log"), "first");
+  EXPECT_EQ(fs.listFiles("scratch"), std::vector<std::string>{});
 }
 
 }  // namespace

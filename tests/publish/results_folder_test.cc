@@ -3,6 +3,7 @@
 #include "publish/results_folder.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -133,6 +134,17 @@ TEST_F(ResultsFolderTest, EachFailingCallLeavesThePreviousFolderWholeOrAbsent) {
       results_.entrants[0].checkedScore = previousScore;
       publish::writeResultsFolder(results_, "out", faulty);
     }
+  }
+}
+
+// The web server reads the folder as another user: it gets a folder's usual
+// mode, as the umask gives it, not a private one.
+TEST_F(ResultsFolderTest, FolderIsMadeAsTheUmaskAllows) {
+  for (const mode_t mask : {mode_t{022}, mode_t{027}}) {
+    const mode_t previous = ::umask(mask);
+    publish::writeResultsFolder(results_, "out");
+    ::umask(previous);
+    EXPECT_EQ(static_cast<mode_t>(fs::status("out").permissions()), 0777 & ~mask) << mask;
   }
 }
 

@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "errors/tool_error.h"
+#include "robot/receipt_code.h"
 #include "robot/store_check.h"
 #include "tests/support/faulty_file_system.h"
 #include "tests/support/temp_dir.h"
@@ -49,6 +50,34 @@ TEST_F(LogStoreTest, LaterVersionOfACallIsCurrentAndEveryVersionIsKept) {
   ASSERT_EQ(store.submissions().size(), 2u);
   EXPECT_EQ(latestAccepted(store.submissions()).at(0).receipt, second.receipt);
   EXPECT_TRUE(findDifferences(store.layout(), store.submissions()).empty());
+}
+
+// The code's random part: 16 hex digits, each of its 64 bits drawn (set in
+// some of 64 codes of one second: missed by chance with odds of 2^-58).
+TEST_F(LogStoreTest, ReceiptCodesCarry64RandomBits) {
+  unsigned long long seen = 0;
+  for (int n = 0; n < 64; ++n) {
+    const std::string code = newReceiptCode(kNoon);
+    ASSERT_EQ(code.size(), 32u) << code;
+    EXPECT_EQ(code.substr(0, 16), "20251129-120000-");
+    seen |= std::stoull(code.substr(16), nullptr, 16);
+  }
+  EXPECT_EQ(seen, ~0ULL);
+}
+
+// A store kept before the codes grew: its short codes are found as they are.
+TEST_F(LogStoreTest, ReceiptsWithTheOlderShortCodesAreStillFound) {
+  LogStore("logs", clock());
+  Submission old;
+  old.receipt = "20251129-115959-3FA9C1";
+  old.call = "Q1AA";
+  old.accepted = true;
+  SubmissionDb("logs/.submissions.sqlite").add(old);
+  writeFile("logs/.history/20251129-115959-3FA9C1.log", "old\n");
+  const LogStore store("logs", clock());
+  ASSERT_TRUE(store.accepted(old.receipt));
+  EXPECT_EQ(store.accepted(old.receipt)->call, "Q1AA");
+  EXPECT_EQ(store.storedVersion(old.receipt), "old\n");
 }
 
 TEST_F(LogStoreTest, RefusedLogIsARowAndNoFile) {
@@ -149,7 +178,7 @@ class FailingStore {
   bool historySynced(const std::string& receipt) const {
     const std::string history = store_.layout().history(receipt);
     for (std::size_t r = 0; r < done_.size(); ++r) {
-      if (done_[r].operation != "rename" || done_[r].to != history) continue;
+      if (done_[r].operation != "renameAsNew" || done_[r].to != history) continue;
       const auto synced = FaultyFileSystem::Call{"sync", done_[r].path, ""};
       const auto folder = FaultyFileSystem::Call{"syncFolder", store_.layout().historyDir(), ""};
       return std::find(done_.begin(), done_.begin() + r, synced) != done_.begin() + r &&

@@ -1,6 +1,7 @@
 """The log robot in a real browser: a person opens the form, chooses a log
-file, sends it and reads the receipt; a broken log shows its lines' errors.
-Then the robot stops on SIGTERM.
+file, sends it and lands on the receipt's page, which a reload shows again
+without sending the log again; a broken log shows its lines' errors, each
+line as sent. Then the robot stops on SIGTERM.
 
 Usage: robot_browser_test.py ZVK_SCORE SAMPLE_LOG
 Exits 77 (skipped) when chromium, its driver or Selenium is not installed."""
@@ -34,7 +35,7 @@ WAIT_SECONDS = 60
 BROKEN_LOG = ("START-OF-LOG: 3.0\n"
               "CALLSIGN: Q1ZVK\n"
               "QSO:  3524 CW 2025-11-29 1200 Q1ZVK 599 417 Q8XB 599 NM\n"
-              "QSO: 14x22 CW 2025-11-29 1303 Q1ZVK 599 417 Q4WZ 599 902\n"
+              "QSO: 14x22 CW 2025-11-29 1303 Q1ZVK 599 417  Q4WZ 599 902\n"
               "QSO: 14022 CW 2025-11-29 25:03 Q1ZVK 599 417 <b>Q4WZ 599 902\n"
               "END-OF-LOG:\n")
 
@@ -84,9 +85,14 @@ class RobotInBrowserTest(unittest.TestCase):
         WebDriverWait(self.driver, WAIT_SECONDS).until(
             expected_conditions.text_to_be_present_in_element((By.TAG_NAME, "h1"), heading))
 
-    def test_1_chosen_file_gets_a_receipt(self):
+    def test_1_chosen_file_gets_a_receipt_that_a_reload_shows_again(self):
         self.send_file(SAMPLE_LOG, "Log received")
         shown = details(self.driver)
+        self.assertTrue(self.driver.current_url.endswith("/receipt/" + shown["Receipt"]))
+        self.driver.refresh()
+        self.assertEqual(details(self.driver), shown)
+        self.assertEqual(os.listdir("received/.history"), [shown["Receipt"] + ".log"])
+        self.assertEqual(shown["Contest"], "ZVK-CW-CONTEST")
         self.assertEqual(shown["Call"], "Q1ZVK")
         self.assertEqual(shown["QSOs"], "150")
         self.assertEqual(shown["CLAIMED-SCORE in the log"], "491")
@@ -102,7 +108,7 @@ class RobotInBrowserTest(unittest.TestCase):
                 for row in self.driver.find_elements(By.CSS_SELECTOR, "table.problems tbody tr")]
         self.assertEqual(rows, [
             ["4", 'frequency: "14x22" is not a frequency in kHz',
-             "QSO: 14x22 CW 2025-11-29 1303 Q1ZVK 599 417 Q4WZ 599 902"],
+             "QSO: 14x22 CW 2025-11-29 1303 Q1ZVK 599 417  Q4WZ 599 902"],
             ["5", 'time: "25:03" is not a time (HHMM)',
              "QSO: 14022 CW 2025-11-29 25:03 Q1ZVK 599 417 <b>Q4WZ 599 902"]])
 

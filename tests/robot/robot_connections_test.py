@@ -134,7 +134,7 @@ class RobotConnectionsTest(unittest.TestCase):
         for connection in connections:
             connection.close()
         self.assertEqual(stop_robot(robot), 0)
-        self.assertEqual(answers, ["HTTP/1.1 200 OK"] * UPLOADS_IN_FLIGHT)
+        self.assertEqual(answers, ["HTTP/1.1 303 See Other"] * UPLOADS_IN_FLIGHT)
 
 
 if __name__ == "__main__":

@@ -7,6 +7,7 @@
 #include <regex>
 #include <thread>
 
+#include "robot/log_store.h"
 #include "tests/support/temp_dir.h"
 
 namespace robot {
@@ -16,7 +17,8 @@ using testing_support::readFile;
 using testing_support::writeFile;
 
 constexpr char kKey[] = "organiser secret";
-constexpr UnixTime kDeadline = 1764547200;  // 2025-12-01 00:00:00 UTC
+constexpr UnixTime kOpens = 1764547200 - 7 * 86400;  // 2025-11-24 00:00:00 UTC
+constexpr UnixTime kDeadline = 1764547200;           // 2025-12-01 00:00:00 UTC
 constexpr char kLog[] =
     "START-OF-LOG: 3.0\r\n"
     "CALLSIGN: Q1ZVK\r\n"
@@ -34,6 +36,7 @@ class RobotServerTest : public testing_support::TempDirTest {
     settings.definition = crosscheck::zvkCwDefinition();
     settings.definition.from = imports::UtcTime{2025, 11, 29, 12, 0, 0};
     settings.definition.to = imports::UtcTime{2025, 11, 29, 17, 59, 0};
+    settings.opens = kOpens;
     settings.deadline = kDeadline;
     settings.organiserKey = std::move(key);
     settings.sizeLimit = sizeLimit;
@@ -61,11 +64,21 @@ class RobotServerTest : public testing_support::TempDirTest {
     return client_->Post(path.c_str(), {{"X-Organiser-Key", key}}, fields);
   }
 
-  static std::string receiptOf(const std::string& page) {
-    std::smatch match;
-    std::regex_search(page, match, std::regex("<dt>Receipt</dt><dd>([^<]+)</dd>"));
-    return match.size() > 1 ? match[1].str() : std::string();
+  // The receipt code an upload was sent on to.
+  static std::string receiptOf(const httplib::Result& answer) {
+    const std::string location = answer ? answer->get_header_value("Location") : "";
+    return location.rfind("/receipt/", 0) == 0 ? location.substr(9) : std::string();
   }
+
+  // The page the browser lands on after sending `log`.
+  std::string receiptPageOf(const std::string& log, const char* field = "log") {
+    httplib::Result answer = upload(log, field);
+    EXPECT_TRUE(answer && answer->status == 303);
+    httplib::Result page = client_->Get(("/receipt/" + receiptOf(answer)).c_str());
+    return page && page->status == 200 ? page->body : std::string();
+  }
+
+  std::vector<Submission> stored() const { return LogStore("received", systemClock).submissions(); }
 
   UnixTime now_ = kDeadline - 3600;
   std::unique_ptr<RobotServer> server_;
@@ -81,6 +94,7 @@ TEST_F(RobotServerTest, HomePageShowsTheContestAndTheFormForAFileOrText) {
   for (const char* part :
        {"<dt>Contest</dt><dd>ZVK-CW-CONTEST</dd>",
         "<dt>Period</dt><dd>2025-11-29 12:00:00 UTC to 2025-11-29 17:59:00 UTC</dd>",
+        "<dt>Uploads open</dt><dd>2025-11-24 00:00:00 UTC</dd>",
         "<dt>Deadline</dt><dd>2025-12-01 00:00:00 UTC</dd>",
         "<form method=\"post\" action=\"/upload\" enctype=\"multipart/form-data\">",
         "<input type=\"file\" id=\"log\" name=\"log\" />", "<textarea id=\"text\" name=\"text\""}) {
@@ -88,23 +102,108 @@ TEST_F(RobotServerTest, HomePageShowsTheContestAndTheFormForAFileOrText) {
   }
 }
 
+// The form only from the first second logs are taken in to the last;
+// before and after, when they are taken.
+TEST_F(RobotServerTest, FrontPageOffersTheFormOnlyWhileLogsAreTaken) {
+  const std::string form =
+      "<form method=\"post\" action=\"/upload\" enctype=\"multipart/form-data\"><p><label "
+      "for=\"log\">Cabrillo or ADIF file: </label><input type=\"file\" id=\"log\" name=\"log\" "
+      "/></p><p><label for=\"text\">or paste the log here:</label></p><textarea id=\"text\" "
+      "name=\"text\" rows=\"12\" cols=\"80\"></textarea><p>At most 5120 KiB.</p><p><button "
+      "type=\"submit\">Send the log</button></p></form>";
+  const std::string notYet = "<p>Logs are taken from 2025-11-24 00:00:00 UTC on.</p>";
+  const std::string closed =
+      "<p>The deadline for logs was 2025-12-01 00:00:00 UTC; no more logs are taken.</p>";
+  const std::pair<UnixTime, std::string> cases[] = {
+      {kOpens - 1, notYet}, {kOpens, form}, {kDeadline, form}, {kDeadline + 1, closed}};
+  start();
+  for (const auto& [now, shown] : cases) {
+    now_ = now;
+    const std::string page = client_->Get("/")->body;
+    const std::size_t from = page.find("<section id=\"upload\">");
+    ASSERT_NE(from, std::string::npos) << now;
+    EXPECT_EQ(page.substr(from, page.find("</section>", from) + 10 - from),
+              "<section id=\"upload\"><h2>Send your log</h2>" + shown + "</section>")
+        << now;
+  }
+}
+
+// The upload sends the browser on to the receipt's own page, which names the
+// contest and stays there: reloading it sends nothing again. A code of no
+// accepted log is as a page that is not there.
+TEST_F(RobotServerTest, UploadLeadsToTheReceiptsPageWhichReloadsWithoutSendingAgain) {
+  start();
+  httplib::Result sent = upload(kLog);
+  ASSERT_TRUE(sent);
+  EXPECT_EQ(sent->status, 303);
+  const std::string code = receiptOf(sent);
+  EXPECT_TRUE(std::regex_match(code, std::regex("20251130-230000-[0-9A-F]{16}"))) << code;
+  const std::string page = client_->Get(("/receipt/" + code).c_str())->body;
+  EXPECT_NE(page.find("<dt>Contest</dt><dd>ZVK-CW-CONTEST</dd><dt>Receipt</dt><dd>" + code),
+            std::string::npos);
+  EXPECT_EQ(client_->Get(("/receipt/" + code).c_str())->body, page);
+  EXPECT_EQ(stored().size(), 1u);
+  upload("not a log");
+  const std::string refused = stored().back().receipt;
+  const std::string notFound = client_->Get("/no-such-page")->body;
+  for (const std::string& other :
+       {refused, code.substr(0, code.size() - 1) + "0", std::string("x")}) {
+    httplib::Result answer = client_->Get(("/receipt/" + other).c_str());
+    EXPECT_EQ(answer->status, 404) << other;
+    EXPECT_EQ(answer->body, notFound) << other;
+  }
+}
+
+// The footer's word on numbers only where the page shows some.
+TEST_F(RobotServerTest, OnlyPagesWithNumbersSayTheyAreAlsoGivenAsText) {
+  start();
+  const std::string claim = "Every number on this page is also given as text.";
+  const std::pair<std::string, bool> pages[] = {{client_->Get("/")->body, false},
+                                                {client_->Get("/no-such-page")->body, false},
+                                                {client_->Get("/organiser")->body, false},
+                                                {receiptPageOf(kLog), true},
+                                                {client_->Get("/received")->body, true}};
+  for (const auto& [page, hasNumbers] : pages) {
+    EXPECT_EQ(page.find(claim) != std::string::npos, hasNumbers) << page;
+  }
+}
+
+// No file, an empty file or blank text: the form again, with what to do, and nothing kept.
+TEST_F(RobotServerTest, EmptySubmitShowsTheFormAgainAndKeepsNothing) {
+  start();
+  const std::vector<httplib::MultipartFormDataItems> forms = {
+      {{"log", "", "", ""}, {"text", "", "", ""}},
+      {{"log", "", "empty.log", ""}},
+      {{"text", " \r\n\t\n", "", ""}}};
+  for (const httplib::MultipartFormDataItems& form : forms) {
+    httplib::Result answer = client_->Post("/upload", form);
+    ASSERT_TRUE(answer);
+    EXPECT_EQ(answer->status, 400);
+    EXPECT_NE(answer->body.find("<h2>Send your log</h2><p><strong>No log was sent: choose the "
+                                "file, or paste the log, then send.</strong></p><form"),
+              std::string::npos)
+        << answer->body;
+  }
+  EXPECT_EQ(stored().size(), 0u);
+}
+
 TEST_F(RobotServerTest, FileOrPastedTextGetsAReceiptAndTheLaterIsCurrent) {
   start();
   httplib::Result file = upload(kLog);
-  ASSERT_TRUE(file);
-  EXPECT_EQ(file->status, 200);
+  const std::string page = client_->Get(("/receipt/" + receiptOf(file)).c_str())->body;
   for (const char* part :
-       {"<dt>Received</dt><dd>2025-11-30 23:00:00 UTC</dd>", "<dt>Call</dt><dd>Q1ZVK</dd>",
+       {"<dt>Contest</dt><dd>ZVK-CW-CONTEST</dd>",
+        "<dt>Received</dt><dd>2025-11-30 23:00:00 UTC</dd>", "<dt>Call</dt><dd>Q1ZVK</dd>",
         "<dt>Category</dt><dd>SINGLE-OP</dd>", "<dt>Claimed score by the rules</dt><dd>6</dd>",
         "<dt>CLAIMED-SCORE in the log</dt><dd>6</dd>", "<td>80m</td><td class=\"n\">1</td>",
         "<td>20m</td><td class=\"n\">1</td>", "Warnings (0)"}) {
-    EXPECT_NE(file->body.find(part), std::string::npos) << part;
+    EXPECT_NE(page.find(part), std::string::npos) << part;
   }
   ++now_;
   const std::string pasted = std::string(kLog) + "\r\n";
   ASSERT_TRUE(upload(pasted, "text"));
   EXPECT_EQ(readFile("received/Q1ZVK.log"), pasted);
-  EXPECT_EQ(readFile("received/.history/" + receiptOf(file->body) + ".log"), kLog);
+  EXPECT_EQ(readFile("received/.history/" + receiptOf(file) + ".log"), kLog);
   httplib::Result received = client_->Get("/received");
   ASSERT_TRUE(received);
   EXPECT_NE(received->body.find("<tr><td>Q1ZVK</td><td>SINGLE-OP</td><td class=\"n\">2</td>"
@@ -142,13 +241,17 @@ INSTANTIATE_TEST_SUITE_P(
     Uploads, RefusalTest,
     ::testing::Values(
         Refusal{"Unreadable", kDefaultSizeLimit, kDeadline - 1,
-                "QSO: 14x22 CW 2025-11-29 1303 Q1ZVK 599 417 Q4WZ 599 902\nQSO: 14022 CW\n", 422,
+                "QSO: 14x22 CW 2025-11-29 1303 Q1ZVK 599 417  Q4WZ 599 902\nQSO: 14022 CW\n", 422,
                 "<tr><td class=\"n\">1</td><td>frequency: &quot;14x22&quot; is not a frequency in "
-                "kHz</td><td><code>QSO: 14x22 CW 2025-11-29 1303 Q1ZVK 599 417 Q4WZ 599 902</code>"
-                "</td></tr><tr><td class=\"n\">2</td>",
+                "kHz</td><td><pre class=\"lines\">QSO: 14x22 CW 2025-11-29 1303 Q1ZVK 599 417  "
+                "Q4WZ 599 902</pre></td></tr><tr><td class=\"n\">2</td>",
                 true},
+        Refusal{"BeforeUploadsOpen", kDefaultSizeLimit, kOpens - 1, kLog, 403,
+                "Logs are taken from 2025-11-24 00:00:00 UTC on. Nothing was kept.", true},
         Refusal{"AfterTheDeadline", kDefaultSizeLimit, kDeadline + 1, kLog, 403,
-                "The deadline for logs was 2025-12-01 00:00:00 UTC", true},
+                "The deadline for logs was 2025-12-01 00:00:00 UTC; no more logs are taken. "
+                "Nothing was kept.",
+                true},
         Refusal{"LargerThanTheLimit", 100, kDeadline - 1, kLog, 413, "larger than 0 KiB", true},
         Refusal{"FarLargerThanTheLimit", 1024, kDeadline - 1, std::string(200 * 1024, 'x'), 413,
                 "larger than 1 KiB", false}),
@@ -158,7 +261,7 @@ TEST_F(RobotServerTest, UrlEncodedFormIsReadButLargeOnesAreToldToSendMultipart) 
   start();
   httplib::Result small = client_->Post("/upload", httplib::Params{{"text", kLog}});
   ASSERT_TRUE(small);
-  EXPECT_EQ(small->status, 200);
+  EXPECT_EQ(small->status, 303);
   httplib::Result large =
       client_->Post("/upload", httplib::Params{{"text", std::string(9000, ' ') + kLog}});
   ASSERT_TRUE(large);
@@ -173,7 +276,7 @@ TEST_F(RobotServerTest, TextFromALogIsEscapedOnEveryPage) {
   ASSERT_TRUE(upload(log));
   ASSERT_TRUE(upload("QSO: 14022 CW 2025-11-29 1303 <b>Q1ZVK 599 417 Q4WZ 599 902 <i>\nQSO: x\n"));
   std::vector<std::string> pages;
-  pages.push_back(upload(log)->body);
+  pages.push_back(receiptPageOf(log));
   pages.push_back(client_->Get("/received")->body);
   pages.push_back(organiser("/organiser", {})->body);
   pages.push_back(upload("<b>QSO: 1 CW\n")->body);
@@ -217,8 +320,8 @@ TEST_F(RobotServerTest, WithoutAKeyFileTheOrganiserPagesAreOff) {
 
 TEST_F(RobotServerTest, DownloadGivesEachVersionAsSent) {
   start();
-  const std::string first = receiptOf(upload(kLog)->body);
-  const std::string second = receiptOf(upload(std::string(kLog) + "\n")->body);
+  const std::string first = receiptOf(upload(kLog));
+  const std::string second = receiptOf(upload(std::string(kLog) + "\n"));
   EXPECT_EQ(organiser("/organiser/download", {{"receipt", first}})->body, kLog);
   EXPECT_EQ(organiser("/organiser/download", {{"receipt", second}})->body,
             std::string(kLog) + "\n");

@@ -101,9 +101,10 @@ std::unique_ptr<files::WritableFile> FaultyFileSystem::createUnique(const std::s
   return file;
 }
 
-std::string FaultyFileSystem::makeUniqueFolder(const std::string& prefix) {
+std::string FaultyFileSystem::makeUniqueFolder(const std::string& prefix,
+                                               files::FolderAccess access) {
   enter("makeUniqueFolder", prefix);
-  std::string path = real_.makeUniqueFolder(prefix);
+  std::string path = real_.makeUniqueFolder(prefix, access);
   record("makeUniqueFolder", path);
   return path;
 }
@@ -128,6 +129,12 @@ void FaultyFileSystem::rename(const std::string& from, const std::string& to) {
   enter("rename", from, to);
   real_.rename(from, to);
   record("rename", from, to);
+}
+
+void FaultyFileSystem::renameAsNew(const std::string& from, const std::string& to) {
+  enter("renameAsNew", from, to);
+  real_.renameAsNew(from, to);
+  record("renameAsNew", from, to);
 }
 
 void FaultyFileSystem::remove(const std::string& path) {

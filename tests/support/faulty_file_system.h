@@ -45,11 +45,12 @@ class FaultyFileSystem : public files::FileSystem {
   std::unique_ptr<files::WritableFile> createUnique(const std::string& folder,
                                                     const std::string& prefix,
                                                     std::string* path) override;
-  std::string makeUniqueFolder(const std::string& prefix) override;
+  std::string makeUniqueFolder(const std::string& prefix, files::FolderAccess access) override;
   void makeFolders(const std::string& path) override;
   std::vector<std::string> listFiles(const std::string& folder) override;
   bool isFolder(const std::string& path) override;
   void rename(const std::string& from, const std::string& to) override;
+  void renameAsNew(const std::string& from, const std::string& to) override;
   void remove(const std::string& path) override;
   void removeAll(const std::string& path) override;
   void syncFolder(const std::string& folder) override;
