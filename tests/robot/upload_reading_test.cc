@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "crosscheck/station_files.h"
 #include "tests/support/temp_dir.h"
 
 namespace robot {
@@ -211,6 +213,28 @@ TEST(ReadUpload, RealLogsOfOtherContestsAreRefusedWithTheReason) {
             : "CONTEST: " + contestName + " is another contest; this one is ZVK CW Contest";
     EXPECT_EQ(reading.problems, (std::vector<LineNote>{{0, "", reason}})) << file;
   }
+}
+
+class RealLogTest : public testing_support::TempDirTest {};
+
+// Of its own contest and year the same log is taken, its far claim warned of.
+TEST_F(RealLogTest, OfItsOwnContestItIsTakenAndItsFarClaimWarnedOf) {
+  const std::string file = std::string(ZVK_SAMPLES_DIR) + "/cbr-iaru-hf-2023-I44Z.log";
+  if (!std::filesystem::exists(file)) GTEST_SKIP() << file << " is not there";
+  crosscheck::ContestDefinition iaru =
+      crosscheck::readContestDefinition(ZVK_CONTESTS_DIR "/iaru-hf.ini");
+  iaru.from = imports::UtcTime{2023, 7, 8, 12, 0, 0};
+  iaru.to = imports::UtcTime{2023, 7, 9, 11, 59, 0};
+  testing_support::writeFile("cty.dat", "Italy: 15: 28: EU: 42.00: -12.00: -1.0: I:\n    I;\n");
+  const crosscheck::LoadedStationFiles stations(iaru, "cty.dat");
+  UploadReading reading = readUpload(testing_support::readFile(file), iaru, stations.view());
+  ASSERT_TRUE(reading.facts) << reading.problems.front();
+  const std::string far = "CLAIMED-SCORE: 5670350 is far from the " +
+                          std::to_string(reading.facts->claimedByRules) +
+                          " the contest's rules give the log";
+  std::vector<std::string> warnings;
+  for (const LineNote& note : reading.facts->warnings) warnings.push_back(note.message);
+  EXPECT_NE(std::find(warnings.begin(), warnings.end(), far), warnings.end());
 }
 
 }  // namespace
