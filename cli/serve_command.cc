@@ -23,6 +23,8 @@ robot::RobotSettings settingsOf(const ServeOptions& options) {
   settings.definition = options.contestFile.empty()
                             ? crosscheck::zvkCwDefinition()
                             : crosscheck::readContestDefinition(options.contestFile);
+  if (options.from) settings.definition.from = options.from;
+  if (options.to) settings.definition.to = options.to;
   settings.stationFiles =
       std::make_shared<const crosscheck::LoadedStationFiles>(settings.definition, std::string());
   settings.logsDir = options.logsDir;

@@ -13,6 +13,10 @@ namespace cli {
 
 struct ServeOptions {
   std::string contestFile;  // empty: the built-in ZVK CW Contest
+  // The contest period, in place of the definition's: a log with no QSO in
+  // it is refused, its QSOs outside it get warnings.
+  std::optional<imports::UtcTime> from;
+  std::optional<imports::UtcTime> to;
   std::string logsDir = "received";
   std::string host = "127.0.0.1";
   int port = 8073;  // 0: any free port

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <tuple>
 
+#include "crosscheck/contest_names.h"
 #include "crosscheck/definition_values.h"
 #include "crosscheck/zvk_cw_ini.h"
 #include "errors/tool_error.h"
@@ -211,6 +212,11 @@ const Key kKeys[] = {
      [](const Setting& s, ContestDefinition* d) { d->pointsField = readCount(s, 1, 16); }},
     {"CountryFile", false,
      [](const Setting& s, ContestDefinition* d) { d->countryFile = besideDefinition(s); }},
+    {"ContestNames", false,
+     [](const Setting& s, ContestDefinition* d) {
+       d->contestNames = orReject(parseContestNames(s.value), s,
+                                  "is not a list of names such as CQ-WW-CW,CQ WW CW");
+     }},
 };
 
 const Key* findKey(const std::string& name) {

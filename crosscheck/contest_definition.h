@@ -26,6 +26,8 @@ enum class ExchangeKind { kFixed, kSerial, kRst, kText, kNumber, kWord };
 // by, and how the logs are compared.
 struct ContestDefinition {
   std::string name;
+  // ContestNames=: the CONTEST: values of its logs; empty: a log may name any.
+  std::vector<std::string> contestNames;
   rules::RuleSet rules;
   std::optional<imports::UtcTime> from;  // unset: the first QSO of all logs
   std::optional<imports::UtcTime> to;    // unset: the last QSO of all logs

@@ -1,7 +1,12 @@
 #include "crosscheck/log_check.h"
 
+#include <algorithm>
+
+#include "countries/call_shape.h"
+#include "crosscheck/contest_names.h"
 #include "import/log_import.h"
 #include "import/qso_tokens.h"
+#include "import/text_case.h"
 #include "import/utc_time.h"
 
 namespace crosscheck {
@@ -33,9 +38,37 @@ void checkQsos(const imports::ImportedLog& log, imports::LogProblems* problems) 
           {log.fileName, qso.line, "band", "missing, or the frequency is in no band"});
     }
   }
-  if (!log.qsos.empty() && log.ownCall.empty() && log.qsos.front().myCall.empty()) {
+  if (!log.qsos.empty() && ownCallOf(log).empty()) {
     problems->push_back({log.fileName, 0, "own call",
                          "missing (CALLSIGN: or STATION_CALLSIGN), so the log has no owner"});
+  }
+}
+
+std::string joined(const std::vector<std::string>& names) {
+  std::string text;
+  for (const std::string& name : names) text += (text.empty() ? "" : " or ") + name;
+  return text;
+}
+
+// A log of another contest is no entry of this one: the cross-check would rank it.
+void checkContest(const imports::ImportedLog& log, const ContestDefinition& definition,
+                  imports::LogProblems* problems) {
+  for (const imports::HeaderValue& header : log.otherHeader) {
+    const bool named = header.tag == "CONTEST" && !header.value.empty();
+    if (!named || namesTheContest(definition.contestNames, header.value)) continue;
+    problems->push_back({log.fileName, 0, "CONTEST",
+                         "\"" + header.value + "\" is another contest; this one is " +
+                             joined(definition.contestNames)});
+  }
+}
+
+// The own call names the entrant and the robot's file of the log. The
+// cross-check still checks a log whose call is none, under a safe name.
+void checkOwnCall(const imports::ImportedLog& log, imports::LogProblems* problems) {
+  const std::string call = ownCallOf(log);
+  if (call.empty()) return;  // checkQsos tells of it
+  if (std::optional<std::string> problem = countries::callShapeProblem(call)) {
+    problems->push_back({log.fileName, 0, "own call", "\"" + call + "\" " + *problem});
   }
 }
 
@@ -81,6 +114,11 @@ std::vector<LineWarning> warningsOf(const imports::ImportedLog& log, const OwnLo
 
 }  // namespace
 
+std::string ownCallOf(const imports::ImportedLog& log) {
+  if (!log.ownCall.empty() || log.qsos.empty()) return imports::toUpper(log.ownCall);
+  return imports::toUpper(log.qsos.front().myCall);
+}
+
 CheckedLog readLogToCheck(std::string_view text, const std::string& fileName,
                           const ContestDefinition& definition) {
   imports::LogReading reading = imports::readLog(text, fileName, layoutOf(definition));
@@ -89,9 +127,14 @@ CheckedLog readLogToCheck(std::string_view text, const std::string& fileName,
   checked.problems = std::move(reading.problems);
   // A text with broken lines may hold no QSO for that alone: not a problem of its own.
   if (checked.problems.empty()) {
-    if (auto noQso = imports::noQsoProblem(checked.log)) checked.problems.push_back(*noQso);
+    if (auto noQso = imports::noQsoProblem(checked.log)) {
+      checked.problems.push_back(*noQso);
+    } else {
+      checkContest(checked.log, definition, &checked.problems);
+    }
     checked.readable = checked.problems.empty();
   }
+  if (checked.readable) checkOwnCall(checked.log, &checked.problems);
   checkQsos(checked.log, &checked.problems);
   return checked;
 }
@@ -101,6 +144,12 @@ void applyLogRules(const ContestDefinition& definition, Minute from, Minute to, 
   checked->normal = normaliseLog(checked->log, texts);
   checked->own = applyOwnLogRules(checked->normal.lines, texts, definition, from, to);
   checked->warnings = warningsOf(checked->log, checked->own, from, to);
+  const std::vector<Line>& lines = checked->normal.lines;
+  if (std::none_of(lines.begin(), lines.end(),
+                   [&](const Line& line) { return line.minute >= from && line.minute <= to; })) {
+    checked->problems.push_back({checked->log.fileName, 0, "QSO times",
+                                 "none in the contest period" + describePeriod(from, to)});
+  }
 }
 
 CheckedLog checkLog(std::string_view text, const std::string& fileName,

@@ -25,11 +25,14 @@ struct LineWarning {
 // log robot's receipt and the cross-check's reading of a log need.
 struct CheckedLog {
   imports::ImportedLog log;  // the QSOs read, split by the definition's layout
-  // Every problem, in the order met: what the reader cannot read, then the
-  // QSOs without a call or a band and a log without an own call.
+  // Every problem, in the order met: what the reader cannot read, a log of
+  // another contest, an own call that is no call sign, the QSOs without a
+  // call or a band, a log without an own call, and a log with no QSO in the
+  // period. The robot refuses a log with any; the cross-check skips only an
+  // unreadable one.
   imports::LogProblems problems;
-  // The reader read the whole text and found QSOs: the cross-check checks
-  // the log even with problems of single QSOs.
+  // The reader read the whole text and found QSOs of this contest: the
+  // cross-check checks the log even with problems of single QSOs.
   bool readable = false;
   // Of a readable log: its QSOs normalised, and by QSO the own-log rules'
   // result and claim; their claimedByRules holds the log's claimed score by
@@ -38,6 +41,10 @@ struct CheckedLog {
   OwnLogRules own;
   std::vector<LineWarning> warnings;  // by QSO
 };
+
+// The call the log is sent by, in upper case: its CALLSIGN:, else the own
+// call of its first QSO; empty when it names none.
+std::string ownCallOf(const imports::ImportedLog& log);
 
 // Checks the log `text`, named `fileName` in its problems, by `definition`,
 // its period `from` to `to` (included), its texts interned into `texts`:
@@ -51,7 +58,9 @@ CheckedLog readLogToCheck(std::string_view text, const std::string& fileName,
                           const ContestDefinition& definition);
 
 // The other half, for a readable log: normalises it into `texts`, applies the
-// own-log rules and words the warnings.
+// own-log rules and words the warnings. A log with no QSO in the period gets
+// a problem but stays readable: the cross-check shows each of its lines
+// outside the period, as a log whose clock was a day off shows its fault.
 void applyLogRules(const ContestDefinition& definition, Minute from, Minute to, TextPool& texts,
                    CheckedLog* checked);
 

@@ -19,8 +19,9 @@ struct CheckedContest {
 
 // Reads and checks the files in order (checkLog in the period `from` to
 // `to`: the next ones are read while the last one's rules are applied), so
-// only a few logs' importer strings are ever held. A file that is no log goes
-// to `unreadable`; of two files with one entrant call, the one with more QSO
+// only a few logs' importer strings are ever held. A file that is no log, or
+// no log of this contest (its CONTEST: names another), goes to `unreadable`
+// with the reason; of two files with one entrant call, the one with more QSO
 // lines is kept and both go to `duplicateLogs`. `onFileRead` is called once
 // per file.
 CheckedContest readLogs(const std::vector<std::string>& files, const ContestDefinition& definition,

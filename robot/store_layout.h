@@ -18,6 +18,8 @@ class StoreLayout {
 
   const std::string& dir() const { return dir_; }
   // The file of `call`'s latest log, named by the plug-in's safe-name rule.
+  // The check of a log takes only call signs (letters, digits and /), so no
+  // name starts with a dot and no two calls share one.
   std::string current(const std::string& call) const;
   std::string history(const std::string& receipt) const;
   std::string historyDir() const;

@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "crosscheck/claimed_score.h"
+#include "import/log_import.h"
 #include "import/utc_time.h"
+#include "robot/log_plausibility.h"
 #include "robot/text_lines.h"
 
 namespace robot {
@@ -33,6 +35,7 @@ UploadReading readUpload(std::string_view text, const crosscheck::ContestDefinit
       reading.facts->claimedByRules =
           crosscheck::claimedByDefinition(checked, std::move(texts), definition, stations);
     }
+    warnAboutPlausibility(checked.log, imports::detectLogFormat(text), &*reading.facts);
     sortByLine(&reading.facts->warnings);
     return reading;
   }

@@ -21,8 +21,10 @@ struct UploadReading {
 // Checks `text` as the cross-check does (crosscheck::checkLog). A log is
 // refused when the check finds any problem: a line the reader cannot read,
 // no QSO, a QSO without the call or band, no own call (its file name would
-// decide it). The claimed score is the definition's: by where the stations
-// are (as `stations` tell) and with multipliers where it has them.
+// decide it), a log of another contest, with an own call that is no call
+// sign or with no QSO in the period. The claimed score is the definition's:
+// by where the stations are (as `stations` tell) and with multipliers where
+// it has them. The warnings include those of the log's plausibility.
 UploadReading readUpload(std::string_view text, const crosscheck::ContestDefinition& definition,
                          const crosscheck::StationFiles& stations = {});
 // The same with the robot's definition and country file.

@@ -179,7 +179,7 @@ TEST_F(ContestDefinitionTest, EveryBadOrMissingValueNamesFileKeyAndValue) {
        "MatchWindowMinutes, SerialTolerance, Uniques, Penalty, ExchangeFields, Errors, "
        "ClockCorrection, PeriodEnd, Frequencies, ExchangeErrorPoints, ExchangeErrorMultiplier, "
        "Unlogged, UnloggedPoints, AllowedValues, Multipliers, Score, RelationPoints, PointsField, "
-       "CountryFile)"},
+       "CountryFile, ContestNames)"},
   };
   for (const Case& c : cases) {
     testing_support::writeFile("x.ini", definitionText(c.changes));

@@ -136,6 +136,28 @@ TEST_F(CrosscheckCommandTest, BrokenAndDuplicateLogsAreListedAndTheOthersChecked
   }
 }
 
+// A log of another contest is listed with the reason, not ranked; one of
+// another year is checked, each line outside the period.
+TEST_F(CrosscheckCommandTest, LogOfAnotherContestIsListedAndNotChecked) {
+  writeFile("logs/arrl.log",
+            "START-OF-LOG: 3.0\nCONTEST: ARRL-DX-CW\nCALLSIGN: SP9ZZ\nQSO:  7025 CW 2025-11-29 "
+            "1210 SP9ZZ 599 1 DL1AA 599 101\n");
+  writeFile("logs/old.log",
+            "START-OF-LOG: 3.0\nCONTEST: ZVK-CW-CONTEST\nCALLSIGN: SP8YY\nQSO:  7025 CW 2024-11-29 "
+            "1210 SP8YY 599 1 DL1AA 599 101\n");
+  testing_support::ProgramRun run = runZvkScore({"crosscheck", "logs", "--out", "out", "--from",
+                                                 "2025-11-29T12:00", "--to", "2025-11-29T17:59"});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.err,
+            "logs/arrl.log: CONTEST: \"ARRL-DX-CW\" is another contest; this one is ZVK CW "
+            "Contest\n");
+  nlohmann::json json = nlohmann::json::parse(readFile("out/results.json"));
+  EXPECT_EQ(json["unreadable"].size(), 1u);
+  EXPECT_EQ(json["entrants"].size(), 4u);
+  EXPECT_NE(readFile("out/reports/SP8YY.txt").find("outside the contest period"),
+            std::string::npos);
+}
+
 TEST_F(CrosscheckCommandTest, OverridesAreAppliedLastAndShownWithTheirReason) {
   writeFile("overrides.txt", "# organisers\nOK1BB 6 ok OM3CC confirmed by mail\n");
   ASSERT_EQ(
@@ -249,6 +271,8 @@ TEST_F(CrosscheckCommandTest, ClaimedScoreEqualsThePluginsForEachLog) {
     crosscheck::Request request;
     request.files = {file};
     request.definition = crosscheck::zvkCwDefinition();
+    // The samples are logs of other contests, counted here by the ZVK rules all the same.
+    request.definition.contestNames.clear();
     crosscheck::Results results = crosscheck::crosscheckContest(request);
     ASSERT_EQ(results.entrants.size(), 1u) << file;
     EXPECT_EQ(results.entrants[0].claimedByRules,

@@ -343,5 +343,33 @@ TEST_F(RobotServerTest, CrosscheckButtonPublishesTheResultsBesideTheLogs) {
   EXPECT_EQ(client_->Post("/results/index.html", "", "text/plain")->status, 404);
 }
 
+// Every call the robot takes reaches the cross-check under a file of its own;
+// one that is no call is refused at upload, not lost later.
+TEST_F(RobotServerTest, EveryLogOnTheReceivedPageIsCheckedAndAwkwardCallsAreRefused) {
+  start();
+  auto logOf = [](const std::string& call) {
+    return "START-OF-LOG: 3.0\nCALLSIGN: " + call +
+           "\nQSO: 14022 CW 2025-11-29 1303 Q1ZVK 599 417 Q4WZ 599 902\nEND-OF-LOG:\n";
+  };
+  const std::pair<const char*, int> uploads[] = {{"Q1ZVK", 200},   {"Q1AB/P", 200},
+                                                 {"Q1AB_P", 422},  {"DL/Q3ABC", 200},
+                                                 {"q2cd/mm", 200}, {"../../etc/passwd", 422},
+                                                 {".Q1AB", 422},   {"Q5EF/4", 200},
+                                                 {"Q1AB/P", 200},  {"Q1 AB", 422}};
+  for (const auto& [call, status] : uploads) {
+    httplib::Result answer = upload(logOf(call));
+    ASSERT_TRUE(answer);
+    EXPECT_EQ(answer->status, status) << call;
+  }
+  std::smatch received;
+  const std::string page = client_->Get("/received")->body;
+  ASSERT_TRUE(std::regex_search(page, received, std::regex("(\\d+) logs received")));
+  const std::string run = organiser("/organiser/crosscheck", {})->body;
+  EXPECT_NE(run.find(received[1].str() + " logs checked (0 unreadable, 0 duplicate calls)"),
+            std::string::npos)
+      << run;
+  EXPECT_EQ(received[1].str(), "5");
+}
+
 }  // namespace
 }  // namespace robot

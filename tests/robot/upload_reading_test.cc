@@ -2,8 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
+
+#include "crosscheck/station_files.h"
+#include "tests/support/temp_dir.h"
 
 namespace robot {
 
@@ -30,6 +36,8 @@ constexpr char kHeader[] =
     "CALLSIGN: q1zvk\n"
     "CATEGORY-POWER: LOW\n"
     "CLAIMED-SCORE: 12\n";
+
+constexpr char kQso[] = "QSO:  3524 CW 2025-11-29 1200 Q1ZVK 599 417 Q8XB 599 NM\n";
 
 TEST(ReadUpload, ReadableLogGetsItsFactsAndEveryWarningByLine) {
   const std::string log = std::string(kHeader) +
@@ -111,6 +119,21 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"NoQso",
                     kHeader,
                     {{0, "", "no QSO: not a log (neither a QSO: line nor an ADIF record)"}}},
+        RefusalCase{
+            "AnotherContest",
+            std::string(kHeader) + "CONTEST: ARRL-DX-CW\n" + kQso,
+            {{0, "", "CONTEST: \"ARRL-DX-CW\" is another contest; this one is ZVK CW Contest"}}},
+        RefusalCase{"OwnCallThatIsNoCall",
+                    "START-OF-LOG: 3.0\nCALLSIGN: ../../etc/passwd\n" + std::string(kQso),
+                    {{0, "",
+                      "own call: \"../../ETC/PASSWD\" holds characters other than letters, "
+                      "digits and /"}}},
+        RefusalCase{
+            "NoQsoInThePeriod",
+            std::string(kHeader) + "QSO:  3524 CW 2024-11-30 1200 Q1ZVK 599 417 Q8XB 599 NM\n",
+            {{0, "",
+              "QSO times: none in the contest period from 2025-11-29T12:00 to "
+              "2025-11-29T17:59"}}},
         RefusalCase{"NotALog",
                     "Dear organisers, my log follows.\n",
                     {{0, "",
@@ -125,6 +148,94 @@ INSTANTIATE_TEST_SUITE_P(
                      {2, "<QSO_DATE:8>20251129<TIME_ON:4>1200<BAND:3>20m<MODE:2>CW<EOR>",
                       "call: missing"}}}),
     [](const ::testing::TestParamInfo<RefusalCase>& info) { return info.param.name; });
+
+struct PlausibilityCase {
+  const char* name;
+  std::string log;
+  std::vector<std::string> warnings;  // of the log as a whole
+};
+
+void PrintTo(const PlausibilityCase& value, std::ostream* out) { *out << value.name; }
+
+class UploadPlausibility : public ::testing::TestWithParam<PlausibilityCase> {};
+
+TEST_P(UploadPlausibility, WarnsOfWhatDoesNotFit) {
+  UploadReading reading = readUpload(GetParam().log, contest());
+  ASSERT_TRUE(reading.facts) << reading.problems.front();
+  std::vector<std::string> warnings;
+  for (const LineNote& note : reading.facts->warnings) warnings.push_back(note.message);
+  EXPECT_EQ(warnings, GetParam().warnings);
+}
+
+// One QSO with a member: 5 points by the rules.
+std::string plausibleLog(const std::string& call, const std::string& claimed, const char* end) {
+  return "START-OF-LOG: 3.0\nCONTEST: zvk-cw-contest\nCALLSIGN: " + call +
+         "\nCATEGORY-OPERATOR: SINGLE-OP\nCLAIMED-SCORE: " + claimed +
+         "\nQSO: 14022 CW 2025-11-29 1303 Q1ZVK 599 417 Q4WZ 599 902\n" + end;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Logs, UploadPlausibility,
+    ::testing::Values(
+        PlausibilityCase{
+            "AllFitsTheClaimWithinTenPoints", plausibleLog("Q1ZVK", "15", "END-OF-LOG:\n"), {}},
+        PlausibilityCase{"HeaderCallOnNoQsoLine",
+                         plausibleLog("Q9XX", "5", "END-OF-LOG:\n"),
+                         {"CALLSIGN: Q9XX is the call sent on no QSO line (line 6 sends Q1ZVK)"}},
+        PlausibilityCase{
+            "CutBeforeTheEnd",
+            plausibleLog("Q1ZVK", "5", ""),
+            {"END-OF-LOG: missing: the log may be cut short; please check it is whole"}},
+        PlausibilityCase{
+            "ClaimFarFromTheRules",
+            plausibleLog("Q1ZVK", "5670350", "END-OF-LOG:\n"),
+            {"CLAIMED-SCORE: 5670350 is far from the 5 the contest's rules give the log"}}),
+    [](const ::testing::TestParamInfo<PlausibilityCase>& info) { return info.param.name; });
+
+// Real logs of other contests and years, kept outside the repository.
+TEST(ReadUpload, RealLogsOfOtherContestsAreRefusedWithTheReason) {
+  const std::string dir = ZVK_SAMPLES_DIR;
+  if (!std::filesystem::is_directory(dir)) GTEST_SKIP() << dir << " is not there";
+  const std::string kNotInPeriod =
+      "QSO times: none in the contest period from 2025-11-29T12:00 to 2025-11-29T17:59";
+  const std::pair<const char*, std::string> cases[] = {
+      {"cbr-arrl-dx-cw-2024-TE5T.log", "\"ARRL-DX-CW\""},
+      {"cbr-iaru-hf-2023-I44Z.log", "\"IARU-HF\""},
+      {"cbr-ntc-qp-2024-03-21-S51Z.log", "\"NTC-QP\""},
+      {"cbr-ok1wc-memorial-2024-03-04-G7D.log", "\"OK1WC-MEMORIAL\""},
+      {"adif-ntc-qp-2024-03-21-PA3HEB.adi", ""}};
+  for (const auto& [file, contestName] : cases) {
+    UploadReading reading = readUpload(testing_support::readFile(dir + "/" + file), contest());
+    EXPECT_FALSE(reading.facts) << file;
+    const std::string reason =
+        contestName.empty()
+            ? kNotInPeriod
+            : "CONTEST: " + contestName + " is another contest; this one is ZVK CW Contest";
+    EXPECT_EQ(reading.problems, (std::vector<LineNote>{{0, "", reason}})) << file;
+  }
+}
+
+class RealLogTest : public testing_support::TempDirTest {};
+
+// Of its own contest and year the same log is taken, its far claim warned of.
+TEST_F(RealLogTest, OfItsOwnContestItIsTakenAndItsFarClaimWarnedOf) {
+  const std::string file = std::string(ZVK_SAMPLES_DIR) + "/cbr-iaru-hf-2023-I44Z.log";
+  if (!std::filesystem::exists(file)) GTEST_SKIP() << file << " is not there";
+  crosscheck::ContestDefinition iaru =
+      crosscheck::readContestDefinition(ZVK_CONTESTS_DIR "/iaru-hf.ini");
+  iaru.from = imports::UtcTime{2023, 7, 8, 12, 0, 0};
+  iaru.to = imports::UtcTime{2023, 7, 9, 11, 59, 0};
+  testing_support::writeFile("cty.dat", "Italy: 15: 28: EU: 42.00: -12.00: -1.0: I:\n    I;\n");
+  const crosscheck::LoadedStationFiles stations(iaru, "cty.dat");
+  UploadReading reading = readUpload(testing_support::readFile(file), iaru, stations.view());
+  ASSERT_TRUE(reading.facts) << reading.problems.front();
+  const std::string far = "CLAIMED-SCORE: 5670350 is far from the " +
+                          std::to_string(reading.facts->claimedByRules) +
+                          " the contest's rules give the log";
+  std::vector<std::string> warnings;
+  for (const LineNote& note : reading.facts->warnings) warnings.push_back(note.message);
+  EXPECT_NE(std::find(warnings.begin(), warnings.end(), far), warnings.end());
+}
 
 }  // namespace
 }  // namespace robot
