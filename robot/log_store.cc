@@ -90,6 +90,11 @@ std::vector<Submission> LogStore::submissions() const {
   return db_.all();
 }
 
+SubmissionPage LogStore::submissionPage(std::int64_t offset, std::int64_t limit) const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return db_.page(offset, limit);
+}
+
 std::optional<std::string> LogStore::storedVersion(const std::string& receipt) const {
   for (const Submission& submission : submissions()) {
     if (submission.receipt != receipt || !submission.accepted) continue;

@@ -34,6 +34,7 @@ class LogStore {
   Submission refuse(std::string_view text, const std::string& call, const std::string& reason);
 
   std::vector<Submission> submissions() const;
+  SubmissionPage submissionPage(std::int64_t offset, std::int64_t limit) const;
   // The version kept under `receipt`; empty for a receipt of no accepted log.
   std::optional<std::string> storedVersion(const std::string& receipt) const;
   const StoreLayout& layout() const { return layout_; }

@@ -16,13 +16,20 @@ constexpr char kSchema[] =
 constexpr char kInsert[] =
     "INSERT INTO submissions (receipt, call, category, received, size, sha256, qsos,"
     " claimed_by_rules, claimed_score, outcome, reason) VALUES (?,?,?,?,?,?,?,?,?,?,?)";
+// The current version of a call is its accepted row added last.
+constexpr char kByCall[] =
+    "CREATE INDEX IF NOT EXISTS submissions_by_call ON submissions (call, outcome)";
 constexpr char kSelect[] =
     "SELECT receipt, call, category, received, size, sha256, qsos, claimed_by_rules,"
     " claimed_score, outcome, reason FROM submissions ORDER BY rowid";
+constexpr char kPage[] =
+    "SELECT receipt, call, category, received, size, sha256, qsos, claimed_by_rules,"
+    " claimed_score, outcome, reason, outcome = 'accepted' AND rowid = (SELECT max(rowid)"
+    " FROM submissions AS later WHERE later.call = submissions.call AND"
+    " later.outcome = 'accepted') FROM submissions ORDER BY rowid LIMIT ? OFFSET ?";
+constexpr char kCount[] = "SELECT count(*) FROM submissions";
 constexpr char kAccepted[] = "accepted";
 constexpr char kRefused[] = "refused";
-
-using Statement = std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)>;
 
 [[noreturn]] void fail(const std::string& path, const std::string& reason) {
   throw errors::ToolError(errors::ErrorKind::kIo, {path, 0, ""}, reason);
@@ -86,6 +93,7 @@ SubmissionDb::SubmissionDb(const std::string& path)
   // is checkpointed; the versions themselves are synced before their row.
   execute("PRAGMA synchronous=NORMAL");
   execute(kSchema);
+  execute(kByCall);
 }
 
 void SubmissionDb::execute(const char* sql) const {
@@ -97,12 +105,16 @@ void SubmissionDb::execute(const char* sql) const {
   }
 }
 
-void SubmissionDb::add(const Submission& submission) {
+SubmissionDb::Statement SubmissionDb::prepare(const char* sql) const {
   sqlite3_stmt* raw = nullptr;
-  if (sqlite3_prepare_v2(db_.get(), kInsert, -1, &raw, nullptr) != SQLITE_OK) {
+  if (sqlite3_prepare_v2(db_.get(), sql, -1, &raw, nullptr) != SQLITE_OK) {
     fail(path_, sqlite3_errmsg(db_.get()));
   }
-  Statement insert(raw, &sqlite3_finalize);
+  return Statement(raw, &sqlite3_finalize);
+}
+
+void SubmissionDb::add(const Submission& submission) {
+  Statement insert = prepare(kInsert);
   bindRow(insert.get(), submission);
   if (sqlite3_step(insert.get()) != SQLITE_DONE) {
     fail(path_, "cannot add receipt " + submission.receipt + ": " + sqlite3_errmsg(db_.get()));
@@ -110,14 +122,28 @@ void SubmissionDb::add(const Submission& submission) {
 }
 
 std::vector<Submission> SubmissionDb::all() const {
-  sqlite3_stmt* raw = nullptr;
-  if (sqlite3_prepare_v2(db_.get(), kSelect, -1, &raw, nullptr) != SQLITE_OK) {
-    fail(path_, sqlite3_errmsg(db_.get()));
-  }
-  Statement select(raw, &sqlite3_finalize);
+  Statement select = prepare(kSelect);
   std::vector<Submission> rows;
   while (sqlite3_step(select.get()) == SQLITE_ROW) rows.push_back(readRow(select.get()));
   return rows;
+}
+
+SubmissionPage SubmissionDb::page(std::int64_t offset, std::int64_t limit) const {
+  Statement select = prepare(kPage);
+  sqlite3_bind_int64(select.get(), 1, limit);
+  sqlite3_bind_int64(select.get(), 2, offset);
+  SubmissionPage page;
+  while (sqlite3_step(select.get()) == SQLITE_ROW) {
+    page.rows.push_back({readRow(select.get()), sqlite3_column_int(select.get(), 11) != 0});
+  }
+  page.total = count();
+  return page;
+}
+
+std::int64_t SubmissionDb::count() const {
+  Statement select = prepare(kCount);
+  if (sqlite3_step(select.get()) != SQLITE_ROW) fail(path_, sqlite3_errmsg(db_.get()));
+  return sqlite3_column_int64(select.get(), 0);
 }
 
 }  // namespace robot

@@ -1,6 +1,7 @@
 #ifndef ZVK_ROBOT_SUBMISSION_DB_H_
 #define ZVK_ROBOT_SUBMISSION_DB_H_
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -8,8 +9,21 @@
 #include "robot/submission.h"
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 namespace robot {
+
+// A row, and whether it is the current version of its call.
+struct ListedSubmission {
+  Submission submission;
+  bool current = false;
+};
+
+// A stretch of the rows, and how many there are in all.
+struct SubmissionPage {
+  std::vector<ListedSubmission> rows;
+  std::int64_t total = 0;
+};
 
 // The database of every submission, one row each, in SQLite's write-ahead
 // log mode: a row is there whole once add() returns, after any crash. Not
@@ -23,9 +37,16 @@ class SubmissionDb {
   void add(const Submission& submission);
   // Every row in the order added.
   std::vector<Submission> all() const;
+  // Up to `limit` rows from the `offset`th on, in the order added, so a
+  // page keeps its rows as more arrive.
+  SubmissionPage page(std::int64_t offset, std::int64_t limit) const;
 
  private:
+  using Statement = std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)>;
+
   void execute(const char* sql) const;
+  Statement prepare(const char* sql) const;
+  std::int64_t count() const;
 
   std::string path_;
   std::unique_ptr<sqlite3, int (*)(sqlite3*)> db_;
