@@ -45,13 +45,38 @@ std::string uploadedLog(const httplib::Request& request) {
   return file.empty() ? formField(request, kTextField) : file;
 }
 
-std::string organiserKey(const httplib::Request& request) {
-  std::string key = request.get_header_value(kKeyHeader);
-  return key.empty() ? formField(request, kKeyField) : key;
+// The value of the cookie `name`; empty when it is not sent.
+std::string cookie(const httplib::Request& request, const std::string& name) {
+  const std::string cookies = "; " + request.get_header_value("Cookie");
+  const std::size_t at = cookies.find("; " + name + "=");
+  if (at == std::string::npos) return "";
+  const std::size_t start = at + name.size() + 3;
+  return cookies.substr(start, cookies.find(';', start) - start);
+}
+
+// Behind the web server on the same machine, the client is the one it names.
+std::string clientAddress(const httplib::Request& request) {
+  const std::string forwarded = request.get_header_value("X-Real-IP");
+  const bool proxied = request.remote_addr == "127.0.0.1" || request.remote_addr == "::1";
+  return proxied && !forwarded.empty() ? forwarded : request.remote_addr;
+}
+
+Credentials credentialsOf(const httplib::Request& request) {
+  return {request.get_header_value(kKeyHeader), cookie(request, kSessionCookie),
+          clientAddress(request)};
+}
+
+bool keyInAddress(const httplib::Request& request) {
+  const std::size_t query = request.target.find('?');
+  if (query == std::string::npos) return false;
+  httplib::Params params;
+  httplib::detail::parse_query_text(request.target.substr(query + 1), params);
+  return params.count(kKeyField) > 0;
 }
 
 void reply(httplib::Response& response, const Answer& answer) {
   response.status = answer.status;
+  for (const auto& header : answer.headers) response.set_header(header.first, header.second);
   if (!answer.attachmentName.empty()) {
     response.set_header("Content-Disposition",
                         "attachment; filename=\"" + answer.attachmentName + "\"");
@@ -87,6 +112,7 @@ RobotServer::RobotServer(RobotSettings settings)
       store_(settings_.logsDir, settings_.clock),
       differences_(findDifferences(store_.layout(), store_.submissions())),
       organiser_(settings_, store_, differences_),
+      gate_(settings_.organiserKey, settings_.clock),
       http_(std::make_unique<httplib::Server>()) {
   route();
 }
@@ -118,21 +144,64 @@ void RobotServer::route() {
       }));
 }
 
+// Every organiser route, together: the key is refused in an address, and no
+// organiser answer is kept by a browser or a proxy.
 void RobotServer::routeOrganiser() {
+  http_->set_pre_routing_handler([](const httplib::Request& request, httplib::Response& response) {
+    if (request.path.rfind(kOrganiserPath, 0) != 0)
+      return httplib::Server::HandlerResponse::Unhandled;
+    response.set_header("Cache-Control", "no-store");
+    if (!keyInAddress(request)) return httplib::Server::HandlerResponse::Unhandled;
+    reply(response, {400, keyInAddressPage()});
+    return httplib::Server::HandlerResponse::Handled;
+  });
   http_->Get(kOrganiserPath, [this](const httplib::Request& request, httplib::Response& response) {
-    const std::string key = organiserKey(request);
-    reply(response, key.empty() ? Answer{200, keyPage(false)} : organiser_.submissions(key));
+    const Credentials credentials = credentialsOf(request);
+    const bool asks = credentials.key.empty() && gate_.refusal(credentials);
+    reply(response, asks ? Answer{200, keyPage(false)} : guarded(request, [this, &request] {
+            return organiser_.submissions(request.get_param_value(kPageField));
+          }));
   });
   http_->Post(kOrganiserPath, [this](const httplib::Request& request, httplib::Response& response) {
-    reply(response, organiser_.submissions(organiserKey(request)));
+    reply(response, guarded(request, [this] { return organiser_.submissions(""); }));
+  });
+  http_->Post(kLoginPath, [this](const httplib::Request& request, httplib::Response& response) {
+    reply(response, gate_.login(formField(request, kKeyField), clientAddress(request)));
+  });
+  http_->Post(kLogoutPath, [this](const httplib::Request& request, httplib::Response& response) {
+    reply(response, gate_.logout(cookie(request, kSessionCookie)));
   });
   http_->Post(kDownloadPath, [this](const httplib::Request& request, httplib::Response& response) {
-    reply(response, organiser_.download(organiserKey(request), formField(request, kReceiptField)));
+    reply(response, guarded(request, [this, &request] {
+            return organiser_.download(formField(request, kReceiptField));
+          }));
+  });
+  http_->Post(kOverridesPath, [this](const httplib::Request& request, httplib::Response& response) {
+    reply(response, guarded(request, [this, &request] {
+            return organiser_.saveOverrides(formField(request, kOverridesField));
+          }));
   });
   http_->Post(kCrosscheckPath,
               [this](const httplib::Request& request, httplib::Response& response) {
-                reply(response, organiser_.crosscheck(organiserKey(request)));
+                reply(response, guarded(request, [this] { return organiser_.crosscheck(); }));
               });
+  http_->Get(std::string(kPreviewPath) + "(.*)",
+             [this](const httplib::Request& request, httplib::Response& response) {
+               reply(response, guarded(request, [this, &request] {
+                       return organiser_.previewFile(request.matches[1]);
+                     }));
+             });
+  http_->Post(kPublishPath, [this](const httplib::Request& request, httplib::Response& response) {
+    reply(response, guarded(request, [this, &request] {
+            return organiser_.publish(formField(request, kConfirmField) == "yes");
+          }));
+  });
+}
+
+Answer RobotServer::guarded(const httplib::Request& request,
+                            const std::function<Answer()>& answer) {
+  std::optional<Answer> refused = gate_.refusal(credentialsOf(request));
+  return refused ? *refused : answer();
 }
 
 void RobotServer::limitConnections() {

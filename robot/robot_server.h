@@ -3,18 +3,22 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
 
+#include "robot/answer.h"
 #include "robot/log_store.h"
 #include "robot/organiser_desk.h"
+#include "robot/organiser_gate.h"
 #include "robot/robot_settings.h"
 
 namespace httplib {
 class Server;
-}
+struct Request;
+}  // namespace httplib
 
 namespace robot {
 
@@ -40,6 +44,8 @@ class RobotServer {
  private:
   void route();
   void routeOrganiser();
+  // `answer()` for a request the gate lets through, else the gate's refusal.
+  Answer guarded(const httplib::Request& request, const std::function<Answer()>& answer);
   void mountResults();
   void limitConnections();
   void waitForAcceptedConnections() const;
@@ -49,6 +55,7 @@ class RobotServer {
   LogStore store_;
   std::vector<std::string> differences_;
   OrganiserDesk organiser_;
+  OrganiserGate gate_;
   std::unique_ptr<httplib::Server> http_;
   std::atomic<int> listenSocket_{-1};
   std::atomic<int> connectionsWaiting_{0};
