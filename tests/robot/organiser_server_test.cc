@@ -100,6 +100,12 @@ TEST_F(OrganiserServerTest, LoginSetsAStrictSessionCookieThatLogoutEnds) {
   EXPECT_EQ(client_->Post("/organiser/logout", session, httplib::Params{})->status, 303);
   EXPECT_NE(get("/organiser", session)->body.find("type=\"password\""), std::string::npos);
   EXPECT_EQ(client_->Post("/organiser/crosscheck", session, httplib::Params{})->status, 403);
+  const std::string later = client_->Post("/organiser/login", httplib::Params{{"key", kKey}})
+                                ->get_header_value("Set-Cookie");
+  const httplib::Headers working = {{"Cookie", later.substr(0, later.find(';'))}};
+  EXPECT_EQ(get("/organiser", working)->status, 200);
+  now_ += 12 * 3600;  // a working day later
+  EXPECT_NE(get("/organiser", working)->body.find("type=\"password\""), std::string::npos);
 }
 
 // Five wrong keys from one address shut it out, the right key included;
@@ -211,6 +217,8 @@ struct OverridesCase {
   int run;           // and of the cross-check after
   std::string told;  // in the answer that refuses them, or in the preview's report
 };
+
+void PrintTo(const Paging& value, std::ostream* out) { *out << value.page; }
 
 void PrintTo(const OverridesCase& value, std::ostream* out) { *out << value.name; }
 
