@@ -18,7 +18,7 @@ namespace {
 constexpr int kNotFound = 404;
 constexpr int kConflict = 409;
 constexpr int kUnprocessable = 422;
-constexpr int kCannotWrite = 500;
+constexpr int kServerFailed = 500;
 
 files::FileSystem& fileSystem() { return files::defaultFileSystem(); }
 
@@ -32,7 +32,7 @@ std::int64_t pageNumber(const std::string& text) {
 // Bad input (an override naming no QSO) is the organiser's to mend; the rest is the machine's.
 Answer failedRun(const errors::ToolError& error) {
   const bool input = error.kind() != errors::ErrorKind::kIo;
-  return {input ? kUnprocessable : kCannotWrite, messagePage("Cross-check failed", error.what())};
+  return {input ? kUnprocessable : kServerFailed, messagePage("Cross-check failed", error.what())};
 }
 
 std::vector<std::string> unreadableLogs(const crosscheck::Results& results) {
@@ -59,7 +59,12 @@ Answer OrganiserDesk::submissions(const std::string& number) const {
     return {kNotFound, messagePage("No such page", "The submissions fill pages 1 to " +
                                                        std::to_string(pages) + ".")};
   }
-  return {200, submissionsPage({page, wanted, pages, differences_, overridesText(), hasPreview()})};
+  try {
+    return {200,
+            submissionsPage({page, wanted, pages, differences_, overridesText(), hasPreview()})};
+  } catch (const errors::ToolError& error) {
+    return {kServerFailed, messagePage("Overrides unreadable", error.what())};
+  }
 }
 
 Answer OrganiserDesk::download(const std::string& receipt) const {
@@ -84,7 +89,7 @@ Answer OrganiserDesk::saveOverrides(const std::string& text) {
   try {
     files::writeAtomically(fileSystem(), path, text);
   } catch (const errors::ToolError& error) {
-    return {kCannotWrite, messagePage("Overrides not saved", error.what())};
+    return {kServerFailed, messagePage("Overrides not saved", error.what())};
   }
   Answer back(303, "");
   back.headers = {{"Location", std::string(kOrganiserPath) + "#overrides"}};
@@ -124,7 +129,7 @@ Answer OrganiserDesk::publish(bool confirmed) {
     files::moveFolderIntoPlace(fileSystem(), store_.layout().previewDir(),
                                store_.layout().resultsDir());
   } catch (const errors::ToolError& error) {
-    return {kCannotWrite, messagePage("Not published", error.what())};
+    return {kServerFailed, messagePage("Not published", error.what())};
   }
   return {200, publishedPage()};
 }

@@ -1,6 +1,5 @@
 #include "robot/organiser_gate.h"
 
-#include "robot/front_pages.h"
 #include "robot/organiser_key.h"
 #include "robot/organiser_pages.h"
 

@@ -12,6 +12,7 @@
 #include "robot/http_workers.h"
 #include "robot/listen_socket.h"
 #include "robot/organiser_pages.h"
+#include "robot/organiser_request.h"
 #include "robot/receive_log.h"
 #include "robot/store_check.h"
 
@@ -43,35 +44,6 @@ std::string formField(const httplib::Request& request, const char* name) {
 std::string uploadedLog(const httplib::Request& request) {
   std::string file = formField(request, kFileField);
   return file.empty() ? formField(request, kTextField) : file;
-}
-
-// The value of the cookie `name`; empty when it is not sent.
-std::string cookie(const httplib::Request& request, const std::string& name) {
-  const std::string cookies = "; " + request.get_header_value("Cookie");
-  const std::size_t at = cookies.find("; " + name + "=");
-  if (at == std::string::npos) return "";
-  const std::size_t start = at + name.size() + 3;
-  return cookies.substr(start, cookies.find(';', start) - start);
-}
-
-// Behind the web server on the same machine, the client is the one it names.
-std::string clientAddress(const httplib::Request& request) {
-  const std::string forwarded = request.get_header_value("X-Real-IP");
-  const bool proxied = request.remote_addr == "127.0.0.1" || request.remote_addr == "::1";
-  return proxied && !forwarded.empty() ? forwarded : request.remote_addr;
-}
-
-Credentials credentialsOf(const httplib::Request& request) {
-  return {request.get_header_value(kKeyHeader), cookie(request, kSessionCookie),
-          clientAddress(request)};
-}
-
-bool keyInAddress(const httplib::Request& request) {
-  const std::size_t query = request.target.find('?');
-  if (query == std::string::npos) return false;
-  httplib::Params params;
-  httplib::detail::parse_query_text(request.target.substr(query + 1), params);
-  return params.count(kKeyField) > 0;
 }
 
 void reply(httplib::Response& response, const Answer& answer) {
@@ -169,7 +141,7 @@ void RobotServer::routeOrganiser() {
     reply(response, gate_.login(formField(request, kKeyField), clientAddress(request)));
   });
   http_->Post(kLogoutPath, [this](const httplib::Request& request, httplib::Response& response) {
-    reply(response, gate_.logout(cookie(request, kSessionCookie)));
+    reply(response, gate_.logout(sessionOf(request)));
   });
   http_->Post(kDownloadPath, [this](const httplib::Request& request, httplib::Response& response) {
     reply(response, guarded(request, [this, &request] {
