@@ -22,7 +22,7 @@ class OrganiserServerTest : public RobotServerTest {
     return client_->Get(path.c_str(), headers);
   }
 
-  // The first n <td> of the table's row that holds `receipt`.
+  // The table row that holds `receipt`, whole.
   static std::string rowOf(const std::string& page, const std::string& receipt) {
     const std::size_t start = page.rfind("<tr>", page.find("<td>" + receipt + "</td>"));
     return page.substr(start, page.find("</tr>", start) + 5 - start);
@@ -132,11 +132,14 @@ TEST_F(OrganiserServerTest, WrongKeysShutOutTheirAddressOnly) {
 }
 
 struct Paging {
+  const char* name;
   const char* page;
   int status;
   std::string paging;      // the links and the count above the table
   std::string firstShown;  // the first receipt in the table
 };
+
+void PrintTo(const Paging& value, std::ostream* out) { *out << value.name; }
 
 // 201 refusals in the order added, fed straight to the database.
 class PagingTest : public OrganiserServerTest, public ::testing::WithParamInterface<Paging> {
@@ -168,26 +171,24 @@ TEST_P(PagingTest, PagesKeepTheOrderAddedAndStopAtTheEnds) {
 INSTANTIATE_TEST_SUITE_P(
     Boundaries, PagingTest,
     ::testing::Values(
-        Paging{"1", 200,
+        Paging{"First", "1", 200,
                "<p class=\"paging\"><span>Page 1 of 3: 1 to 100 of 201</span>"
                "<a href=\"/organiser?page=2\">Next</a><a href=\"/organiser?page=3\">Last</a></p>",
                "R1001"},
-        Paging{"2", 200,
+        Paging{"Middle", "2", 200,
                "<p class=\"paging\"><a href=\"/organiser?page=1\">First</a>"
                "<a href=\"/organiser?page=1\">Previous</a><span>Page 2 of 3: 101 to 200 of "
                "201</span><a href=\"/organiser?page=3\">Next</a>"
                "<a href=\"/organiser?page=3\">Last</a></p>",
                "R1101"},
-        Paging{"3", 200,
+        Paging{"Last", "3", 200,
                "<p class=\"paging\"><a href=\"/organiser?page=1\">First</a>"
                "<a href=\"/organiser?page=2\">Previous</a><span>Page 3 of 3: 201 to 201 of "
                "201</span></p>",
                "R1201"},
-        Paging{"4", 404, "", ""}, Paging{"0", 404, "", ""}, Paging{"-1", 404, "", ""},
-        Paging{"x", 404, "", ""}),
-    [](const ::testing::TestParamInfo<Paging>& info) {
-      return "Page" + std::to_string(info.index);
-    });
+        Paging{"PastTheLast", "4", 404, "", ""}, Paging{"Zero", "0", 404, "", ""},
+        Paging{"Negative", "-1", 404, "", ""}, Paging{"NotANumber", "x", 404, "", ""}),
+    [](const ::testing::TestParamInfo<Paging>& info) { return info.param.name; });
 
 TEST_F(OrganiserServerTest, RowsShowTheCategoryAndMarkTheCurrentVersion) {
   start();
@@ -217,8 +218,6 @@ struct OverridesCase {
   int run;           // and of the cross-check after
   std::string told;  // in the answer that refuses them, or in the preview's report
 };
-
-void PrintTo(const Paging& value, std::ostream* out) { *out << value.page; }
 
 void PrintTo(const OverridesCase& value, std::ostream* out) { *out << value.name; }
 
