@@ -211,6 +211,30 @@ TEST_F(OrganiserServerTest, RowsShowTheCategoryAndMarkTheCurrentVersion) {
             std::string::npos);
 }
 
+// The preview's own files, typed; nothing outside it, nothing hidden.
+TEST_F(OrganiserServerTest, PreviewServesItsOwnFilesOnly) {
+  start();
+  ASSERT_TRUE(upload(kLog));
+  ASSERT_EQ(client_->Post("/organiser/crosscheck", kByKey, httplib::Params{})->status, 200);
+  const std::vector<std::pair<std::string, std::string>> served = {
+      {"", "text/html; charset=utf-8"},
+      {"results.json", "application/json"},
+      {"results.csv", "text/csv; charset=utf-8"},
+      {"reports/Q1ZVK.txt", "text/plain; charset=utf-8"}};
+  for (const auto& file : served) {
+    httplib::Result answer = get("/organiser/preview/" + file.first, kByKey);
+    EXPECT_EQ(answer->status, 200) << file.first;
+    EXPECT_EQ(answer->get_header_value("Content-Type"), file.second) << file.first;
+    EXPECT_EQ(answer->body,
+              readFile(".results-preview/" + (file.first.empty() ? "index.html" : file.first)));
+  }
+  for (const char* outside :
+       {"../received/Q1ZVK.log", "..%2Freceived%2FQ1ZVK.log", "reports/../../received/Q1ZVK.log",
+        "/etc/passwd", "reports", "reports/", ".hidden"}) {
+    EXPECT_EQ(get(std::string("/organiser/preview/") + outside, kByKey)->status, 404) << outside;
+  }
+}
+
 struct OverridesCase {
   const char* name;
   std::string text;
