@@ -23,6 +23,11 @@ namespace {
 constexpr std::size_t kFormOverhead = 64 * 1024;
 constexpr int kTooLarge = 413;
 constexpr int kNotFound = 404;
+constexpr int kBadRequest = 400;
+constexpr char kCacheControl[] = "Cache-Control";
+constexpr char kNoStore[] = "no-store";
+// The organiser routes that answer without the key: the login's own.
+constexpr bool kOpenToAll = true;
 constexpr char kUrlEncoded[] = "application/x-www-form-urlencoded";
 // A client that sends nothing for this long loses its worker.
 constexpr time_t kReadTimeoutSeconds = 5;
@@ -110,70 +115,70 @@ void RobotServer::route() {
   http_->set_error_handler(httplib::Server::HandlerWithResponse(
       [this](const httplib::Request& request, httplib::Response& response) {
         if (!response.body.empty()) return HandlerResponse::Unhandled;
+        if (request.path.rfind(kOrganiserPath, 0) == 0)
+          response.set_header(kCacheControl, kNoStore);
         const int status = response.status;
         reply(response, {status, errorPage(request, status, settings_.sizeLimit)});
         return HandlerResponse::Handled;
       }));
 }
 
-// Every organiser route, together: the key is refused in an address, and no
-// organiser answer is kept by a browser or a proxy.
+// Every organiser route, together.
 void RobotServer::routeOrganiser() {
-  http_->set_pre_routing_handler([](const httplib::Request& request, httplib::Response& response) {
-    if (request.path.rfind(kOrganiserPath, 0) != 0)
-      return httplib::Server::HandlerResponse::Unhandled;
-    response.set_header("Cache-Control", "no-store");
-    if (!keyInAddress(request)) return httplib::Server::HandlerResponse::Unhandled;
-    reply(response, {400, keyInAddressPage()});
-    return httplib::Server::HandlerResponse::Handled;
-  });
-  http_->Get(kOrganiserPath, [this](const httplib::Request& request, httplib::Response& response) {
-    const Credentials credentials = credentialsOf(request);
-    const bool asks = credentials.key.empty() && gate_.refusal(credentials);
-    reply(response, asks ? Answer{200, keyPage(false)} : guarded(request, [this, &request] {
-            return organiser_.submissions(request.get_param_value(kPageField));
-          }));
-  });
-  http_->Post(kOrganiserPath, [this](const httplib::Request& request, httplib::Response& response) {
-    reply(response, guarded(request, [this] { return organiser_.submissions(""); }));
-  });
-  http_->Post(kLoginPath, [this](const httplib::Request& request, httplib::Response& response) {
-    reply(response, gate_.login(formField(request, kKeyField), clientAddress(request)));
-  });
-  http_->Post(kLogoutPath, [this](const httplib::Request& request, httplib::Response& response) {
-    reply(response, gate_.logout(sessionOf(request)));
-  });
-  http_->Post(kDownloadPath, [this](const httplib::Request& request, httplib::Response& response) {
-    reply(response, guarded(request, [this, &request] {
-            return organiser_.download(formField(request, kReceiptField));
-          }));
-  });
-  http_->Post(kOverridesPath, [this](const httplib::Request& request, httplib::Response& response) {
-    reply(response, guarded(request, [this, &request] {
-            return organiser_.saveOverrides(formField(request, kOverridesField));
-          }));
-  });
+  http_->Get(kOrganiserPath,
+             organiserRoute(
+                 [this](const httplib::Request& request) {
+                   const Credentials credentials = credentialsOf(request);
+                   std::optional<Answer> refused = gate_.refusal(credentials);
+                   if (refused && credentials.key.empty()) {
+                     return Answer{200, keyPage(false)};
+                   }
+                   return refused ? *refused
+                                  : organiser_.submissions(request.get_param_value(kPageField));
+                 },
+                 kOpenToAll));
+  http_->Post(kOrganiserPath, organiserRoute([this](const httplib::Request&) {
+                return organiser_.submissions("");
+              }));
+  http_->Post(kLoginPath, organiserRoute(
+                              [this](const httplib::Request& request) {
+                                return gate_.login(formField(request, kKeyField),
+                                                   clientAddress(request));
+                              },
+                              kOpenToAll));
+  http_->Post(kLogoutPath, organiserRoute(
+                               [this](const httplib::Request& request) {
+                                 return gate_.logout(sessionOf(request));
+                               },
+                               kOpenToAll));
+  http_->Post(kDownloadPath, organiserRoute([this](const httplib::Request& request) {
+                return organiser_.download(formField(request, kReceiptField));
+              }));
+  http_->Post(kOverridesPath, organiserRoute([this](const httplib::Request& request) {
+                return organiser_.saveOverrides(formField(request, kOverridesField));
+              }));
   http_->Post(kCrosscheckPath,
-              [this](const httplib::Request& request, httplib::Response& response) {
-                reply(response, guarded(request, [this] { return organiser_.crosscheck(); }));
-              });
+              organiserRoute([this](const httplib::Request&) { return organiser_.crosscheck(); }));
   http_->Get(std::string(kPreviewPath) + "(.*)",
-             [this](const httplib::Request& request, httplib::Response& response) {
-               reply(response, guarded(request, [this, &request] {
-                       return organiser_.previewFile(request.matches[1]);
-                     }));
-             });
-  http_->Post(kPublishPath, [this](const httplib::Request& request, httplib::Response& response) {
-    reply(response, guarded(request, [this, &request] {
-            return organiser_.publish(formField(request, kConfirmField) == "yes");
-          }));
-  });
+             organiserRoute([this](const httplib::Request& request) {
+               return organiser_.previewFile(request.matches[1]);
+             }));
+  http_->Post(kPublishPath, organiserRoute([this](const httplib::Request& request) {
+                return organiser_.publish(formField(request, kConfirmField) == "yes");
+              }));
 }
 
-Answer RobotServer::guarded(const httplib::Request& request,
-                            const std::function<Answer()>& answer) {
-  std::optional<Answer> refused = gate_.refusal(credentialsOf(request));
-  return refused ? *refused : answer();
+RobotServer::Handler RobotServer::organiserRoute(OrganiserAnswer answer, bool open) {
+  return [this, answer, open](const httplib::Request& request, httplib::Response& response) {
+    response.set_header(kCacheControl, kNoStore);
+    std::optional<Answer> refused;
+    if (keyInAddress(request)) {
+      refused = Answer{kBadRequest, keyInAddressPage()};
+    } else if (!open) {
+      refused = gate_.refusal(credentialsOf(request));
+    }
+    reply(response, refused ? *refused : answer(request));
+  };
 }
 
 void RobotServer::limitConnections() {

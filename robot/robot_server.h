@@ -18,6 +18,7 @@
 namespace httplib {
 class Server;
 struct Request;
+struct Response;
 }  // namespace httplib
 
 namespace robot {
@@ -44,8 +45,12 @@ class RobotServer {
  private:
   void route();
   void routeOrganiser();
-  // `answer()` for a request the gate lets through, else the gate's refusal.
-  Answer guarded(const httplib::Request& request, const std::function<Answer()>& answer);
+  using OrganiserAnswer = std::function<Answer(const httplib::Request&)>;
+  using Handler = std::function<void(const httplib::Request&, httplib::Response&)>;
+  // The handler of an organiser route: a key in the address is refused, no
+  // answer is kept by a browser or a proxy, and unless `open` only a request
+  // the gate lets through is answered.
+  Handler organiserRoute(OrganiserAnswer answer, bool open = false);
   void mountResults();
   void limitConnections();
   void waitForAcceptedConnections() const;
