@@ -55,20 +55,25 @@ std::int64_t lineOfQso(const ContestLogs& contest, std::int32_t entrant, std::in
 
 }  // namespace
 
+Overrides parseOverrides(const std::string& text, const std::string& file) {
+  std::istringstream in(text);
+  Overrides overrides;
+  overrides.file = file;
+  std::string line;
+  for (std::int32_t at = 1; std::getline(in, line); ++at) {
+    if (!isSkipped(line)) overrides.entries.push_back(parseOverride(line, file, at));
+  }
+  return overrides;
+}
+
 Overrides readOverrides(const std::string& path) {
-  std::istringstream in;
+  std::string text;
   try {
-    in.str(files::defaultFileSystem().readWhole(path));
+    text = files::defaultFileSystem().readWhole(path);
   } catch (const errors::ToolError&) {
     fail(path, 0, "cannot read the overrides file");
   }
-  Overrides overrides;
-  overrides.file = path;
-  std::string text;
-  for (std::int32_t at = 1; std::getline(in, text); ++at) {
-    if (!isSkipped(text)) overrides.entries.push_back(parseOverride(text, path, at));
-  }
-  return overrides;
+  return parseOverrides(text, path);
 }
 
 OverrideReasons applyOverrides(const Overrides& overrides, ContestLogs& contest,

@@ -24,9 +24,12 @@ struct Overrides {
   std::vector<Override> entries;
 };
 
-// Reads the overrides file; blank lines and lines starting with '#' are
-// skipped. Throws errors::ToolError (kBadInput, "file:line: reason") for a line that is not CALL
-// LINE RESULT REASON or names no known result.
+// Reads the overrides `text`, named `file` in errors; blank lines and lines
+// starting with '#' are skipped. Throws errors::ToolError (kBadDefinition,
+// "file:line: reason") for a line that is not CALL LINE RESULT REASON or
+// names no known result.
+Overrides parseOverrides(const std::string& text, const std::string& file);
+// The same of the file `path`.
 Overrides readOverrides(const std::string& path);
 
 // By line (index into ContestLogs::lines): the reason of its override.

@@ -30,9 +30,9 @@ void quietly(Step step) {
   }
 }
 
-// Moves the finished folder into place; an old folder is set aside first and
-// removed only once the new one stands.
-void replaceDir(FileSystem& files, const std::string& temporary, const std::string& dir) {
+}  // namespace
+
+void moveFolderIntoPlace(FileSystem& files, const std::string& from, const std::string& dir) {
   const fs::path target = targetOf(dir);
   std::string old;
   if (files.isFolder(target.string())) {
@@ -40,7 +40,7 @@ void replaceDir(FileSystem& files, const std::string& temporary, const std::stri
     files.rename(target.string(), old);
   }
   try {
-    files.rename(temporary, target.string());
+    files.rename(from, target.string());
   } catch (...) {
     if (!old.empty()) quietly([&] { files.rename(old, target.string()); });
     throw;
@@ -48,15 +48,13 @@ void replaceDir(FileSystem& files, const std::string& temporary, const std::stri
   if (!old.empty()) quietly([&] { files.removeAll(old); });
 }
 
-}  // namespace
-
 void writeFolderWhole(FileSystem& files, const std::string& dir,
                       const std::function<void(const std::string&)>& fill) {
   const std::string temporary =
       files.makeUniqueFolder(besideTarget(targetOf(dir), ".tmp-"), FolderAccess::kAsUmaskAllows);
   try {
     fill(temporary);
-    replaceDir(files, temporary, dir);
+    moveFolderIntoPlace(files, temporary, dir);
   } catch (...) {
     quietly([&] { files.removeAll(temporary); });
     throw;

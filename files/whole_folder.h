@@ -15,6 +15,11 @@ namespace files {
 void writeFolderWhole(FileSystem& files, const std::string& dir,
                       const std::function<void(const std::string&)>& fill);
 
+// Puts the finished folder `from` in the place of `dir` (on the same file
+// system): an existing `dir` is set aside first and removed once `from`
+// stands there, and put back when the move fails. Throws errors::ToolError (kIo).
+void moveFolderIntoPlace(FileSystem& files, const std::string& from, const std::string& dir);
+
 }  // namespace files
 
 #endif  // ZVK_FILES_WHOLE_FOLDER_H_

@@ -3,6 +3,7 @@
 
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace robot {
 
@@ -13,8 +14,8 @@ struct Answer {
   int status;
   std::string page;
   std::string contentType = "text/html; charset=utf-8";
-  std::string attachmentName;  // set: a file to save under this name
-  std::string location;        // set: where a redirect sends the browser
+  std::string attachmentName;                                // set: a file to save under this name
+  std::vector<std::pair<std::string, std::string>> headers;  // more, by name
 };
 
 }  // namespace robot

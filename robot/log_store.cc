@@ -83,6 +83,11 @@ std::vector<Submission> LogStore::submissions() const {
   return db_.all();
 }
 
+SubmissionPage LogStore::submissionPage(std::int64_t offset, std::int64_t limit) const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return db_.page(offset, limit);
+}
+
 std::optional<Submission> LogStore::accepted(const std::string& receipt) const {
   std::optional<Submission> found;
   {

@@ -35,6 +35,7 @@ class LogStore {
   std::vector<Submission> submissions() const;
   // The accepted submission of `receipt`; empty for a refused or unknown one.
   std::optional<Submission> accepted(const std::string& receipt) const;
+  SubmissionPage submissionPage(std::int64_t offset, std::int64_t limit) const;
   // The version kept under `receipt`; empty for a receipt of no accepted log.
   std::optional<std::string> storedVersion(const std::string& receipt) const;
   const StoreLayout& layout() const { return layout_; }

@@ -11,8 +11,9 @@
 
 namespace robot {
 
-// The organiser's requests, each answered only for the organiser key: the
-// submissions, a version kept, and the cross-check of the logs received.
+// The organiser's requests, once the gate has let them through: the
+// submissions page by page, a version kept, the overrides, the cross-check
+// into a preview only the organiser sees, and its publishing.
 class OrganiserDesk {
  public:
   // `differences`: what the start-up check of the store found.
@@ -21,18 +22,28 @@ class OrganiserDesk {
 
   // Without a key the organiser pages are off.
   bool enabled() const { return !settings_.organiserKey.empty(); }
-  Answer submissions(const std::string& key) const;
-  Answer download(const std::string& key, const std::string& receipt) const;
-  // Writes the results folder whole, one run at a time.
-  Answer crosscheck(const std::string& key);
+  // The page numbered `number` (from 1; empty: the first).
+  Answer submissions(const std::string& number) const;
+  Answer download(const std::string& receipt) const;
+  // Keeps `text` as the overrides when every line of it reads, else keeps
+  // the old ones and shows why.
+  Answer saveOverrides(const std::string& text);
+  // Writes the preview whole, with the overrides applied.
+  Answer crosscheck();
+  Answer previewFile(const std::string& path) const;
+  // Makes the preview the published results, whole; before the deadline
+  // only when `confirmed`.
+  Answer publish(bool confirmed);
 
  private:
-  bool allows(const std::string& key) const;
+  std::string overridesText() const;
+  bool hasPreview() const;
 
   const RobotSettings& settings_;
   LogStore& store_;
   std::vector<std::string> differences_;
-  std::mutex running_;
+  // One change of the overrides, the preview or the results at a time.
+  std::mutex changing_;
 };
 
 }  // namespace robot

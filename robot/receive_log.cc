@@ -42,7 +42,7 @@ Answer refuseOutsideWindow(std::string_view text, const std::string& call,
 // shows the receipt again instead of sending the log again.
 Answer seeReceipt(const Submission& kept) {
   Answer answer{kSeeOther, ""};
-  answer.location = receiptPath(kept.receipt);
+  answer.headers.emplace_back("Location", receiptPath(kept.receipt));
   return answer;
 }
 

@@ -12,6 +12,7 @@
 #include "robot/http_workers.h"
 #include "robot/listen_socket.h"
 #include "robot/organiser_pages.h"
+#include "robot/organiser_request.h"
 #include "robot/receipt_answer.h"
 #include "robot/receive_log.h"
 #include "robot/store_check.h"
@@ -23,6 +24,11 @@ namespace {
 constexpr std::size_t kFormOverhead = 64 * 1024;
 constexpr int kTooLarge = 413;
 constexpr int kNotFound = 404;
+constexpr int kBadRequest = 400;
+constexpr char kCacheControl[] = "Cache-Control";
+constexpr char kNoStore[] = "no-store";
+// The organiser routes that answer without the key: the login's own.
+constexpr bool kOpenToAll = true;
 constexpr char kUrlEncoded[] = "application/x-www-form-urlencoded";
 // A client that sends nothing for this long loses its worker.
 constexpr time_t kReadTimeoutSeconds = 5;
@@ -46,14 +52,9 @@ std::string uploadedLog(const httplib::Request& request) {
   return file.empty() ? formField(request, kTextField) : file;
 }
 
-std::string organiserKey(const httplib::Request& request) {
-  std::string key = request.get_header_value(kKeyHeader);
-  return key.empty() ? formField(request, kKeyField) : key;
-}
-
 void reply(httplib::Response& response, const Answer& answer) {
   response.status = answer.status;
-  if (!answer.location.empty()) response.set_header("Location", answer.location);
+  for (const auto& header : answer.headers) response.set_header(header.first, header.second);
   if (!answer.attachmentName.empty()) {
     response.set_header("Content-Disposition",
                         "attachment; filename=\"" + answer.attachmentName + "\"");
@@ -89,6 +90,7 @@ RobotServer::RobotServer(RobotSettings settings)
       store_(settings_.logsDir, settings_.clock),
       differences_(findDifferences(store_.layout(), store_.submissions())),
       organiser_(settings_, store_, differences_),
+      gate_(settings_.organiserKey, settings_.clock),
       http_(std::make_unique<httplib::Server>()) {
   route();
 }
@@ -118,27 +120,70 @@ void RobotServer::route() {
   http_->set_error_handler(httplib::Server::HandlerWithResponse(
       [this](const httplib::Request& request, httplib::Response& response) {
         if (!response.body.empty()) return HandlerResponse::Unhandled;
+        if (request.path.rfind(kOrganiserPath, 0) == 0)
+          response.set_header(kCacheControl, kNoStore);
         const int status = response.status;
         reply(response, {status, errorPage(request, status, settings_.sizeLimit)});
         return HandlerResponse::Handled;
       }));
 }
 
+// Every organiser route, together.
 void RobotServer::routeOrganiser() {
-  http_->Get(kOrganiserPath, [this](const httplib::Request& request, httplib::Response& response) {
-    const std::string key = organiserKey(request);
-    reply(response, key.empty() ? Answer{200, keyPage(false)} : organiser_.submissions(key));
-  });
-  http_->Post(kOrganiserPath, [this](const httplib::Request& request, httplib::Response& response) {
-    reply(response, organiser_.submissions(organiserKey(request)));
-  });
-  http_->Post(kDownloadPath, [this](const httplib::Request& request, httplib::Response& response) {
-    reply(response, organiser_.download(organiserKey(request), formField(request, kReceiptField)));
-  });
+  http_->Get(kOrganiserPath,
+             organiserRoute(
+                 [this](const httplib::Request& request) {
+                   const Credentials credentials = credentialsOf(request);
+                   std::optional<Answer> refused = gate_.refusal(credentials);
+                   if (refused && credentials.key.empty()) {
+                     return Answer{200, keyPage(false)};
+                   }
+                   return refused ? *refused
+                                  : organiser_.submissions(request.get_param_value(kPageField));
+                 },
+                 kOpenToAll));
+  http_->Post(kOrganiserPath, organiserRoute([this](const httplib::Request&) {
+                return organiser_.submissions("");
+              }));
+  http_->Post(kLoginPath, organiserRoute(
+                              [this](const httplib::Request& request) {
+                                return gate_.login(formField(request, kKeyField),
+                                                   clientAddress(request));
+                              },
+                              kOpenToAll));
+  http_->Post(kLogoutPath, organiserRoute(
+                               [this](const httplib::Request& request) {
+                                 return gate_.logout(sessionOf(request));
+                               },
+                               kOpenToAll));
+  http_->Post(kDownloadPath, organiserRoute([this](const httplib::Request& request) {
+                return organiser_.download(formField(request, kReceiptField));
+              }));
+  http_->Post(kOverridesPath, organiserRoute([this](const httplib::Request& request) {
+                return organiser_.saveOverrides(formField(request, kOverridesField));
+              }));
   http_->Post(kCrosscheckPath,
-              [this](const httplib::Request& request, httplib::Response& response) {
-                reply(response, organiser_.crosscheck(organiserKey(request)));
-              });
+              organiserRoute([this](const httplib::Request&) { return organiser_.crosscheck(); }));
+  http_->Get(std::string(kPreviewPath) + "(.*)",
+             organiserRoute([this](const httplib::Request& request) {
+               return organiser_.previewFile(request.matches[1]);
+             }));
+  http_->Post(kPublishPath, organiserRoute([this](const httplib::Request& request) {
+                return organiser_.publish(formField(request, kConfirmField) == "yes");
+              }));
+}
+
+RobotServer::Handler RobotServer::organiserRoute(OrganiserAnswer answer, bool open) {
+  return [this, answer, open](const httplib::Request& request, httplib::Response& response) {
+    response.set_header(kCacheControl, kNoStore);
+    std::optional<Answer> refused;
+    if (keyInAddress(request)) {
+      refused = Answer{kBadRequest, keyInAddressPage()};
+    } else if (!open) {
+      refused = gate_.refusal(credentialsOf(request));
+    }
+    reply(response, refused ? *refused : answer(request));
+  };
 }
 
 void RobotServer::limitConnections() {

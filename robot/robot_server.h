@@ -3,18 +3,23 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
 
+#include "robot/answer.h"
 #include "robot/log_store.h"
 #include "robot/organiser_desk.h"
+#include "robot/organiser_gate.h"
 #include "robot/robot_settings.h"
 
 namespace httplib {
 class Server;
-}
+struct Request;
+struct Response;
+}  // namespace httplib
 
 namespace robot {
 
@@ -40,6 +45,12 @@ class RobotServer {
  private:
   void route();
   void routeOrganiser();
+  using OrganiserAnswer = std::function<Answer(const httplib::Request&)>;
+  using Handler = std::function<void(const httplib::Request&, httplib::Response&)>;
+  // The handler of an organiser route: a key in the address is refused, no
+  // answer is kept by a browser or a proxy, and unless `open` only a request
+  // the gate lets through is answered.
+  Handler organiserRoute(OrganiserAnswer answer, bool open = false);
   void mountResults();
   void limitConnections();
   void waitForAcceptedConnections() const;
@@ -49,6 +60,7 @@ class RobotServer {
   LogStore store_;
   std::vector<std::string> differences_;
   OrganiserDesk organiser_;
+  OrganiserGate gate_;
   std::unique_ptr<httplib::Server> http_;
   std::atomic<int> listenSocket_{-1};
   std::atomic<int> connectionsWaiting_{0};

@@ -14,6 +14,14 @@ constexpr char kHistoryDir[] = ".history";
 constexpr char kScratchDir[] = ".incoming";
 constexpr char kDatabase[] = ".submissions.sqlite";
 constexpr char kResultsDir[] = "results";
+constexpr char kPreviewDir[] = ".results-preview";
+constexpr char kOverridesFile[] = "overrides.txt";
+
+// The folder that holds DIR.
+fs::path besideLogs(const std::string& dir) {
+  const fs::path logs = fs::absolute(dir).lexically_normal();
+  return (logs.has_filename() ? logs : logs.parent_path()).parent_path();
+}
 
 }  // namespace
 
@@ -34,10 +42,12 @@ std::string StoreLayout::scratchDir() const { return dir_ + "/" + kScratchDir; }
 
 std::string StoreLayout::database() const { return dir_ + "/" + kDatabase; }
 
-std::string StoreLayout::resultsDir() const {
-  const fs::path logs = fs::absolute(dir_).lexically_normal();
-  const fs::path named = logs.has_filename() ? logs : logs.parent_path();
-  return (named.parent_path() / kResultsDir).string();
+std::string StoreLayout::resultsDir() const { return (besideLogs(dir_) / kResultsDir).string(); }
+
+std::string StoreLayout::previewDir() const { return (besideLogs(dir_) / kPreviewDir).string(); }
+
+std::string StoreLayout::overridesFile() const {
+  return (besideLogs(dir_) / kOverridesFile).string();
 }
 
 void StoreLayout::create(files::FileSystem& files) const {

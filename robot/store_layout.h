@@ -27,6 +27,10 @@ class StoreLayout {
   std::string database() const;
   // DIR/../results: where the cross-check of the received logs is written.
   std::string resultsDir() const;
+  // Beside it: the organiser's preview of the results, hidden, and the
+  // overrides the cross-check applies.
+  std::string previewDir() const;
+  std::string overridesFile() const;
 
   // Makes the folders. Throws errors::ToolError.
   void create(files::FileSystem& files) const;

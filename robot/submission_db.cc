@@ -16,11 +16,20 @@ constexpr char kSchema[] =
 constexpr char kInsert[] =
     "INSERT INTO submissions (receipt, call, category, received, size, sha256, qsos,"
     " claimed_by_rules, claimed_score, outcome, reason) VALUES (?,?,?,?,?,?,?,?,?,?,?)";
+// The current version of a call is its accepted row added last.
+constexpr char kByCall[] =
+    "CREATE INDEX IF NOT EXISTS submissions_by_call ON submissions (call, outcome)";
 constexpr char kSelect[] =
     "SELECT receipt, call, category, received, size, sha256, qsos, claimed_by_rules,"
     " claimed_score, outcome, reason FROM submissions";
 constexpr char kInOrder[] = " ORDER BY rowid";
 constexpr char kOfReceipt[] = " WHERE receipt = ?";
+constexpr char kPage[] =
+    "SELECT receipt, call, category, received, size, sha256, qsos, claimed_by_rules,"
+    " claimed_score, outcome, reason, outcome = 'accepted' AND rowid = (SELECT max(rowid)"
+    " FROM submissions AS later WHERE later.call = submissions.call AND"
+    " later.outcome = 'accepted') FROM submissions ORDER BY rowid LIMIT ? OFFSET ?";
+constexpr char kCount[] = "SELECT count(*) FROM submissions";
 constexpr char kAccepted[] = "accepted";
 constexpr char kRefused[] = "refused";
 
@@ -86,6 +95,7 @@ SubmissionDb::SubmissionDb(const std::string& path)
   // is checkpointed; the versions themselves are synced before their row.
   execute("PRAGMA synchronous=NORMAL");
   execute(kSchema);
+  execute(kByCall);
 }
 
 void SubmissionDb::execute(const char* sql) const {
@@ -125,6 +135,24 @@ std::optional<Submission> SubmissionDb::find(const std::string& receipt) const {
   sqlite3_bind_text(select.get(), 1, receipt.c_str(), -1, SQLITE_TRANSIENT);
   if (sqlite3_step(select.get()) != SQLITE_ROW) return std::nullopt;
   return readRow(select.get());
+}
+
+SubmissionPage SubmissionDb::page(std::int64_t offset, std::int64_t limit) const {
+  Statement select = prepare(kPage);
+  sqlite3_bind_int64(select.get(), 1, limit);
+  sqlite3_bind_int64(select.get(), 2, offset);
+  SubmissionPage page;
+  while (sqlite3_step(select.get()) == SQLITE_ROW) {
+    page.rows.push_back({readRow(select.get()), sqlite3_column_int(select.get(), 11) != 0});
+  }
+  page.total = count();
+  return page;
+}
+
+std::int64_t SubmissionDb::count() const {
+  Statement select = prepare(kCount);
+  if (sqlite3_step(select.get()) != SQLITE_ROW) fail(path_, sqlite3_errmsg(db_.get()));
+  return sqlite3_column_int64(select.get(), 0);
 }
 
 }  // namespace robot

@@ -1,6 +1,7 @@
 #ifndef ZVK_ROBOT_SUBMISSION_DB_H_
 #define ZVK_ROBOT_SUBMISSION_DB_H_
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -12,6 +13,18 @@ struct sqlite3;
 struct sqlite3_stmt;
 
 namespace robot {
+
+// A row, and whether it is the current version of its call.
+struct ListedSubmission {
+  Submission submission;
+  bool current = false;
+};
+
+// A stretch of the rows, and how many there are in all.
+struct SubmissionPage {
+  std::vector<ListedSubmission> rows;
+  std::int64_t total = 0;
+};
 
 // The database of every submission, one row each, in SQLite's write-ahead
 // log mode: a row is there whole once add() returns, after any crash. Not
@@ -27,12 +40,16 @@ class SubmissionDb {
   std::vector<Submission> all() const;
   // The row of `receipt`; empty when there is none.
   std::optional<Submission> find(const std::string& receipt) const;
+  // Up to `limit` rows from the `offset`th on, in the order added, so a
+  // page keeps its rows as more arrive.
+  SubmissionPage page(std::int64_t offset, std::int64_t limit) const;
 
  private:
   using Statement = std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)>;
 
   void execute(const char* sql) const;
   Statement prepare(const std::string& sql) const;
+  std::int64_t count() const;
 
   std::string path_;
   std::unique_ptr<sqlite3, int (*)(sqlite3*)> db_;

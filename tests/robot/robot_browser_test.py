@@ -1,7 +1,9 @@
 """The log robot in a real browser: a person opens the form, chooses a log
 file, sends it and lands on the receipt's page, which a reload shows again
 without sending the log again; a broken log shows its lines' errors, each
-line as sent. Then the robot stops on SIGTERM.
+line as sent. The organiser logs in on a 1280x800 screen, sees each row's
+Download button, cross-checks into a preview, and publishes it after
+confirming, as the deadline is still ahead. Then the robot stops on SIGTERM.
 
 Usage: robot_browser_test.py ZVK_SCORE SAMPLE_LOG
 Exits 77 (skipped) when chromium, its driver or Selenium is not installed."""
@@ -32,6 +34,7 @@ from selenium.webdriver.support.ui import WebDriverWait
 ZVK_SCORE, SAMPLE_LOG = sys.argv[1], sys.argv[2]
 CHROMIUM, DRIVER = shutil.which("chromium"), shutil.which("chromedriver")
 WAIT_SECONDS = 60
+KEY = "organiser secret"
 BROKEN_LOG = ("START-OF-LOG: 3.0\n"
               "CALLSIGN: Q1ZVK\n"
               "QSO:  3524 CW 2025-11-29 1200 Q1ZVK 599 417 Q8XB 599 NM\n"
@@ -41,7 +44,10 @@ BROKEN_LOG = ("START-OF-LOG: 3.0\n"
 
 
 def start_robot():
-    robot = subprocess.Popen([ZVK_SCORE, "serve", "--listen", "127.0.0.1:0"],
+    with open("organiser.key", "w") as key:
+        key.write(KEY + "\n")
+    robot = subprocess.Popen([ZVK_SCORE, "serve", "--listen", "127.0.0.1:0", "--deadline",
+                              "2099-01-01", "--organiser-key-file", "organiser.key"],
                              stdout=subprocess.PIPE, text=True)
     port = re.search(r":(\d+)/$", robot.stdout.readline().strip()).group(1)
     return robot, "http://127.0.0.1:%s/" % port
@@ -51,6 +57,7 @@ def start_browser():
     options = webdriver.ChromeOptions()
     options.binary_location = CHROMIUM
     for flag in ["--headless", "--no-sandbox", "--disable-gpu", "--no-first-run",
+                 "--window-size=1280,800",
                  "--disable-background-networking", "--disable-component-update"]:
         options.add_argument(flag)
     return webdriver.Chrome(service=Service(DRIVER), options=options)
@@ -78,12 +85,19 @@ class RobotInBrowserTest(unittest.TestCase):
         os.chdir("/")
         cls.folder.cleanup()
 
+    def wait_for_heading(self, heading):
+        WebDriverWait(self.driver, WAIT_SECONDS).until(
+            expected_conditions.text_to_be_present_in_element((By.TAG_NAME, "h1"), heading))
+
     def send_file(self, path, heading):
         self.driver.get(self.url)
         self.driver.find_element(By.ID, "log").send_keys(os.path.abspath(path))
         self.driver.find_element(By.CSS_SELECTOR, "button[type=submit]").click()
-        WebDriverWait(self.driver, WAIT_SECONDS).until(
-            expected_conditions.text_to_be_present_in_element((By.TAG_NAME, "h1"), heading))
+        self.wait_for_heading(heading)
+
+    def press(self, label, heading):
+        self.driver.find_element(By.XPATH, "//button[text()='%s']" % label).click()
+        self.wait_for_heading(heading)
 
     def test_1_chosen_file_gets_a_receipt_that_a_reload_shows_again(self):
         self.send_file(SAMPLE_LOG, "Log received")
@@ -112,7 +126,32 @@ class RobotInBrowserTest(unittest.TestCase):
             ["5", 'time: "25:03" is not a time (HHMM)',
              "QSO: 14022 CW 2025-11-29 25:03 Q1ZVK 599 417 <b>Q4WZ 599 902"]])
 
-    def test_3_robot_stops_on_sigterm(self):
+    def test_3_organiser_previews_then_publishes(self):
+        self.driver.get(self.url + "organiser")
+        self.driver.find_element(By.ID, "key").send_keys(KEY)
+        self.press("Open", "Organiser")
+        self.assertNotIn(KEY, self.driver.page_source)
+        button = self.driver.find_element(By.XPATH, "//button[text()='Download']")
+        # In view without scrolling sideways, neither the page nor the table.
+        self.assertTrue(self.driver.execute_script(
+            "const box = arguments[0].getBoundingClientRect();"
+            "const table = arguments[0].closest('.wide').getBoundingClientRect();"
+            "return box.left >= table.left && box.right <= table.right"
+            " && box.right <= window.innerWidth;", button))
+        self.assertLessEqual(self.driver.execute_script(
+            "return document.documentElement.scrollWidth;"), 1280)
+        self.press("Cross-check the logs received into a preview", "Preview ready")
+        self.driver.find_element(By.LINK_TEXT, "The preview, seen by the organiser only").click()
+        self.assertIn("Q1ZVK", self.driver.page_source)
+        self.driver.get(self.url + "results/")
+        self.assertNotIn("Q1ZVK", self.driver.page_source)
+        self.driver.get(self.url + "organiser")
+        self.press("Publish the preview", "Publish before the deadline?")
+        self.press("Publish now, before the deadline", "Results published")
+        self.driver.find_element(By.LINK_TEXT, "The results published").click()
+        self.assertIn("Q1ZVK", self.driver.page_source)
+
+    def test_4_robot_stops_on_sigterm(self):
         self.robot.send_signal(signal.SIGTERM)
         self.assertEqual(self.robot.wait(timeout=WAIT_SECONDS), 0)
 

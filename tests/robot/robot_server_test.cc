@@ -4,87 +4,11 @@
 #include <httplib.h>
 
 #include <filesystem>
-#include <regex>
-#include <thread>
 
-#include "robot/log_store.h"
-#include "tests/support/temp_dir.h"
+#include "tests/robot/robot_server_fixture.h"
 
 namespace robot {
 namespace {
-
-using testing_support::readFile;
-using testing_support::writeFile;
-
-constexpr char kKey[] = "organiser secret";
-constexpr UnixTime kOpens = 1764547200 - 7 * 86400;  // 2025-11-24 00:00:00 UTC
-constexpr UnixTime kDeadline = 1764547200;           // 2025-12-01 00:00:00 UTC
-constexpr char kLog[] =
-    "START-OF-LOG: 3.0\r\n"
-    "CALLSIGN: Q1ZVK\r\n"
-    "CATEGORY-OPERATOR: SINGLE-OP\r\n"
-    "CLAIMED-SCORE: 6\r\n"
-    "QSO:  3524 CW 2025-11-29 1200 Q1ZVK 599 417 Q8XB 599 NM\r\n"
-    "QSO: 14022 CW 2025-11-29 1303 Q1ZVK 599 417 Q4WZ 599 902\r\n"
-    "END-OF-LOG:\r\n";
-
-// A robot on a loopback port of its own, its clock in the test's hand.
-class RobotServerTest : public testing_support::TempDirTest {
- protected:
-  void start(std::size_t sizeLimit = kDefaultSizeLimit, std::string key = kKey) {
-    RobotSettings settings;
-    settings.definition = crosscheck::zvkCwDefinition();
-    settings.definition.from = imports::UtcTime{2025, 11, 29, 12, 0, 0};
-    settings.definition.to = imports::UtcTime{2025, 11, 29, 17, 59, 0};
-    settings.opens = kOpens;
-    settings.deadline = kDeadline;
-    settings.organiserKey = std::move(key);
-    settings.sizeLimit = sizeLimit;
-    settings.threads = 2;
-    settings.clock = [this] { return now_; };
-    server_ = std::make_unique<RobotServer>(settings);
-    const int port = server_->bind("127.0.0.1", 0);
-    ASSERT_GT(port, 0);
-    thread_ = std::thread([this] { server_->run(); });
-    client_ = std::make_unique<httplib::Client>("127.0.0.1", port);
-  }
-
-  void TearDown() override {
-    if (server_) server_->stop();
-    if (thread_.joinable()) thread_.join();
-    TempDirTest::TearDown();
-  }
-
-  httplib::Result upload(const std::string& log, const char* field = "log") {
-    return client_->Post("/upload", httplib::MultipartFormDataItems{{field, log, "my.log", ""}});
-  }
-
-  httplib::Result organiser(const std::string& path, httplib::Params fields,
-                            const std::string& key = kKey) {
-    return client_->Post(path.c_str(), {{"X-Organiser-Key", key}}, fields);
-  }
-
-  // The receipt code an upload was sent on to.
-  static std::string receiptOf(const httplib::Result& answer) {
-    const std::string location = answer ? answer->get_header_value("Location") : "";
-    return location.rfind("/receipt/", 0) == 0 ? location.substr(9) : std::string();
-  }
-
-  // The page the browser lands on after sending `log`.
-  std::string receiptPageOf(const std::string& log, const char* field = "log") {
-    httplib::Result answer = upload(log, field);
-    EXPECT_TRUE(answer && answer->status == 303);
-    httplib::Result page = client_->Get(("/receipt/" + receiptOf(answer)).c_str());
-    return page && page->status == 200 ? page->body : std::string();
-  }
-
-  std::vector<Submission> stored() const { return LogStore("received", systemClock).submissions(); }
-
-  UnixTime now_ = kDeadline - 3600;
-  std::unique_ptr<RobotServer> server_;
-  std::thread thread_;
-  std::unique_ptr<httplib::Client> client_;
-};
 
 TEST_F(RobotServerTest, HomePageShowsTheContestAndTheFormForAFileOrText) {
   start();
@@ -294,7 +218,7 @@ TEST_F(RobotServerTest, OrganiserPagesOpenOnlyWithTheKey) {
   EXPECT_NE(client_->Get("/organiser")->body.find("type=\"password\""), std::string::npos);
   EXPECT_EQ(organiser("/organiser", {}, "organiser secreT")->status, 403);
   EXPECT_EQ(organiser("/organiser", {}, "")->status, 403);
-  EXPECT_EQ(client_->Post("/organiser", httplib::Params{{"key", kKey}})->status, 200);
+  EXPECT_EQ(client_->Post("/organiser/login", httplib::Params{{"key", kKey}})->status, 303);
   EXPECT_EQ(organiser("/organiser", {})->status, 200);
   EXPECT_EQ(organiser("/organiser/crosscheck", {}, "wrong")->status, 403);
   EXPECT_EQ(organiser("/organiser/download", {{"receipt", "x"}}, "wrong")->status, 403);
@@ -329,6 +253,8 @@ TEST_F(RobotServerTest, DownloadGivesEachVersionAsSent) {
   EXPECT_EQ(organiser("/organiser/download", {{"receipt", "../Q1ZVK"}})->status, 404);
 }
 
+// The run makes a preview that only the organiser sees; publishing ahead of
+// the deadline asks first, then puts the preview in place whole.
 TEST_F(RobotServerTest, CrosscheckButtonPublishesTheResultsBesideTheLogs) {
   start();
   ASSERT_TRUE(upload(kLog));
@@ -337,11 +263,30 @@ TEST_F(RobotServerTest, CrosscheckButtonPublishesTheResultsBesideTheLogs) {
   EXPECT_EQ(run->status, 200);
   EXPECT_NE(run->body.find("1 logs checked (0 unreadable, 0 duplicate calls), 2 QSO lines:"),
             std::string::npos);
+  const std::string preview = readFile(".results-preview/index.html");
+  EXPECT_NE(preview.find("Q1ZVK"), std::string::npos);
+  EXPECT_EQ(client_->Get("/organiser/preview/", {{"X-Organiser-Key", "wrong"}})->status, 403);
+  EXPECT_EQ(client_->Get("/organiser/preview/")->status, 403);
+  EXPECT_EQ(client_->Get("/results/")->status, 404);
+  httplib::Result shown = client_->Get("/organiser/preview/", {{"X-Organiser-Key", kKey}});
+  EXPECT_EQ(shown->body, preview);
+  EXPECT_EQ(shown->get_header_value("Content-Type"), "text/html; charset=utf-8");
+
+  httplib::Result asked = organiser("/organiser/publish", {});
+  EXPECT_NE(asked->body.find("Logs are taken until 2025-12-01 00:00:00 UTC"), std::string::npos);
+  EXPECT_EQ(client_->Get("/results/")->status, 404);
+  EXPECT_EQ(organiser("/organiser/publish", {{"confirm", "yes"}})->status, 200);
   httplib::Result index = client_->Get("/results/");
   ASSERT_TRUE(index);
-  EXPECT_EQ(index->body, readFile("results/index.html"));
-  EXPECT_NE(index->body.find("Q1ZVK"), std::string::npos);
+  EXPECT_EQ(index->body, preview);
+  EXPECT_EQ(readFile("results/index.html"), preview);
+  EXPECT_EQ(organiser("/organiser/publish", {{"confirm", "yes"}})->status, 409);  // used up
   EXPECT_EQ(client_->Post("/results/index.html", "", "text/plain")->status, 404);
+
+  ASSERT_TRUE(organiser("/organiser/crosscheck", {}));
+  now_ = kDeadline;
+  EXPECT_NE(organiser("/organiser/publish", {})->body.find("<h1>Results published</h1>"),
+            std::string::npos);
 }
 
 // Every call the robot takes reaches the cross-check under a file of its own;
