@@ -100,7 +100,7 @@ double measure(int port, int uploads, int clients, const char* what) {
 int checkStore(const robot::RobotSettings& settings, int expected) {
   robot::LogStore store(settings.logsDir, robot::systemClock);
   const std::vector<robot::Submission> rows = store.submissions();
-  std::vector<std::string> differences = robot::findDifferences(store.layout(), rows);
+  std::vector<std::string> differences = store.differences(robot::CheckDepth::kDigests);
   const long accepted = std::count_if(rows.begin(), rows.end(),
                                       [](const robot::Submission& row) { return row.accepted; });
   for (const std::string& difference : differences) std::printf("  %s\n", difference.c_str());

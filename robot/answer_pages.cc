@@ -1,5 +1,7 @@
 #include "robot/answer_pages.h"
 
+#include <algorithm>
+
 #include "import/utc_time.h"
 #include "pages/page_frame.h"
 #include "pages/page_sections.h"
@@ -45,9 +47,14 @@ void writeBands(pages::HtmlWriter& html, const LogFacts& facts) {
 
 }  // namespace
 
-std::string receiptPage(const Submission& submission, const LogFacts& facts) {
+std::string receiptPage(const Submission& submission, const LogFacts& facts, Receipt receipt) {
   pages::HtmlWriter html;
-  pages::openPage(html, {"Log received", "Keep the receipt code.", kHomeLink, kSendAgain});
+  pages::openPage(
+      html, {"Log received",
+             receipt == Receipt::kNew ? "Keep the receipt code."
+                                      : "This log was received before, byte for byte, under this "
+                                        "receipt code, and was not stored again.",
+             kHomeLink, kSendAgain});
   pages::writeDetails(html, {{"Receipt", submission.receipt},
                              {"Received", imports::formatUtc(submission.received)},
                              {"Call", facts.call},
@@ -71,23 +78,29 @@ std::string receiptPage(const Submission& submission, const LogFacts& facts) {
 std::string refusalPage(const std::vector<LineNote>& problems) {
   pages::HtmlWriter html;
   pages::openPage(html, {"Log not accepted",
-                         "Nothing was kept. Correct the lines below and send the log again.",
+                         "The log was not entered. Correct the lines below and send it again.",
                          kHomeLink, kSendAgain});
   pages::openSection(html, "problems", "Problems (" + std::to_string(problems.size()) + ")");
-  writeNotes(html, problems, "problems");
+  const std::size_t shown = std::min(problems.size(), kProblemsShown);
+  writeNotes(html, {problems.begin(), problems.begin() + static_cast<std::ptrdiff_t>(shown)},
+             "problems");
+  if (shown < problems.size()) {
+    html.element("p", "and " + std::to_string(problems.size() - shown) + " more");
+  }
   html.close();
   return pages::closePage(html);
 }
 
 std::string deadlinePage(UnixTime deadline) {
-  return messagePage("Log not accepted", "The deadline for logs was " +
-                                             imports::formatUtc(deadline) + "; nothing was kept.");
+  return messagePage(
+      "Log not accepted",
+      "The deadline for logs was " + imports::formatUtc(deadline) + "; the log was not entered.");
 }
 
 std::string tooLargePage(std::size_t sizeLimit) {
-  return messagePage("Log not accepted", "The log is larger than " +
-                                             std::to_string(sizeLimit / 1024) +
-                                             " KiB, the most this robot takes; nothing was kept.");
+  return messagePage("Log not accepted",
+                     "The log is larger than " + std::to_string(sizeLimit / 1024) +
+                         " KiB, the most this robot takes; the log was not entered.");
 }
 
 }  // namespace robot

@@ -12,10 +12,6 @@ namespace {
 // Header fields the organisers sort and check the logs by.
 constexpr const char* kNeededCategories[] = {"CATEGORY-OPERATOR"};
 
-std::string ownCall(const imports::ImportedLog& log) {
-  return imports::toUpper(log.ownCall.empty() ? log.qsos.front().myCall : log.ownCall);
-}
-
 std::vector<BandCount> countBands(const imports::ImportedLog& log,
                                   const std::vector<std::string>& contestBands) {
   std::vector<BandCount> bands;
@@ -44,11 +40,16 @@ void warnAboutHeader(const imports::ImportedLog& log, std::vector<LineNote>* war
 
 }  // namespace
 
+std::string stationCall(const imports::ImportedLog& log) {
+  if (!log.ownCall.empty()) return imports::toUpper(log.ownCall);
+  return log.qsos.empty() ? std::string() : imports::toUpper(log.qsos.front().myCall);
+}
+
 LogFacts factsOf(const crosscheck::CheckedLog& checked, const TextLines& lines,
                  const crosscheck::ContestDefinition& definition) {
   const imports::ImportedLog& log = checked.log;
   LogFacts facts;
-  facts.call = ownCall(log);
+  facts.call = stationCall(log);
   facts.category = imports::categoryLabel(log);
   facts.qsos = static_cast<int>(log.qsos.size());
   facts.bands = countBands(log, definition.rules.bands);

@@ -36,6 +36,10 @@ struct LogFacts {
   std::vector<LineNote> warnings;            // by line
 };
 
+// The call of the station that sent `log`, upper case: its CALLSIGN, else
+// the own call of its first QSO; empty when it has neither.
+std::string stationCall(const imports::ImportedLog& log);
+
 // The receipt's facts of a log checked without a problem: its call,
 // category, QSOs by band, the claimed score by the contest's rules, the
 // check's warning for each QSO the rules will not count in full, and one for

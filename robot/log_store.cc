@@ -56,14 +56,8 @@ Submission LogStore::accept(std::string_view text, const LogFacts& facts) {
   submission.claimedByRules = facts.claimedByRules;
   submission.claimedScore = facts.claimedScore;
   submission.accepted = true;
-  const std::string history = layout_.history(submission.receipt);
-  try {
-    files::writeDurably(files_, history, text, layout_.scratchDir());
-    keepAsCurrent(submission, text);
-  } catch (...) {
-    files::removeQuietly(files_, history);
-    throw;
-  }
+  submission.historyBytes = submission.size;
+  keepInHistory(submission, text, [&] { keepAsCurrent(submission, text); });
   files_.syncFolder(layout_.dir());
   return submission;
 }
@@ -75,14 +69,42 @@ void LogStore::keepAsCurrent(const Submission& submission, std::string_view text
   db_.add(submission);
 }
 
+void LogStore::keepInHistory(const Submission& submission, std::string_view kept,
+                             const std::function<void()>& add) {
+  const std::string history = layout_.history(submission.receipt);
+  try {
+    files::writeDurably(files_, history, kept, layout_.scratchDir());
+    add();
+  } catch (...) {
+    files::removeQuietly(files_, history);
+    throw;
+  }
+}
+
 Submission LogStore::refuse(std::string_view text, const std::string& call,
-                            const std::string& reason) {
+                            const std::string& reason, std::size_t keepAtMost) {
   Submission submission = describe(text);
   submission.call = call;
   submission.reason = reason;
-  std::lock_guard<std::mutex> lock(mutex_);
-  db_.add(submission);
+  const std::string_view kept = text.substr(0, keepAtMost);
+  submission.historyBytes = static_cast<std::int64_t>(kept.size());
+  keepInHistory(submission, kept, [&] {
+    std::lock_guard<std::mutex> lock(mutex_);
+    db_.add(submission);
+  });
   return submission;
+}
+
+std::optional<Submission> LogStore::currentCopy(const std::string& call,
+                                                std::string_view text) const {
+  std::optional<Submission> current;
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    current = db_.current(call);
+  }
+  const auto size = static_cast<std::int64_t>(text.size());
+  if (!current || current->size != size || current->sha256 != sha256Hex(text)) return std::nullopt;
+  return current;
 }
 
 std::vector<Submission> LogStore::submissions() const {
@@ -90,9 +112,13 @@ std::vector<Submission> LogStore::submissions() const {
   return db_.all();
 }
 
+std::vector<std::string> LogStore::differences(CheckDepth depth) const {
+  return findDifferences(layout_, submissions(), depth, files_);
+}
+
 std::optional<std::string> LogStore::storedVersion(const std::string& receipt) const {
   for (const Submission& submission : submissions()) {
-    if (submission.receipt != receipt || !submission.accepted) continue;
+    if (submission.receipt != receipt || !submission.historyBytes) continue;
     try {
       return files_.readWhole(layout_.history(submission.receipt));
     } catch (const errors::ToolError&) {

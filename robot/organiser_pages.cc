@@ -29,7 +29,7 @@ void writeSubmissionRow(pages::HtmlWriter& html, const Submission& s, const std:
   pages::writeNumberCell(html, static_cast<long>(s.claimedByRules));
   html.element("td", s.claimedScore ? std::to_string(*s.claimedScore) : "", {{"class", "n"}});
   html.open("td").element("code", s.sha256).close().open("td");
-  if (s.accepted) writeKeyedButton(html, kDownloadPath, key, "Download", s.receipt);
+  if (s.historyBytes) writeKeyedButton(html, kDownloadPath, key, "Download", s.receipt);
   html.close().close();
 }
 

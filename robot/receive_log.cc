@@ -22,24 +22,31 @@ std::string firstProblem(const std::vector<LineNote>& problems) {
   return text;
 }
 
+// Each refusal is kept with the call as read and the text up to the limit,
+// so that the organiser can follow it.
 Answer keep(std::string_view text, const RobotSettings& settings, LogStore& store) {
+  auto refuse = [&](const std::string& call, const std::string& reason) {
+    store.refuse(text, call, reason, settings.sizeLimit);
+  };
   if (text.size() > settings.sizeLimit) {
-    store.refuse(text, "", "larger than " + std::to_string(settings.sizeLimit) + " bytes");
+    refuse("", "larger than " + std::to_string(settings.sizeLimit) + " bytes");
     return {kTooLarge, tooLargePage(settings.sizeLimit)};
   }
   const crosscheck::StationFiles stations =
       settings.stationFiles ? settings.stationFiles->view() : crosscheck::StationFiles{};
   UploadReading reading = readUpload(text, settings.definition, stations);
-  const std::string call = reading.facts ? reading.facts->call : std::string();
   if (settings.deadline && settings.clock() > *settings.deadline) {
-    store.refuse(text, call, "sent after the deadline");
+    refuse(reading.call, "sent after the deadline");
     return {kForbidden, deadlinePage(*settings.deadline)};
   }
   if (!reading.facts) {
-    store.refuse(text, call, firstProblem(reading.problems));
+    refuse(reading.call, firstProblem(reading.problems));
     return {kUnreadable, refusalPage(reading.problems)};
   }
-  return {200, receiptPage(store.accept(text, *reading.facts), *reading.facts)};
+  if (std::optional<Submission> kept = store.currentCopy(reading.facts->call, text)) {
+    return {200, receiptPage(*kept, *reading.facts, Receipt::kSentBefore)};
+  }
+  return {200, receiptPage(store.accept(text, *reading.facts), *reading.facts, Receipt::kNew)};
 }
 
 }  // namespace

@@ -13,7 +13,6 @@
 #include "robot/listen_socket.h"
 #include "robot/organiser_pages.h"
 #include "robot/receive_log.h"
-#include "robot/store_check.h"
 
 namespace robot {
 namespace {
@@ -85,7 +84,7 @@ void replyPage(httplib::Response& response, const std::string& page) {
 RobotServer::RobotServer(RobotSettings settings)
     : settings_(std::move(settings)),
       store_(settings_.logsDir, settings_.clock),
-      differences_(findDifferences(store_.layout(), store_.submissions())),
+      differences_(store_.differences(CheckDepth::kSizes)),
       organiser_(settings_, store_, differences_),
       http_(std::make_unique<httplib::Server>()) {
   route();

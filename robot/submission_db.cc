@@ -12,17 +12,27 @@ constexpr char kSchema[] =
     " receipt TEXT PRIMARY KEY, call TEXT NOT NULL, category TEXT NOT NULL,"
     " received INTEGER NOT NULL, size INTEGER NOT NULL, sha256 TEXT NOT NULL,"
     " qsos INTEGER NOT NULL, claimed_by_rules INTEGER NOT NULL, claimed_score INTEGER,"
-    " outcome TEXT NOT NULL CHECK (outcome IN ('accepted', 'refused')), reason TEXT NOT NULL)";
+    " outcome TEXT NOT NULL CHECK (outcome IN ('accepted', 'refused')), reason TEXT NOT NULL,"
+    " history_bytes INTEGER)";
+// A database of a robot that kept no refused text: its accepted rows kept all.
+constexpr char kAddHistoryBytes[] =
+    "BEGIN; ALTER TABLE submissions ADD COLUMN history_bytes INTEGER;"
+    " UPDATE submissions SET history_bytes = size WHERE outcome = 'accepted'; COMMIT";
+constexpr char kHasHistoryBytes[] =
+    "SELECT 1 FROM pragma_table_info('submissions') WHERE name = 'history_bytes'";
+constexpr char kIndex[] =
+    "CREATE INDEX IF NOT EXISTS submissions_by_call ON submissions (call, outcome)";
 constexpr char kInsert[] =
     "INSERT INTO submissions (receipt, call, category, received, size, sha256, qsos,"
-    " claimed_by_rules, claimed_score, outcome, reason) VALUES (?,?,?,?,?,?,?,?,?,?,?)";
-constexpr char kSelect[] =
+    " claimed_by_rules, claimed_score, outcome, reason, history_bytes)"
+    " VALUES (?,?,?,?,?,?,?,?,?,?,?,?)";
+constexpr char kColumns[] =
     "SELECT receipt, call, category, received, size, sha256, qsos, claimed_by_rules,"
-    " claimed_score, outcome, reason FROM submissions ORDER BY rowid";
+    " claimed_score, outcome, reason, history_bytes FROM submissions ";
+constexpr char kAll[] = "ORDER BY rowid";
+constexpr char kCurrent[] = "WHERE call = ? AND outcome = 'accepted' ORDER BY rowid DESC LIMIT 1";
 constexpr char kAccepted[] = "accepted";
 constexpr char kRefused[] = "refused";
-
-using Statement = std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)>;
 
 [[noreturn]] void fail(const std::string& path, const std::string& reason) {
   throw errors::ToolError(errors::ErrorKind::kIo, {path, 0, ""}, reason);
@@ -43,6 +53,19 @@ std::string column(sqlite3_stmt* row, int index) {
   return text ? reinterpret_cast<const char*>(text) : "";
 }
 
+std::optional<std::int64_t> optionalColumn(sqlite3_stmt* row, int index) {
+  if (sqlite3_column_type(row, index) == SQLITE_NULL) return std::nullopt;
+  return sqlite3_column_int64(row, index);
+}
+
+void bindOptional(sqlite3_stmt* insert, int index, const std::optional<std::int64_t>& value) {
+  if (value) {
+    sqlite3_bind_int64(insert, index, *value);
+  } else {
+    sqlite3_bind_null(insert, index);
+  }
+}
+
 Submission readRow(sqlite3_stmt* row) {
   Submission s;
   s.receipt = column(row, 0);
@@ -53,9 +76,10 @@ Submission readRow(sqlite3_stmt* row) {
   s.sha256 = column(row, 5);
   s.qsos = sqlite3_column_int(row, 6);
   s.claimedByRules = sqlite3_column_int64(row, 7);
-  if (sqlite3_column_type(row, 8) != SQLITE_NULL) s.claimedScore = sqlite3_column_int64(row, 8);
+  s.claimedScore = optionalColumn(row, 8);
   s.accepted = column(row, 9) == kAccepted;
   s.reason = column(row, 10);
+  s.historyBytes = optionalColumn(row, 11);
   return s;
 }
 
@@ -68,13 +92,10 @@ void bindRow(sqlite3_stmt* insert, const Submission& s) {
   sqlite3_bind_text(insert, 6, s.sha256.c_str(), -1, SQLITE_TRANSIENT);
   sqlite3_bind_int(insert, 7, s.qsos);
   sqlite3_bind_int64(insert, 8, s.claimedByRules);
-  if (s.claimedScore) {
-    sqlite3_bind_int64(insert, 9, *s.claimedScore);
-  } else {
-    sqlite3_bind_null(insert, 9);
-  }
+  bindOptional(insert, 9, s.claimedScore);
   sqlite3_bind_text(insert, 10, s.accepted ? kAccepted : kRefused, -1, SQLITE_STATIC);
   sqlite3_bind_text(insert, 11, s.reason.c_str(), -1, SQLITE_TRANSIENT);
+  bindOptional(insert, 12, s.historyBytes);
 }
 
 }  // namespace
@@ -86,6 +107,13 @@ SubmissionDb::SubmissionDb(const std::string& path)
   // is checkpointed; the versions themselves are synced before their row.
   execute("PRAGMA synchronous=NORMAL");
   execute(kSchema);
+  migrate();
+  execute(kIndex);
+}
+
+void SubmissionDb::migrate() const {
+  Statement has = prepare(kHasHistoryBytes);
+  if (sqlite3_step(has.get()) != SQLITE_ROW) execute(kAddHistoryBytes);
 }
 
 void SubmissionDb::execute(const char* sql) const {
@@ -93,16 +121,21 @@ void SubmissionDb::execute(const char* sql) const {
   if (sqlite3_exec(db_.get(), sql, nullptr, nullptr, &error) != SQLITE_OK) {
     std::string reason = error ? error : "unknown error";
     sqlite3_free(error);
+    sqlite3_exec(db_.get(), "ROLLBACK", nullptr, nullptr, nullptr);
     fail(path_, reason);
   }
 }
 
-void SubmissionDb::add(const Submission& submission) {
+SubmissionDb::Statement SubmissionDb::prepare(const char* sql) const {
   sqlite3_stmt* raw = nullptr;
-  if (sqlite3_prepare_v2(db_.get(), kInsert, -1, &raw, nullptr) != SQLITE_OK) {
+  if (sqlite3_prepare_v2(db_.get(), sql, -1, &raw, nullptr) != SQLITE_OK) {
     fail(path_, sqlite3_errmsg(db_.get()));
   }
-  Statement insert(raw, &sqlite3_finalize);
+  return Statement(raw, &sqlite3_finalize);
+}
+
+void SubmissionDb::add(const Submission& submission) {
+  Statement insert = prepare(kInsert);
   bindRow(insert.get(), submission);
   if (sqlite3_step(insert.get()) != SQLITE_DONE) {
     fail(path_, "cannot add receipt " + submission.receipt + ": " + sqlite3_errmsg(db_.get()));
@@ -110,14 +143,17 @@ void SubmissionDb::add(const Submission& submission) {
 }
 
 std::vector<Submission> SubmissionDb::all() const {
-  sqlite3_stmt* raw = nullptr;
-  if (sqlite3_prepare_v2(db_.get(), kSelect, -1, &raw, nullptr) != SQLITE_OK) {
-    fail(path_, sqlite3_errmsg(db_.get()));
-  }
-  Statement select(raw, &sqlite3_finalize);
+  Statement select = prepare((std::string(kColumns) + kAll).c_str());
   std::vector<Submission> rows;
   while (sqlite3_step(select.get()) == SQLITE_ROW) rows.push_back(readRow(select.get()));
   return rows;
+}
+
+std::optional<Submission> SubmissionDb::current(const std::string& call) const {
+  Statement select = prepare((std::string(kColumns) + kCurrent).c_str());
+  sqlite3_bind_text(select.get(), 1, call.c_str(), -1, SQLITE_TRANSIENT);
+  if (sqlite3_step(select.get()) != SQLITE_ROW) return std::nullopt;
+  return readRow(select.get());
 }
 
 }  // namespace robot

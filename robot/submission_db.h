@@ -2,12 +2,14 @@
 #define ZVK_ROBOT_SUBMISSION_DB_H_
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "robot/submission.h"
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 namespace robot {
 
@@ -16,16 +18,23 @@ namespace robot {
 // shared between threads: the caller serialises.
 class SubmissionDb {
  public:
-  // Opens or creates the database file `path`. Throws errors::ToolError (kIo).
+  // Opens or creates the database file `path`, bringing a database of an
+  // older robot up to date. Throws errors::ToolError (kIo).
   explicit SubmissionDb(const std::string& path);
 
   // Adds the row; throws errors::ToolError (kIo: a receipt that is there already, a full disk).
   void add(const Submission& submission);
   // Every row in the order added.
   std::vector<Submission> all() const;
+  // The latest accepted row of `call`, if any.
+  std::optional<Submission> current(const std::string& call) const;
 
  private:
+  using Statement = std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)>;
+
   void execute(const char* sql) const;
+  void migrate() const;
+  Statement prepare(const char* sql) const;
 
   std::string path_;
   std::unique_ptr<sqlite3, int (*)(sqlite3*)> db_;

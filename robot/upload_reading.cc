@@ -27,6 +27,7 @@ UploadReading readUpload(std::string_view text, const crosscheck::ContestDefinit
   const crosscheck::CheckedLog checked =
       crosscheck::checkLog(text, kUploadName, definition, period.from, period.to, texts);
   UploadReading reading;
+  reading.call = stationCall(checked.log);
   if (checked.problems.empty()) {
     reading.facts = factsOf(checked, lines, definition);
     if (crosscheck::scoresBeyondThePlugin(definition)) {

@@ -1,6 +1,7 @@
 #include "robot/log_store.h"
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <filesystem>
 #include <thread>
@@ -48,20 +49,25 @@ TEST_F(LogStoreTest, LaterVersionOfACallIsCurrentAndEveryVersionIsKept) {
   EXPECT_EQ(first.receipt.substr(0, 15), "20251129-120000");
   ASSERT_EQ(store.submissions().size(), 2u);
   EXPECT_EQ(latestAccepted(store.submissions()).at(0).receipt, second.receipt);
-  EXPECT_TRUE(findDifferences(store.layout(), store.submissions()).empty());
+  EXPECT_TRUE(store.differences(CheckDepth::kDigests).empty());
 }
 
-TEST_F(LogStoreTest, RefusedLogIsARowAndNoFile) {
+// The organiser can follow a refusal: its call and its text up to the limit.
+TEST_F(LogStoreTest, RefusedLogIsARowWithItsCallAndItsTextUpToTheLimit) {
   LogStore store("logs", clock());
-  const Submission refused = store.refuse("not a log", "", "the log holds no QSO");
-  EXPECT_FALSE(store.storedVersion(refused.receipt));
-  EXPECT_TRUE(std::filesystem::is_empty("logs/.history"));
-  const std::vector<Submission> rows = LogStore("logs", clock()).submissions();
+  const Submission refused = store.refuse("not a log", "Q1AA", "the log holds no QSO", 5);
+  EXPECT_EQ(store.storedVersion(refused.receipt), "not a");
+  EXPECT_FALSE(fileExists("logs/Q1AA.log"));
+  const LogStore reopened("logs", clock());
+  const std::vector<Submission> rows = reopened.submissions();
   ASSERT_EQ(rows.size(), 1u);
   EXPECT_FALSE(rows[0].accepted);
+  EXPECT_EQ(rows[0].call, "Q1AA");
   EXPECT_EQ(rows[0].reason, "the log holds no QSO");
   EXPECT_EQ(rows[0].size, 9);
+  EXPECT_EQ(rows[0].historyBytes, 5);
   EXPECT_EQ(rows[0].sha256, "2f7498ddfc61874c3870b3426b28a5c1b1ef4625d04438c47337aae5a67a5369");
+  EXPECT_TRUE(reopened.differences(CheckDepth::kDigests).empty());
 }
 
 TEST_F(LogStoreTest, StartUpCheckNamesEveryDifference) {
@@ -79,7 +85,7 @@ TEST_F(LogStoreTest, StartUpCheckNamesEveryDifference) {
   std::filesystem::remove("logs/.history/" + keptReceipt + ".log");
   LogStore store("logs", clock());
   const std::vector<Submission> rows = store.submissions();
-  EXPECT_EQ(findDifferences(store.layout(), rows),
+  EXPECT_EQ(store.differences(CheckDepth::kSizes),
             (std::vector<std::string>{
                 "logs/.history/" + keptReceipt + ".log: missing, though receipt " + keptReceipt +
                     " was accepted",
@@ -106,10 +112,84 @@ TEST_F(LogStoreTest, ConcurrentUploadsKeepEveryVersionAndTheLastAsCurrent) {
   for (std::thread& thread : threads) thread.join();
   const std::vector<Submission> rows = store.submissions();
   EXPECT_EQ(rows.size(), static_cast<std::size_t>(kThreads * kEach));
-  EXPECT_TRUE(findDifferences(store.layout(), rows).empty());
+  EXPECT_TRUE(store.differences(CheckDepth::kDigests).empty());
   for (const Submission& latest : latestAccepted(rows)) {
     EXPECT_EQ(readFile(store.layout().current(latest.call)), *store.storedVersion(latest.receipt));
   }
+}
+
+// The start checks sizes only; a change that keeps the size takes the digests.
+TEST_F(LogStoreTest, ChangeOfTheSameSizeIsFoundByTheDigestsOnly) {
+  std::string receipt;
+  {
+    LogStore store("logs", clock());
+    receipt = store.accept("kept\n", factsFor("Q1AA")).receipt;
+  }
+  writeFile("logs/Q1AA.log", "KEPT\n");
+  writeFile("logs/.history/" + receipt + ".log", "kepT\n");
+  const LogStore store("logs", clock());
+  EXPECT_EQ(store.differences(CheckDepth::kSizes), std::vector<std::string>{});
+  EXPECT_EQ(
+      store.differences(CheckDepth::kDigests),
+      (std::vector<std::string>{
+          "logs/.history/" + receipt + ".log: other bytes than receipt " + receipt + " recorded",
+          "logs/Q1AA.log: not the latest version of Q1AA (receipt " + receipt + ")"}));
+}
+
+// Sent again byte for byte: only the call's latest version counts as a copy.
+TEST_F(LogStoreTest, CurrentCopyIsTheCallsLatestVersionHoldingTheSameBytes) {
+  LogStore store("logs", clock());
+  const Submission first = store.accept("first\n", factsFor("Q1AA"));
+  store.refuse("first\n", "Q1AA", "sent after the deadline", 100);
+  EXPECT_EQ(store.currentCopy("Q1AA", "first\n").value().receipt, first.receipt);
+  const Submission second = store.accept("second\n", factsFor("Q1AA"));
+  const struct {
+    const char* call;
+    const char* text;
+    std::optional<std::string> receipt;
+  } cases[] = {{"Q1AA", "second\n", second.receipt},
+               {"Q1AA", "first\n", std::nullopt},
+               {"Q1AA", "SECOND\n", std::nullopt},
+               {"Q2BB", "second\n", std::nullopt}};
+  for (const auto& c : cases) {
+    const std::optional<Submission> copy = store.currentCopy(c.call, c.text);
+    EXPECT_EQ(copy ? std::optional<std::string>(copy->receipt) : std::nullopt, c.receipt)
+        << c.call << " " << c.text;
+  }
+}
+
+// A database of the robot before refusals kept their text opens as it was.
+TEST_F(LogStoreTest, DatabaseOfAnOlderRobotIsBroughtUpToDate) {
+  std::filesystem::create_directories("logs/.history");
+  writeFile("logs/.history/20251129-120000-000001.log", "kept\n");
+  writeFile("logs/Q1AA.log", "kept\n");
+  sqlite3* db = nullptr;
+  ASSERT_EQ(sqlite3_open("logs/.submissions.sqlite", &db), SQLITE_OK);
+  ASSERT_EQ(
+      sqlite3_exec(db,
+                   "CREATE TABLE submissions (receipt TEXT PRIMARY KEY, call TEXT NOT NULL,"
+                   " category TEXT NOT NULL, received INTEGER NOT NULL, size INTEGER NOT "
+                   "NULL, sha256 TEXT NOT NULL, qsos INTEGER NOT NULL, claimed_by_rules "
+                   "INTEGER NOT NULL, claimed_score INTEGER, outcome TEXT NOT NULL, reason "
+                   "TEXT NOT NULL);"
+                   "INSERT INTO submissions VALUES ('20251129-120000-000001', 'Q1AA', '',"
+                   " 1764417600, 5, "
+                   "'a2d5a18e5e4d1fbd3b5a2b0a7ac5f1e7c1ed5b0bd2d3ab5ab0f9c7a1d2e3f4a5', 1, 5, "
+                   "NULL, 'accepted', ''), ('20251129-120001-000002', '', '', 1764417601, 9,"
+                   " 'x', 0, 0, NULL, 'refused', 'no QSO')",
+                   nullptr, nullptr, nullptr),
+      SQLITE_OK);
+  sqlite3_close(db);
+  LogStore store("logs", clock());
+  const std::vector<Submission> rows = store.submissions();
+  ASSERT_EQ(rows.size(), 2u);
+  EXPECT_EQ(rows[0].historyBytes, 5);
+  EXPECT_EQ(rows[1].historyBytes, std::nullopt);
+  EXPECT_EQ(store.storedVersion(rows[0].receipt), "kept\n");
+  EXPECT_EQ(store.storedVersion(rows[1].receipt), std::nullopt);
+  EXPECT_EQ(store.differences(CheckDepth::kSizes), std::vector<std::string>{});
+  store.refuse("later\n", "Q2BB", "no QSO", 100);
+  EXPECT_EQ(LogStore("logs", clock()).submissions().at(2).historyBytes, 6);
 }
 
 // A scratch folder that is a file fails every write, also for root.
@@ -184,7 +264,7 @@ TEST_F(LogStoreTest, EachStepFailingLeavesTheStoreAsItWas) {
     const FailingStore failing(faulty, n, FaultyFileSystem::Mode::kOnce, clock());
     const LogStore& store = failing.store();
     const std::vector<Submission> rows = store.submissions();
-    EXPECT_EQ(findDifferences(store.layout(), rows), std::vector<std::string>{}) << "call " << n;
+    EXPECT_EQ(store.differences(CheckDepth::kDigests), std::vector<std::string>{}) << "call " << n;
     EXPECT_EQ(rows.size(), failing.failedAfterTheRow() ? 2u : 1u) << "call " << n;
     EXPECT_EQ(readFile(store.layout().current("Q1AA")),
               failing.failedAfterTheRow() ? "new\n" : "old\n")
