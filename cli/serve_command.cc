@@ -32,6 +32,7 @@ robot::RobotSettings settingsOf(const ServeOptions& options) {
     settings.organiserKey = robot::readOrganiserKey(options.organiserKeyFile);
   }
   settings.sizeLimit = options.sizeLimitKib * 1024;
+  settings.uploadRate = {options.uploadBurst, options.uploadsPerMinute};
   return settings;
 }
 

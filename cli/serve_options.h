@@ -19,6 +19,8 @@ struct ServeOptions {
   std::optional<imports::UtcTime> deadline;
   std::string organiserKeyFile;  // empty: no organiser pages
   std::size_t sizeLimitKib = 5 * 1024;
+  int uploadBurst = 20;      // uploads a client address may send at once
+  int uploadsPerMinute = 6;  // and then each minute
 };
 
 // zvk-score serve [options]: no operands.

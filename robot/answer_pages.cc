@@ -103,4 +103,10 @@ std::string tooLargePage(std::size_t sizeLimit) {
                          " KiB, the most this robot takes; the log was not entered.");
 }
 
+std::string tooManyUploadsPage(long seconds) {
+  return messagePage("Log not accepted",
+                     "Too many uploads came from your address; send the log again in " +
+                         std::to_string(seconds) + " s. Nothing was read.");
+}
+
 }  // namespace robot

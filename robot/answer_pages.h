@@ -25,6 +25,8 @@ std::string refusalPage(const std::vector<LineNote>& problems);
 std::string deadlinePage(UnixTime deadline);
 // Larger than the limit.
 std::string tooLargePage(std::size_t sizeLimit);
+// More uploads from one address than the robot takes; it may send again in `seconds`.
+std::string tooManyUploadsPage(long seconds);
 
 }  // namespace robot
 

@@ -21,6 +21,7 @@ namespace {
 constexpr std::size_t kFormOverhead = 64 * 1024;
 constexpr int kTooLarge = 413;
 constexpr int kNotFound = 404;
+constexpr int kTooManyRequests = 429;
 constexpr char kUrlEncoded[] = "application/x-www-form-urlencoded";
 // A client that sends nothing for this long loses its worker.
 constexpr time_t kReadTimeoutSeconds = 5;
@@ -86,6 +87,7 @@ RobotServer::RobotServer(RobotSettings settings)
       store_(settings_.logsDir, settings_.clock),
       differences_(store_.differences(CheckDepth::kSizes)),
       organiser_(settings_, store_, differences_),
+      uploadLimit_(settings_.uploadRate, settings_.clock),
       http_(std::make_unique<httplib::Server>()) {
   route();
 }
@@ -102,7 +104,11 @@ void RobotServer::route() {
     replyPage(response, receivedPage(settings_, latestAccepted(store_.submissions())));
   });
   http_->Post("/upload", [this](const httplib::Request& request, httplib::Response& response) {
-    reply(response, receiveLog(uploadedLog(request), settings_, store_));
+    const long wait = uploadLimit_.take(
+        clientAddress(request.remote_addr, request.get_header_value("X-Forwarded-For")));
+    if (wait > 0) response.set_header("Retry-After", std::to_string(wait));
+    reply(response, wait > 0 ? Answer{kTooManyRequests, tooManyUploadsPage(wait)}
+                             : receiveLog(uploadedLog(request), settings_, store_));
   });
   if (organiser_.enabled()) routeOrganiser();
   mountResults();

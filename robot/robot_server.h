@@ -11,6 +11,7 @@
 #include "robot/log_store.h"
 #include "robot/organiser_desk.h"
 #include "robot/robot_settings.h"
+#include "robot/upload_limit.h"
 
 namespace httplib {
 class Server;
@@ -49,6 +50,7 @@ class RobotServer {
   LogStore store_;
   std::vector<std::string> differences_;
   OrganiserDesk organiser_;
+  UploadLimit uploadLimit_;
   std::unique_ptr<httplib::Server> http_;
   std::atomic<int> listenSocket_{-1};
   std::atomic<int> connectionsWaiting_{0};

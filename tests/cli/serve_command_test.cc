@@ -66,6 +66,11 @@ INSTANTIATE_TEST_SUITE_P(
                  {"--organiser-key-file", "blank.key"},
                  2,
                  "zvk-score serve: blank.key: holds no organiser key"},
+        BadServe{"UploadBurstZero",
+                 {"--upload-burst", "0"},
+                 2,
+                 "zvk-score serve: --upload-burst: \"0\" is not a number of uploads from 1 to "
+                 "1000000"},
         BadServe{"LogsFolderUnderAFile",
                  {"--logs", "a-file/received"},
                  3,

@@ -38,6 +38,7 @@ class RobotServerTest : public testing_support::TempDirTest {
     settings.organiserKey = std::move(key);
     settings.sizeLimit = sizeLimit;
     settings.threads = 2;
+    settings.uploadRate = rate_;
     settings.clock = [this] { return now_; };
     server_ = std::make_unique<RobotServer>(settings);
     const int port = server_->bind("127.0.0.1", 0);
@@ -68,6 +69,7 @@ class RobotServerTest : public testing_support::TempDirTest {
   }
 
   UnixTime now_ = kDeadline - 3600;
+  UploadRate rate_{1000, 1000};
   std::unique_ptr<RobotServer> server_;
   std::thread thread_;
   std::unique_ptr<httplib::Client> client_;
@@ -124,6 +126,21 @@ TEST_F(RobotServerTest, LogSentAgainGetsItsFirstReceiptAndIsNotStoredAgain) {
   EXPECT_NE(again->body.find("received before, byte for byte"), std::string::npos);
   EXPECT_EQ(LogStore("received", systemClock).submissions().size(), 1u);
   EXPECT_NE(receiptOf(upload(std::string(kLog) + "\n")->body), first);
+}
+
+TEST_F(RobotServerTest, UploadsBeyondTheRateAreAnswered429UntilTheBucketFills) {
+  rate_ = {2, 6};
+  start();
+  std::vector<int> statuses;
+  for (int n = 0; n < 3; ++n) statuses.push_back(upload(kLog + std::string(n, '\n'))->status);
+  httplib::Result refused = upload(kLog);
+  ASSERT_TRUE(refused);
+  EXPECT_EQ(refused->get_header_value("Retry-After"), "10");
+  EXPECT_NE(refused->body.find("send the log again in 10 s"), std::string::npos);
+  now_ += 10;
+  statuses.push_back(upload(std::string(kLog) + "\n\n\n")->status);
+  EXPECT_EQ(statuses, (std::vector<int>{200, 200, 429, 200}));
+  EXPECT_EQ(LogStore("received", systemClock).submissions().size(), 3u);
 }
 
 struct Refusal {
