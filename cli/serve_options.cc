@@ -78,6 +78,9 @@ const Command<ServeOptions>& serveCommand() {
            [](const std::string& v, O* o) {
              o->uploadsPerMinute = readUploads(v, "--uploads-per-minute");
            }},
+          {{"--verify", nullptr,
+            "check every file kept byte for byte, print each difference, exit (1: some)"},
+           [](const std::string&, O* o) { o->verify = true; }},
       },
       takeNoOperand};
   return kCommand;

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "robot/log_store.h"
 #include "tests/cli/zvk_score_runner.h"
 #include "tests/support/temp_dir.h"
 
@@ -71,10 +72,33 @@ INSTANTIATE_TEST_SUITE_P(
                  2,
                  "zvk-score serve: --upload-burst: \"0\" is not a number of uploads from 1 to "
                  "1000000"},
+        BadServe{"VerifyNoFolder",
+                 {"--verify", "--logs", "none"},
+                 3,
+                 "zvk-score serve: none: no such folder of logs"},
         BadServe{"LogsFolderUnderAFile",
                  {"--logs", "a-file/received"},
                  3,
                  "zvk-score serve: a-file/received: cannot make the folder: Not a directory"}),
     [](const ::testing::TestParamInfo<BadServe>& info) { return info.param.name; });
+
+// --verify re-reads every file, which the start compares by size only.
+TEST_F(ServeCommandTest, VerifyNamesAChangeOfTheSameSizeAndExitsOne) {
+  robot::LogFacts facts;
+  facts.call = "Q1AA";
+  const std::string receipt =
+      robot::LogStore("received", [] { return robot::UnixTime{1764417600}; })
+          .accept("kept\n", facts)
+          .receipt;
+  const std::vector<std::string> verify = {"serve", "--verify", "--logs", "received"};
+  const testing_support::ProgramRun agreeing = runZvkScore(verify);
+  EXPECT_EQ(agreeing.exitCode, 0);
+  EXPECT_EQ(agreeing.out, "zvk-score serve: 1 submissions checked, 0 differences\n");
+  testing_support::writeFile("received/Q1AA.log", "KEPT\n");
+  const testing_support::ProgramRun changed = runZvkScore(verify);
+  EXPECT_EQ(changed.exitCode, 1);
+  EXPECT_EQ(changed.out, "received/Q1AA.log: not the latest version of Q1AA (receipt " + receipt +
+                             ")\nzvk-score serve: 1 submissions checked, 1 differences\n");
+}
 
 }  // namespace
