@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <functional>
+#include <set>
 #include <thread>
 
 #include "errors/tool_error.h"
@@ -287,6 +290,68 @@ TEST_F(LogStoreTest, AfterACrashAtAnyStepEveryRowHasItsHistoryCopyOnTheDisk) {
       if (row.receipt != store.submissions()[0].receipt) {
         EXPECT_TRUE(failing.historySynced(row.receipt)) << "call " << n;
       }
+    }
+  }
+}
+
+// The files a crash left that a restart must name: scratch files, history
+// files no row names, and the current log when it is not the latest row's.
+std::vector<std::string> leftovers(const LogStore& store) {
+  std::vector<std::string> paths;
+  for (const auto& entry : std::filesystem::directory_iterator(store.layout().scratchDir())) {
+    paths.push_back(store.layout().scratchDir() + "/" + entry.path().filename().string());
+  }
+  std::set<std::string> named;
+  for (const Submission& row : store.submissions()) named.insert(row.receipt + ".log");
+  for (const auto& entry : std::filesystem::directory_iterator(store.layout().historyDir())) {
+    const std::string name = entry.path().filename().string();
+    if (named.count(name) == 0) paths.push_back(store.layout().historyDir() + "/" + name);
+  }
+  const Submission latest = latestAccepted(store.submissions()).at(0);
+  if (readFile(store.layout().current(latest.call)) != store.storedVersion(latest.receipt)) {
+    paths.push_back(store.layout().current(latest.call));
+  }
+  return paths;
+}
+
+bool names(const std::vector<std::string>& report, const std::string& path) {
+  return std::any_of(report.begin(), report.end(),
+                     [&](const std::string& line) { return line.rfind(path + ": ", 0) == 0; });
+}
+
+// The machine stopping at each step of storing an upload, accepted or
+// refused, and the robot started again: every row's text is whole in the
+// history, the call's log is one whole version, and the start's check (by
+// sizes) names every file the crash left, as the check by digests does.
+TEST_F(LogStoreTest, RestartAfterACrashAtAnyStepNamesWhatTheCrashLeft) {
+  const std::pair<const char*, std::function<void(LogStore&)>> uploads[] = {
+      {"accepted", [](LogStore& store) { store.accept("new\n", factsFor("Q1AA")); }},
+      {"refused", [](LogStore& store) { store.refuse("not a log\n", "Q1AA", "no QSO", 100); }}};
+  FaultyFileSystem faulty;
+  for (const auto& upload : uploads) {
+    bool crashed = true;
+    for (int n = 1; crashed; ++n) {
+      const std::string dir = std::string(upload.first) + "-" + std::to_string(n);
+      {
+        LogStore store(dir, clock(), faulty);
+        store.accept("old\n", factsFor("Q1AA"));
+        faulty.failAt(n, FaultyFileSystem::Mode::kFromThenOn);
+        try {
+          upload.second(store);
+          crashed = false;
+        } catch (const errors::ToolError&) {
+        }
+        faulty.failAt(0, FaultyFileSystem::Mode::kOnce);
+      }
+      const LogStore restarted(dir, clock());
+      const std::vector<std::string> report = restarted.differences(CheckDepth::kSizes);
+      EXPECT_EQ(report, restarted.differences(CheckDepth::kDigests)) << dir;
+      for (const std::string& path : leftovers(restarted)) EXPECT_TRUE(names(report, path)) << path;
+      for (const Submission& row : restarted.submissions()) {
+        EXPECT_TRUE(restarted.storedVersion(row.receipt)) << dir << " " << row.receipt;
+      }
+      const std::string current = readFile(restarted.layout().current("Q1AA"));
+      EXPECT_TRUE(current == "old\n" || current == "new\n") << dir;
     }
   }
 }
