@@ -120,6 +120,8 @@ int main(int argc, char** argv) {
   robot::RobotSettings settings;
   settings.definition = crosscheck::zvkCwDefinition();
   settings.logsDir = (work / "received").string();
+  // Every client sends from this machine's address.
+  settings.uploadRate = {uploads, uploads};
   int status = 0;
   {
     robot::RobotServer server(settings);
