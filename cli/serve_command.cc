@@ -10,6 +10,8 @@
 #include "cli/run_command.h"
 #include "cli/serve_options.h"
 #include "errors/tool_error.h"
+#include "files/posix_file_system.h"
+#include "import/utc_time.h"
 #include "robot/organiser_key.h"
 #include "robot/robot_server.h"
 
@@ -34,6 +36,7 @@ robot::RobotSettings settingsOf(const ServeOptions& options) {
     settings.organiserKey = robot::readOrganiserKey(options.organiserKeyFile);
   }
   settings.sizeLimit = options.sizeLimitKib * 1024;
+  settings.uploadRate = {options.uploadBurst, options.uploadsPerMinute};
   return settings;
 }
 
@@ -60,7 +63,22 @@ void serveUntilSignalled(robot::RobotServer& server) {
   waiter.join();
 }
 
+// Re-reads every file the store keeps and compares it with its row, which
+// the start-up check leaves to sizes.
+int verifyStore(const std::string& logsDir) {
+  if (!files::defaultFileSystem().isFolder(logsDir)) {
+    throw errors::ToolError(errors::ErrorKind::kIo, {logsDir, 0, ""}, "no such folder of logs");
+  }
+  const robot::LogStore store(logsDir, robot::systemClock);
+  const std::vector<std::string> differences = store.differences(robot::CheckDepth::kDigests);
+  for (const std::string& difference : differences) std::cout << difference << "\n";
+  std::cout << kProgram << ": " << store.submissions().size() << " submissions checked, "
+            << differences.size() << " differences" << std::endl;
+  return differences.empty() ? 0 : errors::exitCodeOf(errors::ErrorKind::kBadInput);
+}
+
 int serve(const ServeOptions& options) {
+  if (options.verify) return verifyStore(options.logsDir);
   // Blocked before any thread starts, so every thread inherits the mask.
   const sigset_t signals = stopSignals();
   pthread_sigmask(SIG_BLOCK, &signals, nullptr);

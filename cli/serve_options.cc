@@ -38,6 +38,15 @@ void setSizeLimit(const std::string& value, ServeOptions* options) {
   options->sizeLimitKib = static_cast<std::size_t>(*kib);
 }
 
+constexpr long kMostUploads = 1000000;
+
+// A count of uploads from 1 up, for `option`.
+int readUploads(const std::string& value, const char* option) {
+  std::optional<long> count = readNumber(value, 1, kMostUploads);
+  if (!count) failUsage("\"" + value + "\" is not a number of uploads from 1 to 1000000", option);
+  return static_cast<int>(*count);
+}
+
 void takeNoOperand(const std::vector<std::string>& operands, ServeOptions*) {
   if (!operands.empty()) failUsage("unknown option or operand " + operands[0]);
 }
@@ -72,6 +81,16 @@ const Command<ServeOptions>& serveCommand() {
             "the key that opens the organiser pages (default: off)"},
            [](const std::string& v, O* o) { o->organiserKeyFile = v; }},
           {{"--max-log-kib", "N", "largest log taken, in KiB (default: 5120)"}, setSizeLimit},
+          {{"--upload-burst", "N", "uploads one client address may send at once (default: 20)"},
+           [](const std::string& v, O* o) { o->uploadBurst = readUploads(v, "--upload-burst"); }},
+          {{"--uploads-per-minute", "N",
+            "and then each minute; more are answered 429 (default: 6)"},
+           [](const std::string& v, O* o) {
+             o->uploadsPerMinute = readUploads(v, "--uploads-per-minute");
+           }},
+          {{"--verify", nullptr,
+            "check every file kept byte for byte, print each difference, exit (1: some)"},
+           [](const std::string&, O* o) { o->verify = true; }},
       },
       takeNoOperand};
   return kCommand;

@@ -25,6 +25,9 @@ struct ServeOptions {
   std::optional<imports::UnixTime> deadline;
   std::string organiserKeyFile;  // empty: no organiser pages
   std::size_t sizeLimitKib = 5 * 1024;
+  int uploadBurst = 20;      // uploads a client address may send at once
+  int uploadsPerMinute = 6;  // and then each minute
+  bool verify = false;       // re-hash the store and report, instead of serving
 };
 
 // zvk-score serve [options]: no operands.

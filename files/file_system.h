@@ -1,6 +1,7 @@
 #ifndef ZVK_FILES_FILE_SYSTEM_H_
 #define ZVK_FILES_FILE_SYSTEM_H_
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -49,6 +50,9 @@ class FileSystem {
   virtual void makeFolders(const std::string& path) = 0;
   // The names of the regular files (links followed) directly in `folder`, sorted.
   virtual std::vector<std::string> listFiles(const std::string& folder) = 0;
+  // The size in bytes of the file `path` (links followed), read without
+  // opening it: a cheap check that a file is the one recorded.
+  virtual std::uint64_t fileSize(const std::string& path) = 0;
   // Whether `path` is a folder (links followed); false when it is not there.
   virtual bool isFolder(const std::string& path) = 0;
   // Renames `from` to `to`, replacing a file `to` at once.

@@ -138,6 +138,12 @@ class PosixFileSystem : public FileSystem {
     return names;
   }
 
+  std::uint64_t fileSize(const std::string& path) override {
+    struct stat facts;
+    if (::stat(path.c_str(), &facts) != 0) throw ioError(path, kCannotRead, errno);
+    return static_cast<std::uint64_t>(facts.st_size);
+  }
+
   bool isFolder(const std::string& path) override {
     std::error_code ignored;
     return fs::is_directory(path, ignored);

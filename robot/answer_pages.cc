@@ -1,5 +1,7 @@
 #include "robot/answer_pages.h"
 
+#include <algorithm>
+
 #include "import/utc_time.h"
 #include "pages/page_frame.h"
 #include "pages/page_sections.h"
@@ -72,15 +74,22 @@ void writeBandsAndWarnings(pages::HtmlWriter& html, const LogFacts& facts) {
 
 }  // namespace
 
-std::string receiptPath(const std::string& receipt) { return kReceiptPath + receipt; }
+std::string receiptPath(const std::string& receipt, Receipt kind) {
+  const std::string path = kReceiptPath + receipt;
+  return kind == Receipt::kNew ? path : path + "?" + kSentParameter + "=" + kSentBefore;
+}
 
 std::string receiptPage(const std::string& contest, const Submission& submission,
-                        const std::optional<LogFacts>& facts) {
+                        const std::optional<LogFacts>& facts, Receipt receipt) {
+  const std::string stays = "; this page stays at " + receiptPath(submission.receipt) + ".";
   pages::HtmlWriter html;
-  pages::openPage(
-      html, {"Log received",
-             "Keep the receipt code; this page stays at " + receiptPath(submission.receipt) + ".",
-             kHomeLink, kSendAgain});
+  pages::openPage(html, {"Log received",
+                         receipt == Receipt::kNew
+                             ? "Keep the receipt code" + stays
+                             : "This log was received before, byte for byte, under this receipt "
+                               "code, and was not stored again" +
+                                   stays,
+                         kHomeLink, kSendAgain});
   writeReceiptDetails(html, contest, submission);
   if (facts) {
     writeBandsAndWarnings(html, *facts);
@@ -95,18 +104,29 @@ std::string receiptPage(const std::string& contest, const Submission& submission
 std::string refusalPage(const std::vector<LineNote>& problems) {
   pages::HtmlWriter html;
   pages::openPage(html, {"Log not accepted",
-                         "Nothing was kept. Correct the lines below and send the log again.",
+                         "The log was not entered. Correct the lines below and send it again.",
                          kHomeLink, kSendAgain});
   pages::openSection(html, "problems", "Problems (" + std::to_string(problems.size()) + ")");
-  writeNotes(html, problems, "problems");
+  const std::size_t shown = std::min(problems.size(), kProblemsShown);
+  writeNotes(html, {problems.begin(), problems.begin() + static_cast<std::ptrdiff_t>(shown)},
+             "problems");
+  if (shown < problems.size()) {
+    html.element("p", "and " + std::to_string(problems.size() - shown) + " more");
+  }
   html.close();
   return pages::closePage(html);
 }
 
 std::string tooLargePage(std::size_t sizeLimit) {
-  return messagePage("Log not accepted", "The log is larger than " +
-                                             std::to_string(sizeLimit / 1024) +
-                                             " KiB, the most this robot takes; nothing was kept.");
+  return messagePage("Log not accepted",
+                     "The log is larger than " + std::to_string(sizeLimit / 1024) +
+                         " KiB, the most this robot takes; the log was not entered.");
+}
+
+std::string tooManyUploadsPage(long seconds) {
+  return messagePage("Log not accepted",
+                     "Too many uploads came from your address; send the log again in " +
+                         std::to_string(seconds) + " s. Nothing was read.");
 }
 
 }  // namespace robot

@@ -12,17 +12,28 @@
 // The answers to an upload.
 namespace robot {
 
+// Whether the receipt is of this upload, or of the same bytes sent before.
+enum class Receipt { kNew, kSentBefore };
+
 // Where an accepted log's receipt is found again, by its code.
 constexpr char kReceiptPath[] = "/receipt/";
-std::string receiptPath(const std::string& receipt);
+// The query parameter that marks the receipt shown for the same bytes sent again.
+constexpr char kSentParameter[] = "sent";
+constexpr char kSentBefore[] = "before";
+std::string receiptPath(const std::string& receipt, Receipt kind = Receipt::kNew);
 // The log was kept: the contest, the receipt, and from `facts` (empty when
 // the log kept no longer reads) the QSOs per band and the warnings by line.
 std::string receiptPage(const std::string& contest, const Submission& submission,
-                        const std::optional<LogFacts>& facts);
-// The log cannot be read: every problem with its line.
+                        const std::optional<LogFacts>& facts, Receipt receipt);
+// The most problems a refusal lists; the rest are counted.
+constexpr std::size_t kProblemsShown = 50;
+// The log cannot be read: the problems with their lines, the first
+// kProblemsShown of them.
 std::string refusalPage(const std::vector<LineNote>& problems);
 // Larger than the limit.
 std::string tooLargePage(std::size_t sizeLimit);
+// More uploads from one address than the robot takes; it may send again in `seconds`.
+std::string tooManyUploadsPage(long seconds);
 
 }  // namespace robot
 

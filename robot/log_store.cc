@@ -49,14 +49,8 @@ Submission LogStore::accept(std::string_view text, const LogFacts& facts) {
   submission.claimedByRules = facts.claimedByRules;
   submission.claimedScore = facts.claimedScore;
   submission.accepted = true;
-  const std::string history = layout_.history(submission.receipt);
-  files::writeNewDurably(files_, history, text, layout_.scratchDir());
-  try {
-    keepAsCurrent(submission, text);
-  } catch (...) {
-    files::removeQuietly(files_, history);
-    throw;
-  }
+  submission.historyBytes = submission.size;
+  keepInHistory(submission, text, [&] { keepAsCurrent(submission, text); });
   files_.syncFolder(layout_.dir());
   return submission;
 }
@@ -68,14 +62,44 @@ void LogStore::keepAsCurrent(const Submission& submission, std::string_view text
   db_.add(submission);
 }
 
+// The copy is written as a new file before the try: a clash leaves the
+// copy already there, which is another upload's, as it was.
+void LogStore::keepInHistory(const Submission& submission, std::string_view kept,
+                             const std::function<void()>& add) {
+  const std::string history = layout_.history(submission.receipt);
+  files::writeNewDurably(files_, history, kept, layout_.scratchDir());
+  try {
+    add();
+  } catch (...) {
+    files::removeQuietly(files_, history);
+    throw;
+  }
+}
+
 Submission LogStore::refuse(std::string_view text, const std::string& call,
-                            const std::string& reason) {
+                            const std::string& reason, std::size_t keepAtMost) {
   Submission submission = describe(text);
   submission.call = call;
   submission.reason = reason;
-  std::lock_guard<std::mutex> lock(mutex_);
-  db_.add(submission);
+  const std::string_view kept = text.substr(0, keepAtMost);
+  submission.historyBytes = static_cast<std::int64_t>(kept.size());
+  keepInHistory(submission, kept, [&] {
+    std::lock_guard<std::mutex> lock(mutex_);
+    db_.add(submission);
+  });
   return submission;
+}
+
+std::optional<Submission> LogStore::currentCopy(const std::string& call,
+                                                std::string_view text) const {
+  std::optional<Submission> current;
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    current = db_.current(call);
+  }
+  const auto size = static_cast<std::int64_t>(text.size());
+  if (!current || current->size != size || current->sha256 != sha256Hex(text)) return std::nullopt;
+  return current;
 }
 
 std::vector<Submission> LogStore::submissions() const {
@@ -88,20 +112,25 @@ SubmissionPage LogStore::submissionPage(std::int64_t offset, std::int64_t limit)
   return db_.page(offset, limit);
 }
 
+std::vector<std::string> LogStore::differences(CheckDepth depth) const {
+  return findDifferences(layout_, submissions(), depth, files_);
+}
+
+std::optional<Submission> LogStore::find(const std::string& receipt) const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return db_.find(receipt);
+}
+
 std::optional<Submission> LogStore::accepted(const std::string& receipt) const {
-  std::optional<Submission> found;
-  {
-    std::lock_guard<std::mutex> lock(mutex_);
-    found = db_.find(receipt);
-  }
+  std::optional<Submission> found = find(receipt);
   if (found && found->accepted) return found;
   return std::nullopt;
 }
 
 std::optional<std::string> LogStore::storedVersion(const std::string& receipt) const {
   // Only a receipt found in the database names a file: never a path from outside.
-  const std::optional<Submission> submission = accepted(receipt);
-  if (!submission) return std::nullopt;
+  const std::optional<Submission> submission = find(receipt);
+  if (!submission || !submission->historyBytes) return std::nullopt;
   try {
     return files_.readWhole(layout_.history(submission->receipt));
   } catch (const errors::ToolError&) {

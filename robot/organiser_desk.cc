@@ -70,7 +70,7 @@ Answer OrganiserDesk::submissions(const std::string& number) const {
 Answer OrganiserDesk::download(const std::string& receipt) const {
   std::optional<std::string> version = store_.storedVersion(receipt);
   if (!version) {
-    return {kNotFound, messagePage("No such version", "No accepted log has that receipt.")};
+    return {kNotFound, messagePage("No such version", "No text is kept under that receipt.")};
   }
   Answer file(200, *version);
   file.contentType = "text/plain; charset=utf-8";

@@ -2,6 +2,7 @@
 
 #include <httplib.h>
 
+#include "robot/client_address.h"
 #include "robot/organiser_pages.h"
 
 namespace robot {
@@ -17,12 +18,6 @@ std::string sessionOf(const httplib::Request& request) {
   if (at == std::string::npos) return "";
   const std::size_t start = at + named.size();
   return cookies.substr(start, cookies.find(';', start) - start);
-}
-
-std::string clientAddress(const httplib::Request& request) {
-  const std::string forwarded = request.get_header_value("X-Real-IP");
-  const bool proxied = request.remote_addr == "127.0.0.1" || request.remote_addr == "::1";
-  return proxied && !forwarded.empty() ? forwarded : request.remote_addr;
 }
 
 bool keyInAddress(const httplib::Request& request) {

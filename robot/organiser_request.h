@@ -15,9 +15,6 @@ namespace robot {
 Credentials credentialsOf(const httplib::Request& request);
 // The session cookie's token; empty when none is sent.
 std::string sessionOf(const httplib::Request& request);
-// The client's address: behind the web server on the same machine, the one
-// that server names in X-Real-IP.
-std::string clientAddress(const httplib::Request& request);
 // Whether the address's query holds the key field, in any spelling it decodes to.
 bool keyInAddress(const httplib::Request& request);
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "robot/answer.h"
+#include "robot/answer_pages.h"
 #include "robot/log_store.h"
 #include "robot/robot_settings.h"
 
@@ -12,9 +13,10 @@ namespace robot {
 // The page of an accepted log's receipt, its bands and warnings read again
 // from the version kept. A code of no accepted log is answered as a page
 // that is not there, with no body (the server's own page follows): it tells
-// nothing of which codes exist.
+// nothing of which codes exist. `kind` says whether the same bytes were just
+// sent again.
 Answer receiptAnswer(const std::string& receipt, const RobotSettings& settings,
-                     const LogStore& store);
+                     const LogStore& store, Receipt kind);
 
 }  // namespace robot
 

@@ -33,19 +33,22 @@ bool nothingSent(std::string_view text) {
 Answer refuseOutsideWindow(std::string_view text, const std::string& call,
                            const RobotSettings& settings, UnixTime now, LogStore& store) {
   const bool early = uploadWindowAt(settings, now) == UploadWindow::kNotYetOpen;
-  store.refuse(text, call, early ? "sent before uploads opened" : "sent after the deadline");
+  store.refuse(text, call, early ? "sent before uploads opened" : "sent after the deadline",
+               settings.sizeLimit);
   return {kForbidden,
           messagePage("Log not accepted", uploadsShutText(settings, now) + " Nothing was kept.")};
 }
 
 // The browser is sent on to the receipt's own page, so that reloading it
 // shows the receipt again instead of sending the log again.
-Answer seeReceipt(const Submission& kept) {
+Answer seeReceipt(const Submission& kept, Receipt kind) {
   Answer answer{kSeeOther, ""};
-  answer.headers.emplace_back("Location", receiptPath(kept.receipt));
+  answer.headers.emplace_back("Location", receiptPath(kept.receipt, kind));
   return answer;
 }
 
+// Each refusal is kept with the call as read and the text up to the limit,
+// so that the organiser can follow it.
 Answer keep(std::string_view text, const RobotSettings& settings, LogStore& store) {
   const UnixTime now = settings.clock();
   if (nothingSent(text)) {
@@ -53,20 +56,25 @@ Answer keep(std::string_view text, const RobotSettings& settings, LogStore& stor
         kNothingSent,
         homePage(settings, now, "No log was sent: choose the file, or paste the log, then send.")};
   }
+  auto refuse = [&](const std::string& call, const std::string& reason) {
+    store.refuse(text, call, reason, settings.sizeLimit);
+  };
   if (text.size() > settings.sizeLimit) {
-    store.refuse(text, "", "larger than " + std::to_string(settings.sizeLimit) + " bytes");
+    refuse("", "larger than " + std::to_string(settings.sizeLimit) + " bytes");
     return {kTooLarge, tooLargePage(settings.sizeLimit)};
   }
   UploadReading reading = readUpload(text, settings);
-  const std::string call = reading.facts ? reading.facts->call : std::string();
   if (uploadWindowAt(settings, now) != UploadWindow::kOpen) {
-    return refuseOutsideWindow(text, call, settings, now, store);
+    return refuseOutsideWindow(text, reading.call, settings, now, store);
   }
   if (!reading.facts) {
-    store.refuse(text, call, firstProblem(reading.problems));
+    refuse(reading.call, firstProblem(reading.problems));
     return {kUnreadable, refusalPage(reading.problems)};
   }
-  return seeReceipt(store.accept(text, *reading.facts));
+  if (std::optional<Submission> kept = store.currentCopy(reading.facts->call, text)) {
+    return seeReceipt(*kept, Receipt::kSentBefore);
+  }
+  return seeReceipt(store.accept(text, *reading.facts), Receipt::kNew);
 }
 
 }  // namespace

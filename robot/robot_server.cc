@@ -8,6 +8,7 @@
 #include "errors/tool_error.h"
 #include "files/posix_file_system.h"
 #include "robot/answer_pages.h"
+#include "robot/client_address.h"
 #include "robot/front_pages.h"
 #include "robot/http_workers.h"
 #include "robot/listen_socket.h"
@@ -15,7 +16,6 @@
 #include "robot/organiser_request.h"
 #include "robot/receipt_answer.h"
 #include "robot/receive_log.h"
-#include "robot/store_check.h"
 
 namespace robot {
 namespace {
@@ -29,6 +29,7 @@ constexpr char kCacheControl[] = "Cache-Control";
 constexpr char kNoStore[] = "no-store";
 // The organiser routes that answer without the key: the login's own.
 constexpr bool kOpenToAll = true;
+constexpr int kTooManyRequests = 429;
 constexpr char kUrlEncoded[] = "application/x-www-form-urlencoded";
 // A client that sends nothing for this long loses its worker.
 constexpr time_t kReadTimeoutSeconds = 5;
@@ -88,9 +89,10 @@ void replyPage(httplib::Response& response, const std::string& page) {
 RobotServer::RobotServer(RobotSettings settings)
     : settings_(std::move(settings)),
       store_(settings_.logsDir, settings_.clock),
-      differences_(findDifferences(store_.layout(), store_.submissions())),
+      differences_(store_.differences(CheckDepth::kSizes)),
       organiser_(settings_, store_, differences_),
       gate_(settings_.organiserKey, settings_.clock),
+      uploadLimit_(settings_.uploadRate, settings_.clock),
       http_(std::make_unique<httplib::Server>()) {
   route();
 }
@@ -108,10 +110,15 @@ void RobotServer::route() {
   });
   http_->Get(std::string(kReceiptPath) + "([^/]+)",
              [this](const httplib::Request& request, httplib::Response& response) {
-               reply(response, receiptAnswer(request.matches[1], settings_, store_));
+               const bool again = request.get_param_value(kSentParameter) == kSentBefore;
+               reply(response, receiptAnswer(request.matches[1], settings_, store_,
+                                             again ? Receipt::kSentBefore : Receipt::kNew));
              });
   http_->Post("/upload", [this](const httplib::Request& request, httplib::Response& response) {
-    reply(response, receiveLog(uploadedLog(request), settings_, store_));
+    const long wait = uploadLimit_.take(clientAddress(request));
+    if (wait > 0) response.set_header("Retry-After", std::to_string(wait));
+    reply(response, wait > 0 ? Answer{kTooManyRequests, tooManyUploadsPage(wait)}
+                             : receiveLog(uploadedLog(request), settings_, store_));
   });
   if (organiser_.enabled()) routeOrganiser();
   mountResults();

@@ -14,6 +14,7 @@
 #include "robot/organiser_desk.h"
 #include "robot/organiser_gate.h"
 #include "robot/robot_settings.h"
+#include "robot/upload_limit.h"
 
 namespace httplib {
 class Server;
@@ -61,6 +62,7 @@ class RobotServer {
   std::vector<std::string> differences_;
   OrganiserDesk organiser_;
   OrganiserGate gate_;
+  UploadLimit uploadLimit_;
   std::unique_ptr<httplib::Server> http_;
   std::atomic<int> listenSocket_{-1};
   std::atomic<int> connectionsWaiting_{0};

@@ -9,6 +9,7 @@
 #include "crosscheck/contest_definition.h"
 #include "crosscheck/station_files.h"
 #include "robot/clock.h"
+#include "robot/upload_limit.h"
 
 namespace robot {
 
@@ -28,6 +29,7 @@ struct RobotSettings {
   // Connections served at once: a slow or idle client holds a worker until
   // its read times out, so there are many more than the cores.
   int threads = 64;
+  UploadRate uploadRate;  // per client address
   Clock clock = systemClock;
 };
 

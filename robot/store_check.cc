@@ -3,45 +3,65 @@
 #include <set>
 
 #include "errors/tool_error.h"
-#include "files/posix_file_system.h"
 #include "robot/sha256.h"
 
 namespace robot {
 namespace {
 
-// The digest of a file's bytes; empty when it cannot be read.
-std::string digestOf(const std::string& path) {
-  try {
-    return sha256Hex(files::defaultFileSystem().readWhole(path));
-  } catch (const errors::ToolError&) {
-    return std::string();
-  }
-}
+// Compares files with what their rows recorded, as deeply as asked.
+class FileComparer {
+ public:
+  FileComparer(CheckDepth depth, files::FileSystem& files) : depth_(depth), files_(files) {}
 
-// The paths of the regular files in `dir`; none when it cannot be listed.
-std::set<std::string> regularFiles(const std::string& dir) {
-  std::set<std::string> paths;
-  try {
-    for (const std::string& name : files::defaultFileSystem().listFiles(dir)) {
-      paths.insert(dir + "/" + name);
+  // Whether `path` is there.
+  bool present(const std::string& path) const {
+    try {
+      files_.fileSize(path);
+      return true;
+    } catch (const errors::ToolError&) {
+      return false;
     }
-  } catch (const errors::ToolError&) {
-    // Each row of a folder that cannot be listed is then named as missing.
   }
-  return paths;
-}
+
+  // Whether `path` holds `bytes` bytes and, checked by digest, the bytes of
+  // `sha256` (empty: not known, as of a refused log kept in part).
+  bool holds(const std::string& path, std::int64_t bytes, const std::string& sha256) const {
+    try {
+      if (files_.fileSize(path) != static_cast<std::uint64_t>(bytes)) return false;
+      return depth_ == CheckDepth::kSizes || sha256.empty() ||
+             sha256Hex(files_.readWhole(path)) == sha256;
+    } catch (const errors::ToolError&) {
+      return false;
+    }
+  }
+
+  // The paths of the regular files in `dir`; none when it cannot be listed.
+  std::set<std::string> regularFiles(const std::string& dir) const {
+    std::set<std::string> paths;
+    try {
+      for (const std::string& name : files_.listFiles(dir)) paths.insert(dir + "/" + name);
+    } catch (const errors::ToolError&) {
+      // Each row of a folder that cannot be listed is then named as missing.
+    }
+    return paths;
+  }
+
+ private:
+  CheckDepth depth_;
+  files::FileSystem& files_;
+};
 
 void checkHistory(const StoreLayout& layout, const std::vector<Submission>& submissions,
-                  std::vector<std::string>* differences) {
-  std::set<std::string> unnamed = regularFiles(layout.historyDir());
+                  const FileComparer& files, std::vector<std::string>* differences) {
+  std::set<std::string> unnamed = files.regularFiles(layout.historyDir());
   for (const Submission& row : submissions) {
-    if (!row.accepted) continue;
+    if (!row.historyBytes) continue;
     const std::string path = layout.history(row.receipt);
-    unnamed.erase(path);
-    const std::string digest = digestOf(path);
-    if (digest.empty()) {
-      differences->push_back(path + ": missing, though receipt " + row.receipt + " was accepted");
-    } else if (digest != row.sha256) {
+    const bool whole = *row.historyBytes == row.size;
+    if (unnamed.erase(path) == 0 && !files.present(path)) {
+      differences->push_back(path + ": missing, though receipt " + row.receipt + " was " +
+                             (row.accepted ? "accepted" : "refused"));
+    } else if (!files.holds(path, *row.historyBytes, whole ? row.sha256 : std::string())) {
       differences->push_back(path + ": other bytes than receipt " + row.receipt + " recorded");
     }
   }
@@ -51,8 +71,8 @@ void checkHistory(const StoreLayout& layout, const std::vector<Submission>& subm
 }
 
 void checkCurrentLogs(const StoreLayout& layout, const std::vector<Submission>& submissions,
-                      std::vector<std::string>* differences) {
-  std::set<std::string> unnamed = regularFiles(layout.dir());
+                      const FileComparer& files, std::vector<std::string>* differences) {
+  std::set<std::string> unnamed = files.regularFiles(layout.dir());
   unnamed.erase(layout.database());
   for (const char* suffix : {"-wal", "-shm", "-journal"}) {
     unnamed.erase(layout.database() + suffix);
@@ -60,7 +80,7 @@ void checkCurrentLogs(const StoreLayout& layout, const std::vector<Submission>& 
   for (const Submission& latest : latestAccepted(submissions)) {
     const std::string path = layout.current(latest.call);
     unnamed.erase(path);
-    if (digestOf(path) != latest.sha256) {
+    if (!files.holds(path, latest.size, latest.sha256)) {
       differences->push_back(path + ": not the latest version of " + latest.call + " (receipt " +
                              latest.receipt + ")");
     }
@@ -73,11 +93,13 @@ void checkCurrentLogs(const StoreLayout& layout, const std::vector<Submission>& 
 }  // namespace
 
 std::vector<std::string> findDifferences(const StoreLayout& layout,
-                                         const std::vector<Submission>& submissions) {
+                                         const std::vector<Submission>& submissions,
+                                         CheckDepth depth, files::FileSystem& files) {
+  const FileComparer comparer(depth, files);
   std::vector<std::string> differences;
-  checkHistory(layout, submissions, &differences);
-  checkCurrentLogs(layout, submissions, &differences);
-  for (const std::string& path : regularFiles(layout.scratchDir())) {
+  checkHistory(layout, submissions, comparer, &differences);
+  checkCurrentLogs(layout, submissions, comparer, &differences);
+  for (const std::string& path : comparer.regularFiles(layout.scratchDir())) {
     differences.push_back(path + ": left half-written by a stop during an upload");
   }
   return differences;

@@ -15,7 +15,7 @@ using imports::UnixTime;
 // One upload, accepted or refused: a row of the robot's database.
 struct Submission {
   std::string receipt;
-  std::string call;  // empty when a refused log names none
+  std::string call;  // as read; empty when a refused log names none
   std::string category;
   UnixTime received = 0;
   std::int64_t size = 0;  // bytes
@@ -25,6 +25,9 @@ struct Submission {
   std::optional<std::int64_t> claimedScore;  // the log's CLAIMED-SCORE
   bool accepted = false;
   std::string reason;  // why it was refused; empty when accepted
+  // Bytes of it kept in the history: all of an accepted log, at most the size
+  // limit of a refused one; unset: none (a refusal kept before they were).
+  std::optional<std::int64_t> historyBytes;
 };
 
 // The latest accepted submission of each call, by call: the logs received.

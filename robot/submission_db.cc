@@ -12,23 +12,32 @@ constexpr char kSchema[] =
     " receipt TEXT PRIMARY KEY, call TEXT NOT NULL, category TEXT NOT NULL,"
     " received INTEGER NOT NULL, size INTEGER NOT NULL, sha256 TEXT NOT NULL,"
     " qsos INTEGER NOT NULL, claimed_by_rules INTEGER NOT NULL, claimed_score INTEGER,"
-    " outcome TEXT NOT NULL CHECK (outcome IN ('accepted', 'refused')), reason TEXT NOT NULL)";
+    " outcome TEXT NOT NULL CHECK (outcome IN ('accepted', 'refused')), reason TEXT NOT NULL,"
+    " history_bytes INTEGER)";
+// A database of a robot that kept no refused text: its accepted rows kept all.
+constexpr char kAddHistoryBytes[] =
+    "BEGIN; ALTER TABLE submissions ADD COLUMN history_bytes INTEGER;"
+    " UPDATE submissions SET history_bytes = size WHERE outcome = 'accepted'; COMMIT";
+constexpr char kHasHistoryBytes[] =
+    "SELECT 1 FROM pragma_table_info('submissions') WHERE name = 'history_bytes'";
+constexpr char kIndex[] =
+    "CREATE INDEX IF NOT EXISTS submissions_by_call ON submissions (call, outcome)";
 constexpr char kInsert[] =
     "INSERT INTO submissions (receipt, call, category, received, size, sha256, qsos,"
-    " claimed_by_rules, claimed_score, outcome, reason) VALUES (?,?,?,?,?,?,?,?,?,?,?)";
+    " claimed_by_rules, claimed_score, outcome, reason, history_bytes)"
+    " VALUES (?,?,?,?,?,?,?,?,?,?,?,?)";
+constexpr char kColumns[] =
+    "SELECT receipt, call, category, received, size, sha256, qsos, claimed_by_rules,"
+    " claimed_score, outcome, reason, history_bytes";
+constexpr char kFromSubmissions[] = " FROM submissions ";
+constexpr char kAll[] = "ORDER BY rowid";
+constexpr char kOfReceipt[] = "WHERE receipt = ?";
+constexpr char kCurrent[] = "WHERE call = ? AND outcome = 'accepted' ORDER BY rowid DESC LIMIT 1";
 // The current version of a call is its accepted row added last.
-constexpr char kByCall[] =
-    "CREATE INDEX IF NOT EXISTS submissions_by_call ON submissions (call, outcome)";
-constexpr char kSelect[] =
-    "SELECT receipt, call, category, received, size, sha256, qsos, claimed_by_rules,"
-    " claimed_score, outcome, reason FROM submissions";
-constexpr char kInOrder[] = " ORDER BY rowid";
-constexpr char kOfReceipt[] = " WHERE receipt = ?";
-constexpr char kPage[] =
-    "SELECT receipt, call, category, received, size, sha256, qsos, claimed_by_rules,"
-    " claimed_score, outcome, reason, outcome = 'accepted' AND rowid = (SELECT max(rowid)"
-    " FROM submissions AS later WHERE later.call = submissions.call AND"
-    " later.outcome = 'accepted') FROM submissions ORDER BY rowid LIMIT ? OFFSET ?";
+constexpr char kIsCurrent[] =
+    ", outcome = 'accepted' AND rowid = (SELECT max(rowid) FROM submissions AS later"
+    " WHERE later.call = submissions.call AND later.outcome = 'accepted')";
+constexpr char kPage[] = "ORDER BY rowid LIMIT ? OFFSET ?";
 constexpr char kCount[] = "SELECT count(*) FROM submissions";
 constexpr char kAccepted[] = "accepted";
 constexpr char kRefused[] = "refused";
@@ -52,6 +61,19 @@ std::string column(sqlite3_stmt* row, int index) {
   return text ? reinterpret_cast<const char*>(text) : "";
 }
 
+std::optional<std::int64_t> optionalColumn(sqlite3_stmt* row, int index) {
+  if (sqlite3_column_type(row, index) == SQLITE_NULL) return std::nullopt;
+  return sqlite3_column_int64(row, index);
+}
+
+void bindOptional(sqlite3_stmt* insert, int index, const std::optional<std::int64_t>& value) {
+  if (value) {
+    sqlite3_bind_int64(insert, index, *value);
+  } else {
+    sqlite3_bind_null(insert, index);
+  }
+}
+
 Submission readRow(sqlite3_stmt* row) {
   Submission s;
   s.receipt = column(row, 0);
@@ -62,9 +84,10 @@ Submission readRow(sqlite3_stmt* row) {
   s.sha256 = column(row, 5);
   s.qsos = sqlite3_column_int(row, 6);
   s.claimedByRules = sqlite3_column_int64(row, 7);
-  if (sqlite3_column_type(row, 8) != SQLITE_NULL) s.claimedScore = sqlite3_column_int64(row, 8);
+  s.claimedScore = optionalColumn(row, 8);
   s.accepted = column(row, 9) == kAccepted;
   s.reason = column(row, 10);
+  s.historyBytes = optionalColumn(row, 11);
   return s;
 }
 
@@ -77,13 +100,10 @@ void bindRow(sqlite3_stmt* insert, const Submission& s) {
   sqlite3_bind_text(insert, 6, s.sha256.c_str(), -1, SQLITE_TRANSIENT);
   sqlite3_bind_int(insert, 7, s.qsos);
   sqlite3_bind_int64(insert, 8, s.claimedByRules);
-  if (s.claimedScore) {
-    sqlite3_bind_int64(insert, 9, *s.claimedScore);
-  } else {
-    sqlite3_bind_null(insert, 9);
-  }
+  bindOptional(insert, 9, s.claimedScore);
   sqlite3_bind_text(insert, 10, s.accepted ? kAccepted : kRefused, -1, SQLITE_STATIC);
   sqlite3_bind_text(insert, 11, s.reason.c_str(), -1, SQLITE_TRANSIENT);
+  bindOptional(insert, 12, s.historyBytes);
 }
 
 }  // namespace
@@ -95,7 +115,13 @@ SubmissionDb::SubmissionDb(const std::string& path)
   // is checkpointed; the versions themselves are synced before their row.
   execute("PRAGMA synchronous=NORMAL");
   execute(kSchema);
-  execute(kByCall);
+  migrate();
+  execute(kIndex);
+}
+
+void SubmissionDb::migrate() const {
+  Statement has = prepare(kHasHistoryBytes);
+  if (sqlite3_step(has.get()) != SQLITE_ROW) execute(kAddHistoryBytes);
 }
 
 void SubmissionDb::execute(const char* sql) const {
@@ -103,6 +129,7 @@ void SubmissionDb::execute(const char* sql) const {
   if (sqlite3_exec(db_.get(), sql, nullptr, nullptr, &error) != SQLITE_OK) {
     std::string reason = error ? error : "unknown error";
     sqlite3_free(error);
+    sqlite3_exec(db_.get(), "ROLLBACK", nullptr, nullptr, nullptr);
     fail(path_, reason);
   }
 }
@@ -124,26 +151,35 @@ void SubmissionDb::add(const Submission& submission) {
 }
 
 std::vector<Submission> SubmissionDb::all() const {
-  Statement select = prepare(std::string(kSelect) + kInOrder);
+  Statement select = prepare(std::string(kColumns) + kFromSubmissions + kAll);
   std::vector<Submission> rows;
   while (sqlite3_step(select.get()) == SQLITE_ROW) rows.push_back(readRow(select.get()));
   return rows;
 }
 
 std::optional<Submission> SubmissionDb::find(const std::string& receipt) const {
-  Statement select = prepare(std::string(kSelect) + kOfReceipt);
-  sqlite3_bind_text(select.get(), 1, receipt.c_str(), -1, SQLITE_TRANSIENT);
+  return first(std::string(kColumns) + kFromSubmissions + kOfReceipt, receipt);
+}
+
+std::optional<Submission> SubmissionDb::current(const std::string& call) const {
+  return first(std::string(kColumns) + kFromSubmissions + kCurrent, call);
+}
+
+std::optional<Submission> SubmissionDb::first(const std::string& sql,
+                                              const std::string& value) const {
+  Statement select = prepare(sql);
+  sqlite3_bind_text(select.get(), 1, value.c_str(), -1, SQLITE_TRANSIENT);
   if (sqlite3_step(select.get()) != SQLITE_ROW) return std::nullopt;
   return readRow(select.get());
 }
 
 SubmissionPage SubmissionDb::page(std::int64_t offset, std::int64_t limit) const {
-  Statement select = prepare(kPage);
+  Statement select = prepare(std::string(kColumns) + kIsCurrent + kFromSubmissions + kPage);
   sqlite3_bind_int64(select.get(), 1, limit);
   sqlite3_bind_int64(select.get(), 2, offset);
   SubmissionPage page;
   while (sqlite3_step(select.get()) == SQLITE_ROW) {
-    page.rows.push_back({readRow(select.get()), sqlite3_column_int(select.get(), 11) != 0});
+    page.rows.push_back({readRow(select.get()), sqlite3_column_int(select.get(), 12) != 0});
   }
   page.total = count();
   return page;

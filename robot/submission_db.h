@@ -31,7 +31,8 @@ struct SubmissionPage {
 // shared between threads: the caller serialises.
 class SubmissionDb {
  public:
-  // Opens or creates the database file `path`. Throws errors::ToolError (kIo).
+  // Opens or creates the database file `path`, bringing a database of an
+  // older robot up to date. Throws errors::ToolError (kIo).
   explicit SubmissionDb(const std::string& path);
 
   // Adds the row; throws errors::ToolError (kIo: a receipt that is there already, a full disk).
@@ -40,6 +41,8 @@ class SubmissionDb {
   std::vector<Submission> all() const;
   // The row of `receipt`; empty when there is none.
   std::optional<Submission> find(const std::string& receipt) const;
+  // The latest accepted row of `call`, if any.
+  std::optional<Submission> current(const std::string& call) const;
   // Up to `limit` rows from the `offset`th on, in the order added, so a
   // page keeps its rows as more arrive.
   SubmissionPage page(std::int64_t offset, std::int64_t limit) const;
@@ -48,7 +51,10 @@ class SubmissionDb {
   using Statement = std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)>;
 
   void execute(const char* sql) const;
+  void migrate() const;
   Statement prepare(const std::string& sql) const;
+  // The first row `sql` selects with `value` bound to its parameter.
+  std::optional<Submission> first(const std::string& sql, const std::string& value) const;
   std::int64_t count() const;
 
   std::string path_;

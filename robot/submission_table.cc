@@ -15,7 +15,7 @@ constexpr std::size_t kShortDigest = 12;
 void writeRow(pages::HtmlWriter& html, const ListedSubmission& row) {
   const Submission& s = row.submission;
   html.open("tr").element("td", s.receipt).open("td");
-  if (s.accepted) {
+  if (s.historyBytes) {
     html.open("form", {{"method", "post"}, {"action", kDownloadPath}});
     html.empty("input", {{"type", "hidden"}, {"name", kReceiptField}, {"value", s.receipt}});
     html.element("button", "Download", {{"type", "submit"}}).close();

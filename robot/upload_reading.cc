@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "crosscheck/claimed_score.h"
+#include "crosscheck/log_check.h"
 #include "import/log_import.h"
 #include "import/utc_time.h"
 #include "robot/log_plausibility.h"
@@ -29,6 +30,7 @@ UploadReading readUpload(std::string_view text, const crosscheck::ContestDefinit
   const crosscheck::CheckedLog checked =
       crosscheck::checkLog(text, kUploadName, definition, period.from, period.to, texts);
   UploadReading reading;
+  reading.call = crosscheck::ownCallOf(checked.log);
   if (checked.problems.empty()) {
     reading.facts = factsOf(checked, lines, definition);
     if (crosscheck::scoresBeyondThePlugin(definition)) {

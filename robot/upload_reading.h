@@ -14,6 +14,7 @@ namespace robot {
 
 // An accepted log's facts, or every reason it cannot be read.
 struct UploadReading {
+  std::string call;  // the sender's call as read (crosscheck::ownCallOf), also of a refused log
   std::optional<LogFacts> facts;
   std::vector<LineNote> problems;  // by line; set when `facts` is empty
 };

@@ -8,6 +8,7 @@
 
 #include "cli/serve_options.h"
 #include "import/utc_time.h"
+#include "robot/log_store.h"
 #include "tests/cli/zvk_score_runner.h"
 #include "tests/support/temp_dir.h"
 
@@ -74,6 +75,15 @@ INSTANTIATE_TEST_SUITE_P(
                  {"--organiser-key-file", "blank.key"},
                  2,
                  "zvk-score serve: blank.key: holds no organiser key"},
+        BadServe{"UploadBurstZero",
+                 {"--upload-burst", "0"},
+                 2,
+                 "zvk-score serve: --upload-burst: \"0\" is not a number of uploads from 1 to "
+                 "1000000"},
+        BadServe{"VerifyNoFolder",
+                 {"--verify", "--logs", "none"},
+                 3,
+                 "zvk-score serve: none: no such folder of logs"},
         BadServe{"LogsFolderUnderAFile",
                  {"--logs", "a-file/received"},
                  3,
@@ -103,6 +113,25 @@ TEST(ServeTimesTest, OpensAtTheFirstAndClosesAfterTheLastSecondNamed) {
     EXPECT_EQ(imports::formatUtc(*options->opens), c.opens) << c.given;
     EXPECT_EQ(imports::formatUtc(*options->deadline), c.lastTaken) << c.given;
   }
+}
+
+// --verify re-reads every file, which the start compares by size only.
+TEST_F(ServeCommandTest, VerifyNamesAChangeOfTheSameSizeAndExitsOne) {
+  robot::LogFacts facts;
+  facts.call = "Q1AA";
+  const std::string receipt =
+      robot::LogStore("received", [] { return robot::UnixTime{1764417600}; })
+          .accept("kept\n", facts)
+          .receipt;
+  const std::vector<std::string> verify = {"serve", "--verify", "--logs", "received"};
+  const testing_support::ProgramRun agreeing = runZvkScore(verify);
+  EXPECT_EQ(agreeing.exitCode, 0);
+  EXPECT_EQ(agreeing.out, "zvk-score serve: 1 submissions checked, 0 differences\n");
+  testing_support::writeFile("received/Q1AA.log", "KEPT\n");
+  const testing_support::ProgramRun changed = runZvkScore(verify);
+  EXPECT_EQ(changed.exitCode, 1);
+  EXPECT_EQ(changed.out, "received/Q1AA.log: not the latest version of Q1AA (receipt " + receipt +
+                             ")\nzvk-score serve: 1 submissions checked, 1 differences\n");
 }
 
 }  // namespace

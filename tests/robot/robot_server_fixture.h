@@ -44,6 +44,7 @@ class RobotServerTest : public testing_support::TempDirTest {
     settings.organiserKey = std::move(key);
     settings.sizeLimit = sizeLimit;
     settings.threads = 2;
+    settings.uploadRate = rate_;
     settings.clock = [this] { return now_; };
     server_ = std::make_unique<RobotServer>(settings);
     const int port = server_->bind("127.0.0.1", 0);
@@ -84,6 +85,7 @@ class RobotServerTest : public testing_support::TempDirTest {
   std::vector<Submission> stored() const { return LogStore("received", systemClock).submissions(); }
 
   UnixTime now_ = kDeadline - 3600;
+  UploadRate rate_{1000, 1000};
   std::unique_ptr<RobotServer> server_;
   std::thread thread_;
   std::unique_ptr<httplib::Client> client_;

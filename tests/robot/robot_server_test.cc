@@ -136,6 +136,38 @@ TEST_F(RobotServerTest, FileOrPastedTextGetsAReceiptAndTheLaterIsCurrent) {
             std::string::npos);
 }
 
+// The same bytes again are sent on to their first receipt, which says so,
+// and kept once.
+TEST_F(RobotServerTest, LogSentAgainGetsItsFirstReceiptAndIsNotStoredAgain) {
+  start();
+  const std::string first = receiptOf(upload(kLog));
+  ++now_;
+  httplib::Result again = upload(kLog);
+  ASSERT_TRUE(again);
+  EXPECT_EQ(again->status, 303);
+  EXPECT_EQ(again->get_header_value("Location"), "/receipt/" + first + "?sent=before");
+  const std::string page = client_->Get(again->get_header_value("Location").c_str())->body;
+  EXPECT_NE(page.find("received before, byte for byte"), std::string::npos);
+  EXPECT_NE(page.find("<dt>Receipt</dt><dd>" + first), std::string::npos);
+  EXPECT_EQ(LogStore("received", systemClock).submissions().size(), 1u);
+  EXPECT_NE(receiptOf(upload(std::string(kLog) + "\n")), first);
+}
+
+TEST_F(RobotServerTest, UploadsBeyondTheRateAreAnswered429UntilTheBucketFills) {
+  rate_ = {2, 6};
+  start();
+  std::vector<int> statuses;
+  for (int n = 0; n < 3; ++n) statuses.push_back(upload(kLog + std::string(n, '\n'))->status);
+  httplib::Result refused = upload(kLog);
+  ASSERT_TRUE(refused);
+  EXPECT_EQ(refused->get_header_value("Retry-After"), "10");
+  EXPECT_NE(refused->body.find("send the log again in 10 s"), std::string::npos);
+  now_ += 10;
+  statuses.push_back(upload(std::string(kLog) + "\n\n\n")->status);
+  EXPECT_EQ(statuses, (std::vector<int>{303, 303, 429, 303}));
+  EXPECT_EQ(LogStore("received", systemClock).submissions().size(), 3u);
+}
+
 struct Refusal {
   const char* name;
   std::size_t sizeLimit;
@@ -143,7 +175,8 @@ struct Refusal {
   std::string log;
   int status;
   std::string shown;
-  bool kept;  // as a refused row
+  bool kept;         // as a refused row, with its text
+  std::string call;  // the row's, as read
 };
 
 void PrintTo(const Refusal& value, std::ostream* out) { *out << value.name; }
@@ -159,7 +192,19 @@ TEST_P(RefusalTest, AnswersWithThePageAndKeepsNoLog) {
   EXPECT_NE(answer->body.find(GetParam().shown), std::string::npos) << answer->body;
   EXPECT_EQ(readFile("received/Q1ZVK.log"), "");
   httplib::Result rows = organiser("/organiser", {});
-  EXPECT_EQ(rows->body.find("refused: ") != std::string::npos, GetParam().kept);
+  const std::regex refusedRow("<td>" + GetParam().call + "</td>(?:(?!</tr>).)*<td>refused: ");
+  EXPECT_EQ(std::regex_search(rows->body, refusedRow), GetParam().kept);
+  if (!GetParam().kept) return;
+  const std::string receipt = LogStore("received", systemClock).submissions().at(0).receipt;
+  EXPECT_EQ(organiser("/organiser/download", {{"receipt", receipt}})->body,
+            GetParam().log.substr(0, GetParam().sizeLimit));
+}
+
+// 53 lines without a frequency: the first 50 listed, the rest counted.
+std::string logOfManyProblems() {
+  std::string log = "CALLSIGN: Q1ZVK\n";
+  for (int n = 0; n < 53; ++n) log += "QSO: 14x22 CW 2025-11-29 1303 Q1ZVK 599 417 Q4WZ 599 902\n";
+  return log;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -170,16 +215,21 @@ INSTANTIATE_TEST_SUITE_P(
                 "<tr><td class=\"n\">1</td><td>frequency: &quot;14x22&quot; is not a frequency in "
                 "kHz</td><td><pre class=\"lines\">QSO: 14x22 CW 2025-11-29 1303 Q1ZVK 599 417  "
                 "Q4WZ 599 902</pre></td></tr><tr><td class=\"n\">2</td>",
-                true},
+                true, ""},
+        Refusal{"ManyProblems", kDefaultSizeLimit, kDeadline - 1, logOfManyProblems(), 422,
+                "<td class=\"n\">51</td><td>frequency: &quot;14x22&quot; is not a frequency in "
+                "kHz</td><td><pre class=\"lines\">QSO: 14x22 CW 2025-11-29 1303 Q1ZVK 599 417 "
+                "Q4WZ 599 902</pre></td></tr></tbody></table></div><p>and 3 more</p>",
+                true, "Q1ZVK"},
         Refusal{"BeforeUploadsOpen", kDefaultSizeLimit, kOpens - 1, kLog, 403,
-                "Logs are taken from 2025-11-24 00:00:00 UTC on. Nothing was kept.", true},
+                "Logs are taken from 2025-11-24 00:00:00 UTC on. Nothing was kept.", true, "Q1ZVK"},
         Refusal{"AfterTheDeadline", kDefaultSizeLimit, kDeadline + 1, kLog, 403,
                 "The deadline for logs was 2025-12-01 00:00:00 UTC; no more logs are taken. "
                 "Nothing was kept.",
-                true},
-        Refusal{"LargerThanTheLimit", 100, kDeadline - 1, kLog, 413, "larger than 0 KiB", true},
+                true, "Q1ZVK"},
+        Refusal{"LargerThanTheLimit", 100, kDeadline - 1, kLog, 413, "larger than 0 KiB", true, ""},
         Refusal{"FarLargerThanTheLimit", 1024, kDeadline - 1, std::string(200 * 1024, 'x'), 413,
-                "larger than 1 KiB", false}),
+                "larger than 1 KiB", false, ""}),
     [](const ::testing::TestParamInfo<Refusal>& info) { return info.param.name; });
 
 TEST_F(RobotServerTest, UrlEncodedFormIsReadButLargeOnesAreToldToSendMultipart) {

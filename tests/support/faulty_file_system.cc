@@ -122,6 +122,13 @@ std::vector<std::string> FaultyFileSystem::listFiles(const std::string& folder) 
   return names;
 }
 
+std::uint64_t FaultyFileSystem::fileSize(const std::string& path) {
+  enter("fileSize", path);
+  const std::uint64_t size = real_.fileSize(path);
+  record("fileSize", path);
+  return size;
+}
+
 // Cannot fail, so it is not counted.
 bool FaultyFileSystem::isFolder(const std::string& path) { return real_.isFolder(path); }
 

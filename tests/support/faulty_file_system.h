@@ -48,6 +48,7 @@ class FaultyFileSystem : public files::FileSystem {
   std::string makeUniqueFolder(const std::string& prefix, files::FolderAccess access) override;
   void makeFolders(const std::string& path) override;
   std::vector<std::string> listFiles(const std::string& folder) override;
+  std::uint64_t fileSize(const std::string& path) override;
   bool isFolder(const std::string& path) override;
   void rename(const std::string& from, const std::string& to) override;
   void renameAsNew(const std::string& from, const std::string& to) override;
