@@ -48,13 +48,21 @@ void writeBands(pages::HtmlWriter& html, const LogFacts& facts) {
 std::string receiptPage(const Submission& submission, const LogFacts& facts) {
   pages::HtmlWriter html;
   pages::openPage(html, {"Log received", "Keep the receipt code.", kHomeLink, kSendAgain});
-  pages::writeDetails(html, {{"Receipt", submission.receipt},
-                             {"Received", imports::formatUtc(submission.received)},
-                             {"Call", facts.call},
-                             {"Category", facts.category.empty() ? "none given" : facts.category},
-                             {"QSOs", std::to_string(facts.qsos)},
-                             {"Claimed score by the rules", std::to_string(facts.claimedByRules)},
-                             {"CLAIMED-SCORE in the log", claimedText(facts.claimedScore)}});
+  std::vector<pages::DetailRow> details = {
+      {"Receipt", submission.receipt},
+      {"Received", imports::formatUtc(submission.received)},
+      {"Call", facts.call},
+      {"Category", facts.category.empty() ? "none given" : facts.category},
+      {"QSOs", std::to_string(facts.qsos)}};
+  // The score's parts, where the contest multiplies its points.
+  if (facts.claimedMultipliers) {
+    details.push_back({"Claimed QSO points by the rules", std::to_string(facts.claimedQsoPoints)});
+    details.push_back(
+        {"Claimed multipliers by the rules", std::to_string(*facts.claimedMultipliers)});
+  }
+  details.push_back({"Claimed score by the rules", std::to_string(facts.claimedByRules)});
+  details.push_back({"CLAIMED-SCORE in the log", claimedText(facts.claimedScore)});
+  pages::writeDetails(html, details);
   pages::openSection(html, "bands", "QSOs per band");
   writeBands(html, facts);
   html.close();
