@@ -9,7 +9,7 @@ bool scoresBeyondThePlugin(const ContestDefinition& definition) {
   return !definition.multipliers.empty() || !definition.relationPoints.empty();
 }
 
-std::int64_t claimedByDefinition(const ContestLogs& contest, const LogHeader& log,
+ClaimedScore claimedByDefinition(const ContestLogs& contest, const LogHeader& log,
                                  const OwnLogRules& own, const ContestDefinition& definition,
                                  const QsoPoints& points, const MultiplierCounter* counter) {
   const auto first = static_cast<std::size_t>(log.firstLine);
@@ -18,11 +18,12 @@ std::int64_t claimedByDefinition(const ContestLogs& contest, const LogHeader& lo
   for (std::size_t i = first; i < first + count; ++i) {
     if (own.claims(i)) sum += points.basePoints(contest.lines[i], i);
   }
-  const std::size_t multipliers = counter ? counter->claimed(contest.lines, own, first, count) : 0;
-  return definition.score.score(sum, static_cast<std::int64_t>(multipliers));
+  const auto multipliers =
+      static_cast<std::int64_t>(counter ? counter->claimed(contest.lines, own, first, count) : 0);
+  return {sum, multipliers, definition.score.score(sum, multipliers)};
 }
 
-std::int64_t claimedByDefinition(const CheckedLog& checked, TextPool texts,
+ClaimedScore claimedByDefinition(const CheckedLog& checked, TextPool texts,
                                  const ContestDefinition& definition, const StationFiles& files) {
   ContestLogs alone;
   alone.texts = std::move(texts);

@@ -1,10 +1,11 @@
 #include "crosscheck/contest_definition.h"
 
-#include <filesystem>
 #include <tuple>
 
 #include "crosscheck/contest_names.h"
+#include "crosscheck/definition_keys.h"
 #include "crosscheck/definition_values.h"
+#include "crosscheck/scoring_keys.h"
 #include "crosscheck/zvk_cw_ini.h"
 #include "errors/tool_error.h"
 #include "files/posix_file_system.h"
@@ -15,46 +16,11 @@
 namespace crosscheck {
 namespace {
 
-constexpr char kSection[] = "Contest";
 constexpr char kZvkCwFile[] = "contests/zvk-cw.ini";
-
-// One key as the file gives it, to read and to name in a message.
-struct Setting {
-  const std::string& file;
-  const std::string& key;
-  const std::string& value;
-};
-
-errors::ErrorPlace where(const std::string& file, const std::string& key) {
-  return {file, 0, "[" + std::string(kSection) + "] " + key};
-}
-
-[[noreturn]] void fail(errors::ErrorPlace place, const std::string& reason) {
-  throw errors::ToolError(errors::ErrorKind::kBadDefinition, std::move(place), reason);
-}
-
-[[noreturn]] void reject(const Setting& setting, const std::string& reason) {
-  fail(where(setting.file, setting.key), "\"" + setting.value + "\" " + reason);
-}
-
-template <typename Value>
-Value orReject(std::optional<Value> value, const Setting& setting, const std::string& reason) {
-  if (!value) reject(setting, reason);
-  return std::move(*value);
-}
 
 imports::UtcTime readTime(const Setting& setting) {
   return orReject(imports::parseDateTimeOption(setting.value), setting,
                   "is not a date (YYYY-MM-DD or YYYY-MM-DDTHH:MM, UTC)");
-}
-
-int readCount(const Setting& setting, int least, int most) {
-  std::optional<int> count = parseCount(setting.value, most);
-  if (!count || *count < least) {
-    reject(setting,
-           "is not a whole number from " + std::to_string(least) + " to " + std::to_string(most));
-  }
-  return *count;
 }
 
 std::size_t readWord(const Setting& setting, const std::vector<std::string>& words) {
@@ -111,30 +77,15 @@ void readUnlogged(const Setting& setting, ContestDefinition* definition) {
   definition->unlogged.points = points;
 }
 
-// A file the definition names, found beside it unless the path is absolute.
-std::string besideDefinition(const Setting& setting) {
-  const std::filesystem::path named(setting.value);
-  return (named.is_absolute() ? named : std::filesystem::path(setting.file).parent_path() / named)
-      .string();
-}
-
 void readAllowedValues(const Setting& setting, ContestDefinition* definition) {
   try {
     definition->allowedValues = AllowedValues::read(besideDefinition(setting));
   } catch (const errors::ToolError& error) {
-    fail(where(setting.file, setting.key), error.what());
+    failDefinition(keyPlace(setting.file, setting.key), error.what());
   }
 }
 
-using KeyReader = void (*)(const Setting&, ContestDefinition*);
-
-struct Key {
-  const char* name;
-  bool required;
-  KeyReader read;
-};
-
-const Key kKeys[] = {
+const Key kLayoutKeys[] = {
     {"Name", true, [](const Setting& s, ContestDefinition* d) { d->name = s.value; }},
     {"Bands", true,
      [](const Setting& s, ContestDefinition* d) {
@@ -192,26 +143,6 @@ const Key kKeys[] = {
     {"UnloggedPoints", false,
      [](const Setting& s, ContestDefinition* d) { d->unlogged.points = readCount(s, 0, 1000); }},
     {"AllowedValues", false, readAllowedValues},
-    {"Multipliers", false,
-     [](const Setting& s, ContestDefinition* d) {
-       d->multipliers = orReject(parseMultipliers(s.value), s,
-                                 "is not a list of field N, country, cq-zone, itu-zone, continent, "
-                                 "wpx or call, each with per band, mode or band-mode if not once");
-     }},
-    {"Score", false,
-     [](const Setting& s, ContestDefinition* d) {
-       d->score = orReject(parseScoreFormula(s.value), s,
-                           "is not points, points*multipliers or points+N*multipliers");
-     }},
-    {"RelationPoints", false,
-     [](const Setting& s, ContestDefinition* d) {
-       d->relationPoints = orReject(parseRelationPoints(s.value), s,
-                                    "is not a list of RELATION[@BAND]=N, each relation once");
-     }},
-    {"PointsField", false,
-     [](const Setting& s, ContestDefinition* d) { d->pointsField = readCount(s, 1, 16); }},
-    {"CountryFile", false,
-     [](const Setting& s, ContestDefinition* d) { d->countryFile = besideDefinition(s); }},
     {"ContestNames", false,
      [](const Setting& s, ContestDefinition* d) {
        d->contestNames = orReject(parseContestNames(s.value), s,
@@ -219,31 +150,42 @@ const Key kKeys[] = {
      }},
 };
 
+// Every key, the layout's and then the scoring's, in the order a message lists them.
+const std::vector<const Key*>& allKeys() {
+  static const std::vector<const Key*> kAll = [] {
+    std::vector<const Key*> all;
+    for (const Key& key : kLayoutKeys) all.push_back(&key);
+    for (const Key& key : scoringKeys()) all.push_back(&key);
+    return all;
+  }();
+  return kAll;
+}
+
 const Key* findKey(const std::string& name) {
-  for (const Key& key : kKeys) {
-    if (platform::equalNoCase(key.name, name.c_str())) return &key;
+  for (const Key* key : allKeys()) {
+    if (platform::equalNoCase(key->name, name.c_str())) return key;
   }
   return nullptr;
 }
 
 std::string keyList() {
   std::string list;
-  for (const Key& key : kKeys) list += (list.empty() ? "" : ", ") + std::string(key.name);
+  for (const Key* key : allKeys()) list += (list.empty() ? "" : ", ") + std::string(key->name);
   return list;
 }
 
 // The keys of the section, each known and given once.
 std::vector<const Key*> givenKeys(const platform::IniText& ini, const std::string& file) {
   std::vector<std::string> names;
-  if (!ini.keys(kSection, &names)) {
-    fail({file, 0, ""}, "no [" + std::string(kSection) + "] section");
+  if (!ini.keys(kDefinitionSection, &names)) {
+    failDefinition({file, 0, ""}, "no [" + std::string(kDefinitionSection) + "] section");
   }
   std::vector<const Key*> keys;
   for (const std::string& name : names) {
     const Key* key = findKey(name);
-    if (!key) fail(where(file, name), "unknown key (known: " + keyList() + ")");
+    if (!key) failDefinition(keyPlace(file, name), "unknown key (known: " + keyList() + ")");
     for (const Key* earlier : keys) {
-      if (earlier == key) fail(where(file, name), "given twice");
+      if (earlier == key) failDefinition(keyPlace(file, name), "given twice");
     }
     keys.push_back(key);
   }
@@ -251,10 +193,10 @@ std::vector<const Key*> givenKeys(const platform::IniText& ini, const std::strin
 }
 
 void requireKeys(const std::vector<const Key*>& given, const std::string& file) {
-  for (const Key& key : kKeys) {
+  for (const Key* key : allKeys()) {
     bool found = false;
-    for (const Key* entry : given) found = found || entry == &key;
-    if (key.required && !found) fail(where(file, key.name), "missing");
+    for (const Key* entry : given) found = found || entry == key;
+    if (key->required && !found) failDefinition(keyPlace(file, key->name), "missing");
   }
 }
 
@@ -266,7 +208,7 @@ void requirePeriod(const ContestDefinition& definition, const platform::IniText&
   };
   if (fields(*definition.from) < fields(*definition.to)) return;
   std::string to;
-  ini.find(kSection, "To", &to);
+  ini.find(kDefinitionSection, "To", &to);
   reject({file, "To", to}, "is not after From");
 }
 
@@ -274,45 +216,9 @@ void requirePeriod(const ContestDefinition& definition, const platform::IniText&
 void requireOneExchangeForm(const ContestDefinition& definition, const platform::IniText& ini,
                             const std::string& file) {
   std::string fields;
-  if (definition.exchangeList.empty() || !ini.find(kSection, "ExchangeFields", &fields)) return;
+  if (definition.exchangeList.empty() || !ini.find(kDefinitionSection, "ExchangeFields", &fields))
+    return;
   reject({file, "ExchangeFields", fields}, "goes with Exchange=fixed or serial, not a list");
-}
-
-std::string givenValue(const platform::IniText& ini, const char* key) {
-  std::string value;
-  ini.find(kSection, key, &value);
-  return value;
-}
-
-void requireField(const ContestDefinition& definition, const Setting& setting, int field) {
-  if (field > 0 && !comparedIndex(definition, field)) {
-    reject(setting, "names field " + std::to_string(field) + ", a report or no field of Exchange");
-  }
-}
-
-// The keys of multipliers and points as they go together: one of Points and
-// RelationPoints, fields that are compared, a formula that has multipliers.
-void requireScoring(ContestDefinition* definition, const platform::IniText& ini,
-                    const std::string& file) {
-  const std::string points = givenValue(ini, "Points");
-  const std::string relations = givenValue(ini, "RelationPoints");
-  if (points.empty() == relations.empty()) {
-    if (points.empty()) fail(where(file, "Points"), "missing");
-    reject({file, "RelationPoints", relations}, "goes instead of Points, not with it");
-  }
-  const std::string score = givenValue(ini, "Score");
-  if (score.empty() && !definition->multipliers.empty()) {
-    definition->score.kind = ScoreFormula::Kind::kTimesMultipliers;
-  }
-  if (definition->multipliers.empty() && definition->score.kind != ScoreFormula::Kind::kPoints) {
-    reject({file, "Score", score}, "counts multipliers, and Multipliers is not given");
-  }
-  const std::string multipliers = givenValue(ini, "Multipliers");
-  for (const MultiplierRule& rule : definition->multipliers) {
-    requireField(*definition, {file, "Multipliers", multipliers}, rule.field);
-  }
-  requireField(*definition, {file, "PointsField", givenValue(ini, "PointsField")},
-               definition->pointsField);
 }
 
 ContestDefinition definitionFromText(const std::string& text, const std::string& file) {
@@ -322,9 +228,9 @@ ContestDefinition definitionFromText(const std::string& text, const std::string&
   ContestDefinition definition;
   for (const Key* key : keys) {
     std::string value;
-    ini.find(kSection, key->name, &value);
+    ini.find(kDefinitionSection, key->name, &value);
     const std::string name = key->name;
-    if (value.empty()) fail(where(file, name), "no value");
+    if (value.empty()) failDefinition(keyPlace(file, name), "no value");
     key->read({file, name, value}, &definition);
   }
   requirePeriod(definition, ini, file);
@@ -367,7 +273,7 @@ ContestDefinition readContestDefinition(const std::string& path) {
   try {
     text = files::defaultFileSystem().readWhole(path);
   } catch (const errors::ToolError& error) {
-    fail({path, 0, ""}, "cannot read: " + error.reason());
+    failDefinition({path, 0, ""}, "cannot read: " + error.reason());
   }
   return definitionFromText(text, path);
 }

@@ -109,10 +109,16 @@ class ReportBuilder {
       report->multipliersByBand.push_back(
           {std::string(text(count.band)) + " " + std::string(text(count.mode)), count.count});
     }
+    // A line that gives several multipliers is quoted once.
+    report->multipliers.reserve(entrant_.multipliers.size());
+    const MultiplierQso* previous = nullptr;
     for (const MultiplierFound& found : entrant_.multipliers) {
       const LineResult& line = entrant_.lines[static_cast<std::size_t>(found.lineIndex)];
+      const bool sameLine = previous && previous->line.line == line.line;
       report->multipliers.push_back(
-          {multiplierName(results_, found), {entrant_.file, line.line, quoteText(results_, line)}});
+          {multiplierName(results_, found),
+           {entrant_.file, line.line, sameLine ? previous->line.text : quoteText(results_, line)}});
+      previous = &report->multipliers.back();
     }
   }
 

@@ -31,13 +31,14 @@ class MultiplierCounter {
                       std::size_t count) const;
 
  private:
-  std::uint64_t keyOf(std::size_t rule, TextId value, TextId band, TextId mode) const;
+  std::size_t slotOf(std::size_t rule, TextId value, TextId band, TextId mode) const;
   std::uint32_t indexOf(const std::vector<TextId>& known, TextId id) const;
 
   const std::vector<MultiplierRule>& rules_;
   const QsoFacts& facts_;
   std::vector<TextId> bands_;  // the distinct band texts of the contest's lines
   std::vector<TextId> modes_;
+  std::size_t slots_ = 0;  // one for each value, rule, band and mode
 };
 
 }  // namespace crosscheck

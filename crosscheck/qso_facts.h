@@ -46,6 +46,8 @@ class QsoFacts {
     return values_[line * ruleCount_ + rule];
   }
   std::string_view valueText(TextId value) const { return valueTexts_.view(value); }
+  // How many values there are, kNoValue included: every value is below it.
+  std::size_t valueCount() const { return valueTexts_.size(); }
   // The values' texts, for the results to keep once the lines are scored.
   TextPool takeValueTexts() { return std::move(valueTexts_); }
   // Where `call` is; nullptr: no country (an unknown prefix, /MM, no country file).

@@ -103,7 +103,9 @@ struct Entrant {
   std::vector<std::pair<std::string, std::string>> category;
   std::string categoryLabel;  // the values joined by blanks: the group places count in
   std::optional<std::int64_t> claimedScore;  // the log's CLAIMED-SCORE
-  std::int64_t claimedByRules = 0;           // what the plug-in claims for the log
+  std::int64_t claimedByRules = 0;           // what the log claims by the rules
+  std::int64_t claimedQsoPoints = 0;         // its parts: the points the log claims,
+  std::int64_t claimedMultipliers = 0;       // and its multipliers (0: the contest has none)
   std::int64_t checkedScore = 0;
   std::int32_t clockOffsetMinutes = 0;  // positive: the log's clock runs ahead
   std::int32_t qsosLogged = 0;          // QSO lines

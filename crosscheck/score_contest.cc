@@ -64,6 +64,7 @@ class Scorer {
     out.categoryLabel = log.categoryLabel;
     out.claimedScore = log.claimedScore;
     out.claimedByRules = findings_.own.claimedByRules[e];
+    out.claimedQsoPoints = out.claimedByRules;
     out.clockOffsetMinutes = findings_.clockOffsets[e];
     out.qsosLogged = log.lineCount;
     out.lines.reserve(static_cast<std::size_t>(log.lineCount));
@@ -72,8 +73,11 @@ class Scorer {
     }
     if (counter_) out.multipliers = counter_->count(out.lines, log.firstLine);
     if (facts_) {
-      out.claimedByRules = claimedByDefinition(contest_, log, findings_.own, definition_, points_,
-                                               counter_ ? &*counter_ : nullptr);
+      const ClaimedScore claimed = claimedByDefinition(contest_, log, findings_.own, definition_,
+                                                       points_, counter_ ? &*counter_ : nullptr);
+      out.claimedByRules = claimed.score;
+      out.claimedQsoPoints = claimed.qsoPoints;
+      out.claimedMultipliers = claimed.multipliers;
     }
     tally(&out);
     return out;

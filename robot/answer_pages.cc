@@ -47,16 +47,23 @@ void writeBands(pages::HtmlWriter& html, const LogFacts& facts) {
 }
 
 void writeReceiptDetails(pages::HtmlWriter& html, const std::string& contest,
-                         const Submission& submission) {
-  pages::writeDetails(
-      html, {{"Contest", contest},
-             {"Receipt", submission.receipt},
-             {"Received", imports::formatUtc(submission.received)},
-             {"Call", submission.call},
-             {"Category", submission.category.empty() ? "none given" : submission.category},
-             {"QSOs", std::to_string(submission.qsos)},
-             {"Claimed score by the rules", std::to_string(submission.claimedByRules)},
-             {"CLAIMED-SCORE in the log", claimedText(submission.claimedScore)}});
+                         const Submission& submission, const std::optional<LogFacts>& facts) {
+  std::vector<pages::DetailRow> details = {
+      {"Contest", contest},
+      {"Receipt", submission.receipt},
+      {"Received", imports::formatUtc(submission.received)},
+      {"Call", submission.call},
+      {"Category", submission.category.empty() ? "none given" : submission.category},
+      {"QSOs", std::to_string(submission.qsos)}};
+  // The score's parts, where the contest multiplies its points.
+  if (facts && facts->claimedMultipliers) {
+    details.push_back({"Claimed QSO points by the rules", std::to_string(facts->claimedQsoPoints)});
+    details.push_back(
+        {"Claimed multipliers by the rules", std::to_string(*facts->claimedMultipliers)});
+  }
+  details.push_back({"Claimed score by the rules", std::to_string(submission.claimedByRules)});
+  details.push_back({"CLAIMED-SCORE in the log", claimedText(submission.claimedScore)});
+  pages::writeDetails(html, details);
 }
 
 void writeBandsAndWarnings(pages::HtmlWriter& html, const LogFacts& facts) {
@@ -90,7 +97,7 @@ std::string receiptPage(const std::string& contest, const Submission& submission
                                "code, and was not stored again" +
                                    stays,
                          kHomeLink, kSendAgain});
-  writeReceiptDetails(html, contest, submission);
+  writeReceiptDetails(html, contest, submission, facts);
   if (facts) {
     writeBandsAndWarnings(html, *facts);
   } else {

@@ -50,6 +50,7 @@ LogFacts factsOf(const crosscheck::CheckedLog& checked, const TextLines& lines,
   facts.bands = countBands(log, definition.rules.bands);
   if (log.claimedScore) facts.claimedScore = *log.claimedScore;
   facts.claimedByRules = checked.own.claimedByRules.front();
+  facts.claimedQsoPoints = facts.claimedByRules;
   warnAboutHeader(log, &facts.warnings);
   for (const crosscheck::LineWarning& warning : checked.warnings) {
     facts.warnings.push_back({warning.line, std::string(lines.line(warning.line)), warning.reason});

@@ -30,10 +30,12 @@ struct LogFacts {
   std::string call;      // upper case
   std::string category;  // the CATEGORY values joined by blanks
   int qsos = 0;
-  std::vector<BandCount> bands;              // the contest's bands in order, then others
-  std::int64_t claimedByRules = 0;           // the score the contest's rules give the log
-  std::optional<std::int64_t> claimedScore;  // the header's CLAIMED-SCORE
-  std::vector<LineNote> warnings;            // by line
+  std::vector<BandCount> bands;                    // the contest's bands in order, then others
+  std::int64_t claimedByRules = 0;                 // the score the contest's rules give the log
+  std::int64_t claimedQsoPoints = 0;               // its QSO points by the rules
+  std::optional<std::int64_t> claimedMultipliers;  // none: the contest has no multipliers
+  std::optional<std::int64_t> claimedScore;        // the header's CLAIMED-SCORE
+  std::vector<LineNote> warnings;                  // by line
 };
 
 // The receipt's facts of a log checked without a problem: its call,

@@ -34,8 +34,11 @@ UploadReading readUpload(std::string_view text, const crosscheck::ContestDefinit
   if (checked.problems.empty()) {
     reading.facts = factsOf(checked, lines, definition);
     if (crosscheck::scoresBeyondThePlugin(definition)) {
-      reading.facts->claimedByRules =
+      const crosscheck::ClaimedScore claimed =
           crosscheck::claimedByDefinition(checked, std::move(texts), definition, stations);
+      reading.facts->claimedByRules = claimed.score;
+      reading.facts->claimedQsoPoints = claimed.qsoPoints;
+      if (!definition.multipliers.empty()) reading.facts->claimedMultipliers = claimed.multipliers;
     }
     warnAboutPlausibility(checked.log, imports::detectLogFormat(text), &*reading.facts);
     sortByLine(&reading.facts->warnings);

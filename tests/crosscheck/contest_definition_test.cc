@@ -178,8 +178,8 @@ TEST_F(ContestDefinitionTest, EveryBadOrMissingValueNamesFileKeyAndValue) {
        "Colour: unknown key (known: Name, Bands, Modes, From, To, Exchange, Points, Dupes, "
        "MatchWindowMinutes, SerialTolerance, Uniques, Penalty, ExchangeFields, Errors, "
        "ClockCorrection, PeriodEnd, Frequencies, ExchangeErrorPoints, ExchangeErrorMultiplier, "
-       "Unlogged, UnloggedPoints, AllowedValues, Multipliers, Score, RelationPoints, PointsField, "
-       "CountryFile, ContestNames)"},
+       "Unlogged, UnloggedPoints, AllowedValues, ContestNames, Multipliers, Score, RelationPoints, "
+       "PointsField, CountryFile)"},
   };
   for (const Case& c : cases) {
     testing_support::writeFile("x.ini", definitionText(c.changes));

@@ -113,8 +113,16 @@ const Case kCases[] = {
       {"1203", "40m", "W1DD", "599 4", "W6HH", "599 1"}},
      "JA1FF points=9 multipliers=1 score=9\n"
      "VE1EE points=4 multipliers=1 score=4\n"
-     "W1DD points=15 multipliers=3 score=45\n"  // JA1 VE1 W6
-     "W6HH points=2 multipliers=1 score=2\n"},
+     "W1DD points=14 multipliers=3 score=42\n"  // JA1 VE1 W6
+     "W6HH points=1 multipliers=1 score=1\n"},
+    {"CQ WPX: one's own country 1 point on every band, another of the continent 2 on 80 m",
+     {"cq-wpx-cw.ini"},
+     {{"1200", "80m", "DL1AA", "599 1", "DL2BB", "599 1"},
+      {"1201", "20m", "DL1AA", "599 2", "DL2BB", "599 2"},
+      {"1202", "80m", "DL1AA", "599 3", "F1CC", "599 1"}},
+     "DL1AA points=4 multipliers=2 score=8\n"  // DL2 F1
+     "DL2BB points=2 multipliers=1 score=2\n"
+     "F1CC points=2 multipliers=1 score=2\n"},
     {"IARU: own zone and a society 1, same continent 3, else 5; 05 is zone 5",
      {"iaru-hf.ini"},
      {{"1200", "20m", "DL1AA", "599 28", "DL2BB", "599 DARC"},

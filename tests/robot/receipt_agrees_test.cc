@@ -1,16 +1,18 @@
 // The robot's receipt and the cross-check read a log alike: the same claimed
-// score by the rules and warnings on the same lines, for every shipped
-// contest definition.
+// QSO points, multipliers and score by the rules and warnings on the same
+// lines, for every shipped contest definition.
 #include <gtest/gtest.h>
 
 #include <cctype>
 #include <filesystem>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "crosscheck/crosscheck.h"
 #include "crosscheck/station_files.h"
+#include "robot/answer_pages.h"
 #include "robot/upload_reading.h"
 #include "tests/support/temp_dir.h"
 
@@ -25,18 +27,32 @@ constexpr char kCountries[] =
     "Farland:  5:   8:  NA:   40.00:    75.00:     5.0:  Q1:\n    Q1,=Q0BB;\n"
     "Midland: 15:  28:  EU:   45.00:   -10.00:    -1.0:  Q2:\n    Q2,=Q0CC;\n";
 
-// What a log claims by the rules and the lines it gets warnings on.
+// What a log claims by the rules, its QSO points and multipliers (0 where
+// the contest has none), and the lines it gets warnings on.
 struct Claim {
   std::int64_t score = 0;
+  std::int64_t qsoPoints = 0;
+  std::int64_t multipliers = 0;
   std::set<int> warnedLines;
 
   bool operator==(const Claim& other) const {
-    return score == other.score && warnedLines == other.warnedLines;
+    return score == other.score && qsoPoints == other.qsoPoints &&
+           multipliers == other.multipliers && warnedLines == other.warnedLines;
   }
 };
 
+// Without multipliers the points are the score.
+Claim byPoints(std::int64_t points, std::set<int> warnedLines) {
+  return {points, points, 0, std::move(warnedLines)};
+}
+
+Claim byMultipliers(std::int64_t points, std::int64_t multipliers, std::set<int> warnedLines) {
+  return {points * multipliers, points, multipliers, std::move(warnedLines)};
+}
+
 void PrintTo(const Claim& claim, std::ostream* out) {
-  *out << claim.score << " warned on";
+  *out << claim.score << " = " << claim.qsoPoints << " points, " << claim.multipliers
+       << " multipliers; warned on";
   for (int line : claim.warnedLines) *out << " " << line;
 }
 
@@ -58,12 +74,32 @@ crosscheck::ContestDefinition definitionOf(const std::string& file) {
   return definition;
 }
 
+// The receipt page states the facts' claim: its parts only where the contest has multipliers.
+void expectReceiptShows(const robot::LogFacts& facts) {
+  robot::Submission kept;
+  kept.claimedByRules = facts.claimedByRules;
+  const std::string page = robot::receiptPage("", kept, facts, robot::Receipt::kNew);
+  auto shows = [&page](const std::string& label, std::int64_t value) {
+    return page.find("<dt>" + label + "</dt><dd>" + std::to_string(value) + "</dd>") !=
+           std::string::npos;
+  };
+  EXPECT_TRUE(shows("Claimed score by the rules", facts.claimedByRules));
+  EXPECT_EQ(shows("Claimed QSO points by the rules", facts.claimedQsoPoints),
+            facts.claimedMultipliers.has_value());
+  EXPECT_EQ(shows("Claimed multipliers by the rules", facts.claimedMultipliers.value_or(0)),
+            facts.claimedMultipliers.has_value());
+}
+
 Claim receiptClaim(const std::string& log, const crosscheck::ContestDefinition& definition) {
   const crosscheck::LoadedStationFiles stations(definition, kCountryFile);
   const robot::UploadReading reading = robot::readUpload(log, definition, stations.view());
   EXPECT_TRUE(reading.problems.empty());
   if (!reading.facts) return {};
-  Claim claim{reading.facts->claimedByRules, {}};
+  expectReceiptShows(*reading.facts);
+  Claim claim{reading.facts->claimedByRules,
+              reading.facts->claimedQsoPoints,
+              reading.facts->claimedMultipliers.value_or(0),
+              {}};
   for (const robot::LineNote& warning : reading.facts->warnings) {
     if (warning.line > 0) claim.warnedLines.insert(warning.line);
   }
@@ -88,7 +124,7 @@ Claim crosscheckClaim(const std::string& log, const crosscheck::ContestDefinitio
   EXPECT_TRUE(results.unreadable.empty());
   if (results.entrants.size() != 1) return {};
   const crosscheck::Entrant& entrant = results.entrants.front();
-  Claim claim{entrant.claimedByRules, {}};
+  Claim claim{entrant.claimedByRules, entrant.claimedQsoPoints, entrant.claimedMultipliers, {}};
   for (const crosscheck::LineResult& line : entrant.lines) {
     if (ownRulesWarn(line)) claim.warnedLines.insert(line.line);
   }
@@ -147,27 +183,27 @@ const std::string kRegional =
 // sprint, 2 on field day. A one-word exchange reads a lone field as the
 // exchange: only a line without any lacks it there.
 const AgreementCase kCases[] = {
-    AgreementCase{"field-day-80m.ini", "lacking", kLacking, {2, {5, 6}}},
-    AgreementCase{"sprint-80m.ini", "lacking", kLacking, {2, {6}}},
-    AgreementCase{"zvk-cw.ini", "lacking", kLacking, {10, {6}}},
-    AgreementCase{"field-day-80m.ini", "outside", kOutside, {2, {5}}},
-    AgreementCase{"sprint-80m.ini", "outside", kOutside, {1, {5}}},
-    AgreementCase{"zvk-cw.ini", "outside", kOutside, {5, {5}}},
-    AgreementCase{"field-day-80m.ini", "dupe", kDupe, {6, {}}},
-    AgreementCase{"sprint-80m.ini", "dupe", kDupe, {3, {6}}},
-    AgreementCase{"zvk-cw.ini", "dupe", kDupe, {15, {6}}},
-    AgreementCase{"field-day-80m.ini", "offband", kOffBand, {2, {5}}},
-    AgreementCase{"sprint-80m.ini", "offband", kOffBand, {1, {5}}},
-    AgreementCase{"zvk-cw.ini", "offband", kOffBand, {10, {}}},
+    AgreementCase{"field-day-80m.ini", "lacking", kLacking, byPoints(2, {5, 6})},
+    AgreementCase{"sprint-80m.ini", "lacking", kLacking, byPoints(2, {6})},
+    AgreementCase{"zvk-cw.ini", "lacking", kLacking, byPoints(10, {6})},
+    AgreementCase{"field-day-80m.ini", "outside", kOutside, byPoints(2, {5})},
+    AgreementCase{"sprint-80m.ini", "outside", kOutside, byPoints(1, {5})},
+    AgreementCase{"zvk-cw.ini", "outside", kOutside, byPoints(5, {5})},
+    AgreementCase{"field-day-80m.ini", "dupe", kDupe, byPoints(6, {})},
+    AgreementCase{"sprint-80m.ini", "dupe", kDupe, byPoints(3, {6})},
+    AgreementCase{"zvk-cw.ini", "dupe", kDupe, byPoints(15, {6})},
+    AgreementCase{"field-day-80m.ini", "offband", kOffBand, byPoints(2, {5})},
+    AgreementCase{"sprint-80m.ini", "offband", kOffBand, byPoints(1, {5})},
+    AgreementCase{"zvk-cw.ini", "offband", kOffBand, byPoints(10, {})},
     // 3 + 1 + 3 points; zones 5 and 15 and two countries on 20 m, one of
     // each on 80 m (the line lacking its zone claims no country).
-    AgreementCase{"cq-ww-dx-cw.ini", "dx", kDx, {7 * 6, {6, 7, 9}}},
+    AgreementCase{"cq-ww-dx-cw.ini", "dx", kDx, byMultipliers(7, 6, {6, 7, 9})},
     // 5 + 3 + 5 points by the zones and continents; zones 5 and 15 on 20 m, 5 on 80 m.
-    AgreementCase{"iaru-hf.ini", "dx", kDx, {13 * 3, {6, 7, 9}}},
+    AgreementCase{"iaru-hf.ini", "dx", kDx, byMultipliers(13, 3, {6, 7, 9})},
     // 3 + 1 + 6 points (80 m counts double); Q0 the one prefix.
-    AgreementCase{"cq-wpx-cw.ini", "dx", kDx, {10 * 1, {6, 7, 9}}},
+    AgreementCase{"cq-wpx-cw.ini", "dx", kDx, byMultipliers(10, 1, {6, 7, 9})},
     // 2 points each; GR and AN on 80 m, AN on 40 m.
-    AgreementCase{"regional-sprint.ini", "regional", kRegional, {6 * 3, {7, 8, 9}}}};
+    AgreementCase{"regional-sprint.ini", "regional", kRegional, byMultipliers(6, 3, {7, 8, 9})}};
 
 INSTANTIATE_TEST_SUITE_P(EveryShippedDefinition, ReceiptAgrees, ::testing::ValuesIn(kCases),
                          [](const ::testing::TestParamInfo<AgreementCase>& info) {
