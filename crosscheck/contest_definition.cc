@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <tuple>
 
+#include "crosscheck/category_rules.h"
 #include "crosscheck/definition_values.h"
 #include "crosscheck/zvk_cw_ini.h"
 #include "errors/tool_error.h"
@@ -209,6 +210,12 @@ const Key kKeys[] = {
      }},
     {"PointsField", false,
      [](const Setting& s, ContestDefinition* d) { d->pointsField = readCount(s, 1, 16); }},
+    {"Categories", false,
+     [](const Setting& s, ContestDefinition* d) {
+       d->categories = orReject(parseCategoryLists(s.value), s,
+                                "is not a list such as operator:SINGLE-OP CHECKLOG,power:HIGH LOW, "
+                                "each a Cabrillo category field once");
+     }},
     {"CountryFile", false,
      [](const Setting& s, ContestDefinition* d) { d->countryFile = besideDefinition(s); }},
 };

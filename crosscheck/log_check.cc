@@ -1,5 +1,7 @@
 #include "crosscheck/log_check.h"
 
+#include "crosscheck/category_check.h"
+#include "crosscheck/category_rules.h"
 #include "import/log_import.h"
 #include "import/qso_tokens.h"
 #include "import/utc_time.h"
@@ -93,6 +95,7 @@ CheckedLog readLogToCheck(std::string_view text, const std::string& fileName,
     checked.readable = checked.problems.empty();
   }
   checkQsos(checked.log, &checked.problems);
+  checkCategories(allowedCategories(definition.categories), &checked.log, &checked.problems);
   return checked;
 }
 
