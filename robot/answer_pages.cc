@@ -16,21 +16,6 @@ std::string claimedText(const std::optional<std::int64_t>& claimed) {
   return claimed ? std::to_string(*claimed) : std::string("none given");
 }
 
-// A table of notes: line number, the message, the line itself.
-void writeNotes(pages::HtmlWriter& html, const std::vector<LineNote>& notes, const char* kind) {
-  html.open("div", {{"class", "wide"}}).open("table", {{"class", kind}});
-  pages::writeHeadings(html, {{"Line"}, {"Problem", false}, {"The line", false}});
-  html.open("tbody");
-  for (const LineNote& note : notes) {
-    html.open("tr");
-    html.element("td", note.line > 0 ? std::to_string(note.line) : kWholeLog, {{"class", "n"}});
-    html.element("td", note.message);
-    html.open("td").element("code", note.text).close();
-    html.close();
-  }
-  html.close().close().close();
-}
-
 void writeBands(pages::HtmlWriter& html, const LogFacts& facts) {
   html.open("table", {{"class", "bands"}});
   pages::writeHeadings(html, {{"Band", false}, {"QSOs"}});
@@ -44,6 +29,20 @@ void writeBands(pages::HtmlWriter& html, const LogFacts& facts) {
 }
 
 }  // namespace
+
+void writeNotes(pages::HtmlWriter& html, const std::vector<LineNote>& notes, const char* kind) {
+  html.open("div", {{"class", "wide"}}).open("table", {{"class", kind}});
+  pages::writeHeadings(html, {{"Line"}, {"Problem", false}, {"The line", false}});
+  html.open("tbody");
+  for (const LineNote& note : notes) {
+    html.open("tr");
+    html.element("td", note.line > 0 ? std::to_string(note.line) : kWholeLog, {{"class", "n"}});
+    html.element("td", note.message);
+    html.open("td").element("code", note.text).close();
+    html.close();
+  }
+  html.close().close().close();
+}
 
 std::string receiptPage(const Submission& submission, const LogFacts& facts) {
   pages::HtmlWriter html;

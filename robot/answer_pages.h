@@ -5,12 +5,15 @@
 #include <string>
 #include <vector>
 
+#include "pages/html_writer.h"
 #include "robot/submission.h"
 #include "robot/upload_reading.h"
 
 // The answers to an upload.
 namespace robot {
 
+// A table of notes, one row each: the line number, the message, the line itself.
+void writeNotes(pages::HtmlWriter& html, const std::vector<LineNote>& notes, const char* kind);
 // The log was kept: the receipt, what was read, and the warnings by line.
 std::string receiptPage(const Submission& submission, const LogFacts& facts);
 // The log cannot be read: every problem with its line.

@@ -48,7 +48,7 @@ Submission LogStore::describe(std::string_view text) {
 // file, then the row: a crash between them leaves a version no row names
 // yet, which the start-up check reports. A failure before the row takes the
 // history copy back.
-Submission LogStore::accept(std::string_view text, const LogFacts& facts) {
+Submission LogStore::accept(std::string_view text, const LogFacts& facts, std::string_view sent) {
   Submission submission = describe(text);
   submission.call = facts.call;
   submission.category = facts.category;
@@ -57,11 +57,15 @@ Submission LogStore::accept(std::string_view text, const LogFacts& facts) {
   submission.claimedScore = facts.claimedScore;
   submission.accepted = true;
   const std::string history = layout_.history(submission.receipt);
+  const std::string sentCopy = layout_.sentHistory(submission.receipt);
+  const bool corrected = !sent.empty() && sent != text;
   try {
+    if (corrected) files::writeDurably(files_, sentCopy, sent, layout_.scratchDir());
     files::writeDurably(files_, history, text, layout_.scratchDir());
     keepAsCurrent(submission, text);
   } catch (...) {
     files::removeQuietly(files_, history);
+    if (corrected) files::removeQuietly(files_, sentCopy);
     throw;
   }
   files_.syncFolder(layout_.dir());

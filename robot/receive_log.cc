@@ -22,7 +22,8 @@ std::string firstProblem(const std::vector<LineNote>& problems) {
   return text;
 }
 
-Answer keep(std::string_view text, const RobotSettings& settings, LogStore& store) {
+Answer keep(std::string_view text, const RobotSettings& settings, LogStore& store,
+            std::string_view sent) {
   if (text.size() > settings.sizeLimit) {
     store.refuse(text, "", "larger than " + std::to_string(settings.sizeLimit) + " bytes");
     return {kTooLarge, tooLargePage(settings.sizeLimit)};
@@ -39,14 +40,15 @@ Answer keep(std::string_view text, const RobotSettings& settings, LogStore& stor
     store.refuse(text, call, firstProblem(reading.problems));
     return {kUnreadable, refusalPage(reading.problems)};
   }
-  return {200, receiptPage(store.accept(text, *reading.facts), *reading.facts)};
+  return {200, receiptPage(store.accept(text, *reading.facts, sent), *reading.facts)};
 }
 
 }  // namespace
 
-Answer receiveLog(std::string_view text, const RobotSettings& settings, LogStore& store) {
+Answer receiveLog(std::string_view text, const RobotSettings& settings, LogStore& store,
+                  std::string_view sent) {
   try {
-    return keep(text, settings, store);
+    return keep(text, settings, store, sent);
   } catch (const errors::ToolError& error) {
     std::cerr << "zvk-score serve: " << error.what() << "\n";
     return {kCannotStore, messagePage("Log not kept",

@@ -11,8 +11,10 @@ namespace robot {
 
 // Takes one upload: refuses it when it comes after the deadline, is larger
 // than the limit or cannot be read (each refusal kept as a row), else keeps
-// it and answers with the receipt.
-Answer receiveLog(std::string_view text, const RobotSettings& settings, LogStore& store);
+// it and answers with the receipt. `sent`: the log as sent, when `text` is
+// it with the header corrected on the review page; kept in the history too.
+Answer receiveLog(std::string_view text, const RobotSettings& settings, LogStore& store,
+                  std::string_view sent = {});
 
 }  // namespace robot
 

@@ -9,10 +9,12 @@
 #include "files/posix_file_system.h"
 #include "robot/answer_pages.h"
 #include "robot/front_pages.h"
+#include "robot/header_corrections.h"
 #include "robot/http_workers.h"
 #include "robot/listen_socket.h"
 #include "robot/organiser_pages.h"
 #include "robot/receive_log.h"
+#include "robot/review_page.h"
 #include "robot/store_check.h"
 
 namespace robot {
@@ -22,6 +24,9 @@ namespace {
 constexpr std::size_t kFormOverhead = 64 * 1024;
 constexpr int kTooLarge = 413;
 constexpr int kNotFound = 404;
+constexpr int kGone = 410;
+// Logs kept for their review: room for this many of the largest size.
+constexpr std::size_t kPendingLogs = 8;
 constexpr char kUrlEncoded[] = "application/x-www-form-urlencoded";
 // A client that sends nothing for this long loses its worker.
 constexpr time_t kReadTimeoutSeconds = 5;
@@ -87,6 +92,7 @@ RobotServer::RobotServer(RobotSettings settings)
       store_(settings_.logsDir, settings_.clock),
       differences_(findDifferences(store_.layout(), store_.submissions())),
       organiser_(settings_, store_, differences_),
+      pending_(kPendingLogs * settings_.sizeLimit, settings_.clock),
       http_(std::make_unique<httplib::Server>()) {
   route();
 }
@@ -102,7 +108,12 @@ void RobotServer::route() {
   http_->Get("/received", [this](const httplib::Request&, httplib::Response& response) {
     replyPage(response, receivedPage(settings_, latestAccepted(store_.submissions())));
   });
+  http_->Post(kReviewPath, [this](const httplib::Request& request, httplib::Response& response) {
+    reply(response, review(uploadedLog(request)));
+  });
   http_->Post("/upload", [this](const httplib::Request& request, httplib::Response& response) {
+    const std::string token = formField(request, kTokenField);
+    if (!token.empty()) return reply(response, sendReviewed(request, token));
     reply(response, receiveLog(uploadedLog(request), settings_, store_));
   });
   if (organiser_.enabled()) routeOrganiser();
@@ -116,6 +127,27 @@ void RobotServer::route() {
         reply(response, {status, errorPage(request, status, settings_.sizeLimit)});
         return HandlerResponse::Handled;
       }));
+}
+
+// A log too large to take is not kept for its review either.
+Answer RobotServer::review(const std::string& text) {
+  if (text.size() > settings_.sizeLimit) return {kTooLarge, tooLargePage(settings_.sizeLimit)};
+  return {200, reviewPage(text, pending_.put(text), settings_)};
+}
+
+Answer RobotServer::sendReviewed(const httplib::Request& request, const std::string& token) {
+  const std::optional<std::string> sent = pending_.find(token);
+  if (!sent) return {kGone, reviewExpiredPage()};
+  std::string corrected;
+  try {
+    corrected = correctedLog(*sent, headerFromForm([&](const std::string& tag) {
+      return formField(request, tag.c_str());
+    }));
+  } catch (const errors::ToolError&) {
+    // A text that cannot be read as it says is taken as sent, and refused for it.
+    corrected = *sent;
+  }
+  return receiveLog(corrected, settings_, store_, *sent);
 }
 
 void RobotServer::routeOrganiser() {

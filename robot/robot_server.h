@@ -8,13 +8,16 @@
 #include <string>
 #include <vector>
 
+#include "robot/answer.h"
 #include "robot/log_store.h"
 #include "robot/organiser_desk.h"
+#include "robot/pending_logs.h"
 #include "robot/robot_settings.h"
 
 namespace httplib {
 class Server;
-}
+struct Request;
+}  // namespace httplib
 
 namespace robot {
 
@@ -39,6 +42,8 @@ class RobotServer {
 
  private:
   void route();
+  Answer review(const std::string& text);
+  Answer sendReviewed(const httplib::Request& request, const std::string& token);
   void routeOrganiser();
   void mountResults();
   void limitConnections();
@@ -49,6 +54,7 @@ class RobotServer {
   LogStore store_;
   std::vector<std::string> differences_;
   OrganiserDesk organiser_;
+  PendingLogs pending_;
   std::unique_ptr<httplib::Server> http_;
   std::atomic<int> listenSocket_{-1};
   std::atomic<int> connectionsWaiting_{0};

@@ -38,6 +38,7 @@ void checkHistory(const StoreLayout& layout, const std::vector<Submission>& subm
     if (!row.accepted) continue;
     const std::string path = layout.history(row.receipt);
     unnamed.erase(path);
+    unnamed.erase(layout.sentHistory(row.receipt));
     const std::string digest = digestOf(path);
     if (digest.empty()) {
       differences->push_back(path + ": missing, though receipt " + row.receipt + " was accepted");

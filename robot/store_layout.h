@@ -20,6 +20,9 @@ class StoreLayout {
   // The file of `call`'s latest log, named by the plug-in's safe-name rule.
   std::string current(const std::string& call) const;
   std::string history(const std::string& receipt) const;
+  // DIR/.history/<RECEIPT>.sent.log: the log as sent, beside the version kept
+  // when the robot's review page corrected its header.
+  std::string sentHistory(const std::string& receipt) const;
   std::string historyDir() const;
   std::string scratchDir() const;
   std::string database() const;

@@ -7,6 +7,7 @@
 #include <regex>
 #include <thread>
 
+#include "robot/store_check.h"
 #include "tests/support/temp_dir.h"
 
 namespace robot {
@@ -82,7 +83,7 @@ TEST_F(RobotServerTest, HomePageShowsTheContestAndTheFormForAFileOrText) {
        {"<dt>Contest</dt><dd>ZVK-CW-CONTEST</dd>",
         "<dt>Period</dt><dd>2025-11-29 12:00:00 UTC to 2025-11-29 17:59:00 UTC</dd>",
         "<dt>Deadline</dt><dd>2025-12-01 00:00:00 UTC</dd>",
-        "<form method=\"post\" action=\"/upload\" enctype=\"multipart/form-data\">",
+        "<form method=\"post\" action=\"/review\" enctype=\"multipart/form-data\">",
         "<input type=\"file\" id=\"log\" name=\"log\" />", "<textarea id=\"text\" name=\"text\""}) {
     EXPECT_NE(page->body.find(part), std::string::npos) << part;
   }
@@ -110,6 +111,52 @@ TEST_F(RobotServerTest, FileOrPastedTextGetsAReceiptAndTheLaterIsCurrent) {
   EXPECT_NE(received->body.find("<tr><td>Q1ZVK</td><td>SINGLE-OP</td><td class=\"n\">2</td>"
                                 "<td>2025-11-30 23:00:01 UTC</td></tr>"),
             std::string::npos);
+}
+
+// Choose a file, see its problems and the category choices, correct the
+// header, send: the log kept carries the corrections, the one sent stays in
+// the history beside it, and the store still agrees with itself.
+TEST_F(RobotServerTest, ReviewShowsProblemsAndChoicesAndKeepsTheCorrectedHeader) {
+  start();
+  std::string sent = kLog;
+  sent.replace(sent.find("SINGLE-OP"), 9, "SINGLE-OP <b>x</b>");
+  httplib::Result review =
+      client_->Post("/review", httplib::MultipartFormDataItems{{"log", sent, "my.log", ""}});
+  ASSERT_TRUE(review);
+  EXPECT_EQ(review->status, 200);
+  for (const char* part :
+       {"<td>CATEGORY-OPERATOR: &quot;SINGLE-OP &lt;b&gt;x&lt;/b&gt;&quot; is not one of "
+        "SINGLE-OP, MULTI-OP, MULTI-ONE, CHECKLOG</td>",
+        "<select id=\"CATEGORY-OPERATOR\" name=\"CATEGORY-OPERATOR\"><option value=\"\">(none)"
+        "</option><option value=\"SINGLE-OP\">SINGLE-OP</option>",
+        "<option value=\"LOW\">LOW</option>",
+        "<input type=\"text\" id=\"CALLSIGN\" name=\"CALLSIGN\" value=\"Q1ZVK\" />"}) {
+    EXPECT_NE(review->body.find(part), std::string::npos) << part;
+  }
+  std::smatch token;
+  ASSERT_TRUE(std::regex_search(review->body, token,
+                                std::regex("name=\"token\" value=\"([0-9a-f]{32})\"")));
+  httplib::Result receipt = client_->Post(
+      "/upload", httplib::MultipartFormDataItems{{"token", token[1].str(), "", ""},
+                                                 {"CALLSIGN", "Q1ZVK", "", ""},
+                                                 {"CATEGORY-OPERATOR", "SINGLE-OP", "", ""},
+                                                 {"CLUB", "Q Club", "", ""}});
+  ASSERT_TRUE(receipt);
+  EXPECT_EQ(receipt->status, 200);
+  const std::string kept =
+      "START-OF-LOG: 3.0\r\nCALLSIGN: Q1ZVK\r\nCATEGORY-OPERATOR: SINGLE-OP\r\nCLUB: Q Club\r\n" +
+      std::string(kLog).substr(std::string(kLog).find("CLAIMED-SCORE"));
+  const std::string history = "received/.history/" + receiptOf(receipt->body);
+  EXPECT_EQ(readFile("received/Q1ZVK.log"), kept);
+  EXPECT_EQ(readFile(history + ".log"), kept);
+  EXPECT_EQ(readFile(history + ".sent.log"), sent);
+  LogStore store("received", [] { return UnixTime(0); });
+  EXPECT_EQ(findDifferences(store.layout(), store.submissions()), std::vector<std::string>());
+  now_ += PendingLogs::kLifeSeconds;
+  httplib::Result late =
+      client_->Post("/upload", httplib::MultipartFormDataItems{{"token", token[1].str(), "", ""}});
+  ASSERT_TRUE(late);
+  EXPECT_EQ(late->status, 410);
 }
 
 struct Refusal {
