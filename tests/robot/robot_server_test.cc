@@ -224,6 +224,8 @@ TEST_F(RobotServerTest, TextFromALogIsEscapedOnEveryPage) {
   pages.push_back(client_->Get("/received")->body);
   pages.push_back(organiser("/organiser", {})->body);
   pages.push_back(upload("<b>QSO: 1 CW\n")->body);
+  pages.push_back(
+      client_->Post("/review", httplib::MultipartFormDataItems{{"log", log, "my.log", ""}})->body);
   for (const std::string& page : pages) {
     EXPECT_NE(page.find("</html>"), std::string::npos);
     EXPECT_EQ(page.find("<script>"), std::string::npos);
