@@ -2,6 +2,7 @@
 
 #include <tuple>
 
+#include "crosscheck/category_rules.h"
 #include "crosscheck/contest_names.h"
 #include "crosscheck/definition_keys.h"
 #include "crosscheck/definition_values.h"
@@ -147,6 +148,12 @@ const Key kLayoutKeys[] = {
      [](const Setting& s, ContestDefinition* d) {
        d->contestNames = orReject(parseContestNames(s.value), s,
                                   "is not a list of names such as CQ-WW-CW,CQ WW CW");
+     }},
+    {"Categories", false,
+     [](const Setting& s, ContestDefinition* d) {
+       d->categories = orReject(parseCategoryLists(s.value), s,
+                                "is not a list such as operator:SINGLE-OP CHECKLOG,power:HIGH LOW, "
+                                "each a Cabrillo category field once");
      }},
 };
 

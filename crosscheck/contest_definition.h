@@ -10,6 +10,7 @@
 #include "crosscheck/frequency_limits.h"
 #include "crosscheck/multiplier_rules.h"
 #include "crosscheck/unlogged_credit.h"
+#include "import/cabrillo_categories.h"
 #include "import/utc_time.h"
 #include "log/rule_set.h"
 
@@ -66,6 +67,9 @@ struct ContestDefinition {
   // PointsField=: the field of the exchange received Points= compares and
   // the zone the relations same-zone and no-zone read; 0: the whole exchange.
   int pointsField = 0;
+  // Categories=: the contest's own values of Cabrillo category fields, in
+  // place of the format's; empty: the format's values throughout.
+  std::vector<imports::CategoryField> categories;
   // CountryFile=: the country file, relative to the definition's folder;
   // empty: the program's default.
   std::string countryFile;

@@ -32,6 +32,8 @@ struct LogHeader {
   std::string file;
   std::vector<std::pair<std::string, std::string>> category;
   std::string categoryLabel;  // imports::categoryLabel
+  std::string club;           // CLUB
+  std::string soapbox;        // SOAPBOX, a line each
   std::optional<std::int64_t> claimedScore;
   std::int32_t firstLine = 0;  // index of its first line in ContestLogs::lines
   std::int32_t lineCount = 0;

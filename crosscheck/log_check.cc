@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "countries/call_shape.h"
+#include "crosscheck/category_check.h"
+#include "crosscheck/category_rules.h"
 #include "crosscheck/contest_names.h"
 #include "import/log_import.h"
 #include "import/qso_tokens.h"
@@ -136,6 +138,7 @@ CheckedLog readLogToCheck(std::string_view text, const std::string& fileName,
   }
   if (checked.readable) checkOwnCall(checked.log, &checked.problems);
   checkQsos(checked.log, &checked.problems);
+  checkCategories(allowedCategories(definition.categories), &checked.log, &checked.problems);
   return checked;
 }
 

@@ -60,6 +60,15 @@ Line normaliseQso(const imports::Qso& qso, TextPool& texts, LastTexts* last) {
   return line;
 }
 
+// The values of the header lines `tag`, a line each (a soapbox has several).
+std::string headerText(const imports::ImportedLog& log, const char* tag) {
+  std::string text;
+  for (const imports::HeaderValue& line : log.otherHeader) {
+    if (line.tag == tag && !line.value.empty()) text += (text.empty() ? "" : "\n") + line.value;
+  }
+  return text;
+}
+
 LogHeader headerOf(const imports::ImportedLog& log) {
   LogHeader header;
   header.call = utf8(imports::toUpper(imports::entrantCall(log)));
@@ -70,6 +79,8 @@ LogHeader headerOf(const imports::ImportedLog& log) {
     header.category.emplace_back(utf8(value.tag), utf8(value.value));
   }
   header.categoryLabel = utf8(imports::categoryLabel(log));
+  header.club = utf8(headerText(log, "CLUB"));
+  header.soapbox = utf8(headerText(log, "SOAPBOX"));
   if (log.claimedScore) header.claimedScore = *log.claimedScore;
   header.lineCount = static_cast<std::int32_t>(log.qsos.size());
   return header;

@@ -102,6 +102,8 @@ struct Entrant {
   // The log's CATEGORY-* header values in file order, e.g. {"CATEGORY-POWER", "LOW"}.
   std::vector<std::pair<std::string, std::string>> category;
   std::string categoryLabel;  // the values joined by blanks: the group places count in
+  std::string club;           // the log's CLUB
+  std::string soapbox;        // the log's SOAPBOX lines, a line each
   std::optional<std::int64_t> claimedScore;  // the log's CLAIMED-SCORE
   std::int64_t claimedByRules = 0;           // what the log claims by the rules
   std::int64_t claimedQsoPoints = 0;         // its parts: the points the log claims,

@@ -62,6 +62,8 @@ class Scorer {
     out.file = log.file;
     out.category = log.category;
     out.categoryLabel = log.categoryLabel;
+    out.club = log.club;
+    out.soapbox = log.soapbox;
     out.claimedScore = log.claimedScore;
     out.claimedByRules = findings_.own.claimedByRules[e];
     out.claimedQsoPoints = out.claimedByRules;

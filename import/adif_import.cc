@@ -2,6 +2,7 @@
 
 #include "import/adif_reader.h"
 #include "import/band_plan.h"
+#include "import/log_header.h"
 #include "import/text_case.h"
 #include "import/utc_time.h"
 
@@ -84,6 +85,14 @@ std::optional<Qso> toQso(const AdifRecord& record, const std::string& fileName,
   return qso;
 }
 
+// The header's fields that stand for header lines, such as the category.
+void readHeader(const AdifRecord& header, ImportedLog* log) {
+  for (const AdifField& field : header.fields) {
+    const std::string tag = tagOfAdifHeaderField(field.name);
+    if (!tag.empty()) addHeaderLine(tag, field.value, field.line, log);
+  }
+}
+
 }  // namespace
 
 ImportedLog importAdif(std::string_view buffer, const std::string& fileName,
@@ -98,7 +107,7 @@ ImportedLog importAdif(std::string_view buffer, const std::string& fileName,
         log.qsos.push_back(std::move(*qso));
         if (log.ownCall.empty()) log.ownCall = log.qsos.back().myCall;
       },
-      problems);
+      problems, [&](const AdifRecord& header) { readHeader(header, &log); });
   return log;
 }
 

@@ -14,10 +14,11 @@ constexpr std::size_t kMaxLengthDigits = 9;  // keeps the length inside an int
 class AdifScanner {
  public:
   AdifScanner(std::string_view buffer, const std::string& fileName,
-              const AdifRecordHandler& handler)
+              const AdifRecordHandler& handler, const AdifRecordHandler& headerHandler)
       : buffer_(buffer),
         fileName_(fileName),
         handler_(handler),
+        headerHandler_(headerHandler),
         inHeader_(startsWithHeader(buffer)) {}
 
   void run() {
@@ -60,6 +61,7 @@ class AdifScanner {
 
   void readMarker(const std::string& name) {
     if (name == "EOH") {
+      if (headerHandler_ && !record_.fields.empty()) headerHandler_(record_);
       record_.fields.clear();
       inHeader_ = false;
     } else if (name == "EOR") {
@@ -91,6 +93,7 @@ class AdifScanner {
   std::string_view buffer_;
   const std::string& fileName_;
   const AdifRecordHandler& handler_;
+  const AdifRecordHandler& headerHandler_;
   AdifRecord record_;
   std::size_t position_ = 0;
   std::size_t counted_ = 0;
@@ -108,10 +111,11 @@ const AdifField* AdifRecord::find(std::string_view name) const {
 }
 
 void readAdif(std::string_view buffer, const std::string& fileName,
-              const AdifRecordHandler& onRecord, LogProblems* problems) {
+              const AdifRecordHandler& onRecord, LogProblems* problems,
+              const AdifRecordHandler& onHeader) {
   // A broken tag leaves no place to go on from: the problem ends the reading.
   try {
-    AdifScanner(buffer, fileName, onRecord).run();
+    AdifScanner(buffer, fileName, onRecord, onHeader).run();
   } catch (const errors::ToolError& error) {
     problems->push_back(problemOf(error));
   }

@@ -29,12 +29,14 @@ struct AdifRecord {
 using AdifRecordHandler = std::function<void(const AdifRecord&)>;
 
 // Reads the ADIF text `buffer` in one pass and hands every record ended by
-// <EOR> to `onRecord`; fields before <EOH> form the header and are skipped.
+// <EOR> to `onRecord`; fields before <EOH> form the header, handed to
+// `onHeader` when it is given and the header has any.
 // Stops at a tag without '>', a missing or malformed length, a value
 // running past the end and a last record that <EOR> does not end, adding
 // the problem (`fileName`, the line and the field) to `problems`.
 void readAdif(std::string_view buffer, const std::string& fileName,
-              const AdifRecordHandler& onRecord, LogProblems* problems);
+              const AdifRecordHandler& onRecord, LogProblems* problems,
+              const AdifRecordHandler& onHeader = {});
 
 }  // namespace imports
 

@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "import/band_plan.h"
+#include "import/cabrillo_categories.h"
 #include "import/cabrillo_stations.h"
+#include "import/log_header.h"
 #include "import/text_case.h"
 #include "import/utc_time.h"
 
@@ -115,31 +117,6 @@ std::string_view trimmed(std::string_view text) {
   return text;
 }
 
-// A claimed score is the log's own statement, not a QSO: one that is no
-// whole number is left out rather than making the log unreadable.
-std::optional<int> readClaimedScore(std::string_view text) {
-  constexpr int kMostDigits = 9;
-  if (text.empty() || text.size() > kMostDigits) return std::nullopt;
-  int score = 0;
-  for (char c : text) {
-    if (c < '0' || c > '9') return std::nullopt;
-    score = score * 10 + (c - '0');
-  }
-  return score;
-}
-
-void readHeaderLine(const std::string& tag, std::string_view value, ImportedLog* log) {
-  if (tag == "CALLSIGN") {
-    log->ownCall = std::string(value);
-  } else if (startsWithNoCase(tag, "CATEGORY")) {
-    log->categories.push_back({tag, std::string(value)});
-  } else if (tag == "CLAIMED-SCORE") {
-    log->claimedScore = readClaimedScore(value);
-  } else {
-    log->otherHeader.push_back({tag, std::string(value)});
-  }
-}
-
 void readLine(std::string_view text, int line, const CabrilloLayout& layout, ImportedLog* log,
               Tokens* tokens, LogProblems* problems) {
   std::size_t colon = text.find(':');
@@ -154,8 +131,19 @@ void readLine(std::string_view text, int line, const CabrilloLayout& layout, Imp
       log->qsos.pop_back();
     }
   } else {
-    readHeaderLine(toUpper(tag), value, log);
+    addHeaderLine(toUpper(tag), value, line, log);
   }
+}
+
+// A 2.0 log says its category on one CATEGORY: line: read as the 3.0 fields
+// it says, so that both kinds of log are checked and ranked alike.
+void readOldCategory(ImportedLog* log) {
+  std::vector<HeaderValue> fields;
+  for (const HeaderValue& old : log->categories) {
+    std::vector<HeaderValue> said = categoriesOfOldLine(old.value, old.line);
+    fields.insert(fields.end(), said.begin(), said.end());
+  }
+  log->categories = std::move(fields);
 }
 
 // A log may carry the 2.0 CATEGORY: line beside the 3.0 CATEGORY-* lines that
@@ -164,7 +152,7 @@ void readLine(std::string_view text, int line, const CabrilloLayout& layout, Imp
 void keepOneCategory(ImportedLog* log) {
   auto isOldStyle = [](const HeaderValue& value) { return value.tag == "CATEGORY"; };
   std::vector<HeaderValue>& categories = log->categories;
-  if (std::all_of(categories.begin(), categories.end(), isOldStyle)) return;
+  if (std::all_of(categories.begin(), categories.end(), isOldStyle)) return readOldCategory(log);
   auto old = std::stable_partition(categories.begin(), categories.end(),
                                    [&](const HeaderValue& value) { return !isOldStyle(value); });
   log->otherHeader.insert(log->otherHeader.end(), old, categories.end());

@@ -29,6 +29,7 @@ struct Qso {
 struct HeaderValue {
   std::string tag;
   std::string value;
+  int line = 0;  // 0: not from one line of the file
 };
 
 // The QSOs of one log file, in file order.

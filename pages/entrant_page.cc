@@ -75,6 +75,17 @@ void writeLost(HtmlWriter& html, const std::vector<crosscheck::LostQso>& lost) {
   html.close();
 }
 
+// What the station says of itself, as its log's header gives it.
+void writeStation(HtmlWriter& html, const crosscheck::Entrant& entrant) {
+  std::vector<DetailRow> rows;
+  if (!entrant.club.empty()) rows.push_back({"Club", entrant.club});
+  if (!entrant.soapbox.empty()) rows.push_back({"Soapbox", entrant.soapbox});
+  if (rows.empty()) return;
+  openSection(html, "station", "The station");
+  writeDetails(html, rows);
+  html.close();
+}
+
 }  // namespace
 
 std::string entrantPage(const crosscheck::Results& results, std::size_t entrant,
@@ -87,6 +98,7 @@ std::string entrantPage(const crosscheck::Results& results, std::size_t entrant,
   for (const auto& [label, value] : report.facts) facts.push_back({label, value});
   writeDetails(html, facts);
   html.close();
+  writeStation(html, station);
   writeMultipliers(html, report);
   openSection(html, "rate", "The log");
   writeStackedBarChart(html, rateOfLog(results, station));

@@ -18,22 +18,6 @@ std::string claimedText(const std::optional<std::int64_t>& claimed) {
   return claimed ? std::to_string(*claimed) : std::string("none given");
 }
 
-// A table of notes: line number, the message, the line itself with its
-// spacing, which a column-aligned log depends on.
-void writeNotes(pages::HtmlWriter& html, const std::vector<LineNote>& notes, const char* kind) {
-  html.open("div", {{"class", "wide"}}).open("table", {{"class", kind}});
-  pages::writeHeadings(html, {{"Line"}, {"Problem", false}, {"The line", false}});
-  html.open("tbody");
-  for (const LineNote& note : notes) {
-    html.open("tr");
-    html.element("td", note.line > 0 ? std::to_string(note.line) : kWholeLog, {{"class", "n"}});
-    html.element("td", note.message);
-    html.open("td").element("pre", note.text, {{"class", "lines"}}).close();
-    html.close();
-  }
-  html.close().close().close();
-}
-
 void writeBands(pages::HtmlWriter& html, const LogFacts& facts) {
   html.open("table", {{"class", "bands"}});
   pages::writeHeadings(html, {{"Band", false}, {"QSOs"}});
@@ -80,6 +64,22 @@ void writeBandsAndWarnings(pages::HtmlWriter& html, const LogFacts& facts) {
 }
 
 }  // namespace
+
+// A table of notes: line number, the message, the line itself with its
+// spacing, which a column-aligned log depends on.
+void writeNotes(pages::HtmlWriter& html, const std::vector<LineNote>& notes, const char* kind) {
+  html.open("div", {{"class", "wide"}}).open("table", {{"class", kind}});
+  pages::writeHeadings(html, {{"Line"}, {"Problem", false}, {"The line", false}});
+  html.open("tbody");
+  for (const LineNote& note : notes) {
+    html.open("tr");
+    html.element("td", note.line > 0 ? std::to_string(note.line) : kWholeLog, {{"class", "n"}});
+    html.element("td", note.message);
+    html.open("td").element("pre", note.text, {{"class", "lines"}}).close();
+    html.close();
+  }
+  html.close().close().close();
+}
 
 std::string receiptPath(const std::string& receipt, Receipt kind) {
   const std::string path = kReceiptPath + receipt;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "pages/html_writer.h"
 #include "robot/submission.h"
 #include "robot/upload_reading.h"
 
@@ -21,6 +22,9 @@ constexpr char kReceiptPath[] = "/receipt/";
 constexpr char kSentParameter[] = "sent";
 constexpr char kSentBefore[] = "before";
 std::string receiptPath(const std::string& receipt, Receipt kind = Receipt::kNew);
+// A table of notes, one row each: the line number, the message, the line
+// itself with its spacing.
+void writeNotes(pages::HtmlWriter& html, const std::vector<LineNote>& notes, const char* kind);
 // The log was kept: the contest, the receipt, and from `facts` (empty when
 // the log kept no longer reads) the QSOs per band and the warnings by line.
 std::string receiptPage(const std::string& contest, const Submission& submission,

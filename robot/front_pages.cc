@@ -3,6 +3,7 @@
 #include "import/utc_time.h"
 #include "pages/page_frame.h"
 #include "pages/page_sections.h"
+#include "robot/review_page.h"
 #include "robot/upload_window.h"
 
 namespace robot {
@@ -26,14 +27,14 @@ std::string timeOrNone(const std::optional<UnixTime>& time) {
 
 void writeUploadForm(pages::HtmlWriter& html, const RobotSettings& settings) {
   html.open("form",
-            {{"method", "post"}, {"action", "/upload"}, {"enctype", "multipart/form-data"}});
+            {{"method", "post"}, {"action", kReviewPath}, {"enctype", "multipart/form-data"}});
   html.open("p").element("label", "Cabrillo or ADIF file: ", {{"for", kFileField}});
   html.empty("input", {{"type", "file"}, {"id", kFileField}, {"name", kFileField}}).close();
   html.open("p").element("label", "or paste the log here:", {{"for", kTextField}}).close();
   html.element("textarea", "",
                {{"id", kTextField}, {"name", kTextField}, {"rows", "12"}, {"cols", "80"}});
   html.element("p", "At most " + std::to_string(settings.sizeLimit / 1024) + " KiB.");
-  html.open("p").element("button", "Send the log", {{"type", "submit"}}).close();
+  html.open("p").element("button", "Check the log", {{"type", "submit"}}).close();
   html.close();
 }
 

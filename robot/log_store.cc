@@ -41,7 +41,7 @@ Submission LogStore::describe(std::string_view text) {
 // yet, which the start-up check reports. A failure before the row takes the
 // history copy back. A history copy is never replaced: a code drawn twice
 // fails the upload, which keeps nothing.
-Submission LogStore::accept(std::string_view text, const LogFacts& facts) {
+Submission LogStore::accept(std::string_view text, const LogFacts& facts, std::string_view sent) {
   Submission submission = describe(text);
   submission.call = facts.call;
   submission.category = facts.category;
@@ -50,7 +50,15 @@ Submission LogStore::accept(std::string_view text, const LogFacts& facts) {
   submission.claimedScore = facts.claimedScore;
   submission.accepted = true;
   submission.historyBytes = submission.size;
-  keepInHistory(submission, text, [&] { keepAsCurrent(submission, text); });
+  const std::string sentCopy = layout_.sentHistory(submission.receipt);
+  const bool corrected = !sent.empty() && sent != text;
+  if (corrected) files::writeNewDurably(files_, sentCopy, sent, layout_.scratchDir());
+  try {
+    keepInHistory(submission, text, [&] { keepAsCurrent(submission, text); });
+  } catch (...) {
+    if (corrected) files::removeQuietly(files_, sentCopy);
+    throw;
+  }
   files_.syncFolder(layout_.dir());
   return submission;
 }

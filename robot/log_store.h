@@ -31,8 +31,10 @@ class LogStore {
   LogStore(const std::string& dir, Clock clock,
            files::FileSystem& files = files::defaultFileSystem());
 
-  // Throws errors::ToolError (kIo); what was kept before stays as it was.
-  Submission accept(std::string_view text, const LogFacts& facts);
+  // Keeps `text`; a log `sent` otherwise (its header corrected on the review
+  // page) stays beside it in the history. Throws errors::ToolError (kIo);
+  // what was kept before stays as it was.
+  Submission accept(std::string_view text, const LogFacts& facts, std::string_view sent = {});
   // Keeps the first `keepAtMost` bytes of `text`; the row records all of it.
   Submission refuse(std::string_view text, const std::string& call, const std::string& reason,
                     std::size_t keepAtMost);

@@ -49,7 +49,8 @@ Answer seeReceipt(const Submission& kept, Receipt kind) {
 
 // Each refusal is kept with the call as read and the text up to the limit,
 // so that the organiser can follow it.
-Answer keep(std::string_view text, const RobotSettings& settings, LogStore& store) {
+Answer keep(std::string_view text, const RobotSettings& settings, LogStore& store,
+            std::string_view sent) {
   const UnixTime now = settings.clock();
   if (nothingSent(text)) {
     return {
@@ -74,14 +75,15 @@ Answer keep(std::string_view text, const RobotSettings& settings, LogStore& stor
   if (std::optional<Submission> kept = store.currentCopy(reading.facts->call, text)) {
     return seeReceipt(*kept, Receipt::kSentBefore);
   }
-  return seeReceipt(store.accept(text, *reading.facts), Receipt::kNew);
+  return seeReceipt(store.accept(text, *reading.facts, sent), Receipt::kNew);
 }
 
 }  // namespace
 
-Answer receiveLog(std::string_view text, const RobotSettings& settings, LogStore& store) {
+Answer receiveLog(std::string_view text, const RobotSettings& settings, LogStore& store,
+                  std::string_view sent) {
   try {
-    return keep(text, settings, store);
+    return keep(text, settings, store, sent);
   } catch (const errors::ToolError& error) {
     std::cerr << "zvk-score serve: " << error.what() << "\n";
     return {kCannotStore, messagePage("Log not kept",

@@ -13,7 +13,10 @@ namespace robot {
 // nothing; refuses it when it comes before uploads open or after the
 // deadline, is larger than the limit or cannot be read (each refusal kept as
 // a row); else keeps it and sends the browser on to its receipt's page.
-Answer receiveLog(std::string_view text, const RobotSettings& settings, LogStore& store);
+// `sent`: the log as sent, when `text` is it with the header corrected on
+// the review page; kept in the history too.
+Answer receiveLog(std::string_view text, const RobotSettings& settings, LogStore& store,
+                  std::string_view sent = {});
 
 }  // namespace robot
 

@@ -10,12 +10,15 @@
 #include "robot/answer_pages.h"
 #include "robot/client_address.h"
 #include "robot/front_pages.h"
+#include "robot/header_corrections.h"
 #include "robot/http_workers.h"
 #include "robot/listen_socket.h"
 #include "robot/organiser_pages.h"
 #include "robot/organiser_request.h"
 #include "robot/receipt_answer.h"
 #include "robot/receive_log.h"
+#include "robot/review_page.h"
+#include "robot/upload_window.h"
 
 namespace robot {
 namespace {
@@ -30,6 +33,9 @@ constexpr char kNoStore[] = "no-store";
 // The organiser routes that answer without the key: the login's own.
 constexpr bool kOpenToAll = true;
 constexpr int kTooManyRequests = 429;
+constexpr int kGone = 410;
+// Logs kept for their review: room for this many of the largest size.
+constexpr std::size_t kPendingLogs = 8;
 constexpr char kUrlEncoded[] = "application/x-www-form-urlencoded";
 // A client that sends nothing for this long loses its worker.
 constexpr time_t kReadTimeoutSeconds = 5;
@@ -93,6 +99,7 @@ RobotServer::RobotServer(RobotSettings settings)
       organiser_(settings_, store_, differences_),
       gate_(settings_.organiserKey, settings_.clock),
       uploadLimit_(settings_.uploadRate, settings_.clock),
+      pending_(kPendingLogs * settings_.sizeLimit, settings_.clock),
       http_(std::make_unique<httplib::Server>()) {
   route();
 }
@@ -114,11 +121,16 @@ void RobotServer::route() {
                reply(response, receiptAnswer(request.matches[1], settings_, store_,
                                              again ? Receipt::kSentBefore : Receipt::kNew));
              });
+  http_->Post(kReviewPath, [this](const httplib::Request& request, httplib::Response& response) {
+    reply(response, review(uploadedLog(request)));
+  });
   http_->Post("/upload", [this](const httplib::Request& request, httplib::Response& response) {
     const long wait = uploadLimit_.take(clientAddress(request));
     if (wait > 0) response.set_header("Retry-After", std::to_string(wait));
-    reply(response, wait > 0 ? Answer{kTooManyRequests, tooManyUploadsPage(wait)}
-                             : receiveLog(uploadedLog(request), settings_, store_));
+    const std::string token = formField(request, kTokenField);
+    reply(response, wait > 0         ? Answer{kTooManyRequests, tooManyUploadsPage(wait)}
+                    : !token.empty() ? sendReviewed(request, token)
+                                     : receiveLog(uploadedLog(request), settings_, store_));
   });
   if (organiser_.enabled()) routeOrganiser();
   mountResults();
@@ -133,6 +145,32 @@ void RobotServer::route() {
         reply(response, {status, errorPage(request, status, settings_.sizeLimit)});
         return HandlerResponse::Handled;
       }));
+}
+
+// A log too large to take is not kept for its review either; nothing sent,
+// or sent while logs are not taken, is answered as its upload would be.
+Answer RobotServer::review(const std::string& text) {
+  if (text.size() > settings_.sizeLimit) return {kTooLarge, tooLargePage(settings_.sizeLimit)};
+  const bool blank = text.find_first_not_of(" \t\r\n") == std::string::npos;
+  if (blank || uploadWindowAt(settings_, settings_.clock()) != UploadWindow::kOpen) {
+    return receiveLog(text, settings_, store_);
+  }
+  return {200, reviewPage(text, pending_.put(text), settings_)};
+}
+
+Answer RobotServer::sendReviewed(const httplib::Request& request, const std::string& token) {
+  const std::optional<std::string> sent = pending_.find(token);
+  if (!sent) return {kGone, reviewExpiredPage()};
+  std::string corrected;
+  try {
+    corrected = correctedLog(*sent, headerFromForm([&](const std::string& tag) {
+      return formField(request, tag.c_str());
+    }));
+  } catch (const errors::ToolError&) {
+    // A text that cannot be read as it says is taken as sent, and refused for it.
+    corrected = *sent;
+  }
+  return receiveLog(corrected, settings_, store_, *sent);
 }
 
 // Every organiser route, together.

@@ -13,6 +13,7 @@
 #include "robot/log_store.h"
 #include "robot/organiser_desk.h"
 #include "robot/organiser_gate.h"
+#include "robot/pending_logs.h"
 #include "robot/robot_settings.h"
 #include "robot/upload_limit.h"
 
@@ -45,6 +46,8 @@ class RobotServer {
 
  private:
   void route();
+  Answer review(const std::string& text);
+  Answer sendReviewed(const httplib::Request& request, const std::string& token);
   void routeOrganiser();
   using OrganiserAnswer = std::function<Answer(const httplib::Request&)>;
   using Handler = std::function<void(const httplib::Request&, httplib::Response&)>;
@@ -63,6 +66,7 @@ class RobotServer {
   OrganiserDesk organiser_;
   OrganiserGate gate_;
   UploadLimit uploadLimit_;
+  PendingLogs pending_;
   std::unique_ptr<httplib::Server> http_;
   std::atomic<int> listenSocket_{-1};
   std::atomic<int> connectionsWaiting_{0};

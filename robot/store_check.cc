@@ -58,6 +58,8 @@ void checkHistory(const StoreLayout& layout, const std::vector<Submission>& subm
     if (!row.historyBytes) continue;
     const std::string path = layout.history(row.receipt);
     const bool whole = *row.historyBytes == row.size;
+    // The log as sent, kept beside a version corrected on the review page.
+    unnamed.erase(layout.sentHistory(row.receipt));
     if (unnamed.erase(path) == 0 && !files.present(path)) {
       differences->push_back(path + ": missing, though receipt " + row.receipt + " was " +
                              (row.accepted ? "accepted" : "refused"));

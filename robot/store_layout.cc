@@ -10,6 +10,7 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr char kLogExtension[] = ".log";
+constexpr char kSentExtension[] = ".sent.log";
 constexpr char kHistoryDir[] = ".history";
 constexpr char kScratchDir[] = ".incoming";
 constexpr char kDatabase[] = ".submissions.sqlite";
@@ -34,6 +35,10 @@ std::string StoreLayout::current(const std::string& call) const {
 
 std::string StoreLayout::history(const std::string& receipt) const {
   return historyDir() + "/" + receipt + kLogExtension;
+}
+
+std::string StoreLayout::sentHistory(const std::string& receipt) const {
+  return historyDir() + "/" + receipt + kSentExtension;
 }
 
 std::string StoreLayout::historyDir() const { return dir_ + "/" + kHistoryDir; }

@@ -22,6 +22,9 @@ class StoreLayout {
   // name starts with a dot and no two calls share one.
   std::string current(const std::string& call) const;
   std::string history(const std::string& receipt) const;
+  // DIR/.history/<RECEIPT>.sent.log: the log as sent, beside the version kept
+  // when the robot's review page corrected its header.
+  std::string sentHistory(const std::string& receipt) const;
   std::string historyDir() const;
   std::string scratchDir() const;
   std::string database() const;

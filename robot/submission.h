@@ -19,7 +19,7 @@ struct Submission {
   std::string category;
   UnixTime received = 0;
   std::int64_t size = 0;  // bytes
-  std::string sha256;     // of the bytes as sent
+  std::string sha256;     // of the bytes kept (as sent, or as the review corrected them)
   int qsos = 0;
   std::int64_t claimedByRules = 0;
   std::optional<std::int64_t> claimedScore;  // the log's CLAIMED-SCORE

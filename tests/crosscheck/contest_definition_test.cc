@@ -174,12 +174,15 @@ TEST_F(ContestDefinitionTest, EveryBadOrMissingValueNamesFileKeyAndValue) {
       {{{"Points", std::nullopt}, {"RelationPoints", "*@80=1"}},
        "RelationPoints: \"*@80=1\" " + kNotRelations},
       {{{"RelationPoints", "*=1"}}, "RelationPoints: \"*=1\" goes instead of Points, not with it"},
+      {{{"Categories", "colour:RED"}},
+       "Categories: \"colour:RED\" is not a list such as operator:SINGLE-OP CHECKLOG,power:HIGH "
+       "LOW, each a Cabrillo category field once"},
       {{{"Colour", "red"}},
        "Colour: unknown key (known: Name, Bands, Modes, From, To, Exchange, Points, Dupes, "
        "MatchWindowMinutes, SerialTolerance, Uniques, Penalty, ExchangeFields, Errors, "
        "ClockCorrection, PeriodEnd, Frequencies, ExchangeErrorPoints, ExchangeErrorMultiplier, "
-       "Unlogged, UnloggedPoints, AllowedValues, ContestNames, Multipliers, Score, RelationPoints, "
-       "PointsField, CountryFile)"},
+       "Unlogged, UnloggedPoints, AllowedValues, ContestNames, Categories, Multipliers, Score, "
+       "RelationPoints, PointsField, CountryFile)"},
   };
   for (const Case& c : cases) {
     testing_support::writeFile("x.ini", definitionText(c.changes));

@@ -61,11 +61,14 @@ std::uint64_t digestOf(const std::string& path) {
 
 class OutputsUnchangedTest : public testing_support::TempDirTest {};
 
+// Since categories are checked, the odd log's category values (none a
+// Cabrillo value) are refused and it is ranked with no category: the digests
+// of the files that name its category were taken again then.
 TEST_F(OutputsUnchangedTest, EveryOutputIsAsBefore) {
   const Digest kDigests[] = {
-      {"results.csv", 17108125634832099483ULL},  {"reports", 13533494154836829741ULL},
-      {"index.html", 5748848425490410148ULL},    {"entrants", 5782084289014926231ULL},
-      {"results.json", 11809698513982056991ULL},
+      {"results.csv", 15302639447149098816ULL}, {"reports", 4133350335129241759ULL},
+      {"index.html", 17364538652820850260ULL},  {"entrants", 4144911333221688349ULL},
+      {"results.json", 4654172716899828200ULL},
   };
   std::filesystem::create_directory("logs");
   synthetic::randomContest(40, 6000, 5).write("logs");

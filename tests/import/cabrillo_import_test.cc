@@ -109,8 +109,8 @@ TEST(CabrilloImport, KeepsCategoriesAndClaimedScoreOfTheHeader) {
       {"CATEGORY-OPERATOR: SINGLE-OP\r\ncategory-band:  80M \r\nCLAIMED-SCORE: 491\r\n"
        "CATEGORY-MODE: CW\r\n",
        "CATEGORY-OPERATOR=SINGLE-OP;CATEGORY-BAND=80M;CATEGORY-MODE=CW;", 491},
-      {"CATEGORY: SINGLE-OP ALL LOW\nCLAIMED-SCORE:\n", "CATEGORY=SINGLE-OP ALL LOW;",
-       std::nullopt},
+      {"CATEGORY: SINGLE-OP ALL LOW\nCLAIMED-SCORE:\n",
+       "CATEGORY-OPERATOR=SINGLE-OP;CATEGORY-BAND=ALL;CATEGORY-POWER=LOW;", std::nullopt},
       {"CLAIMED-SCORE: 1,234\n", "", std::nullopt},
       {"CLAIMED-SCORE: 12345678901\n", "", std::nullopt},
   };

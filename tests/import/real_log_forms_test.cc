@@ -91,7 +91,8 @@ TEST_F(RealLogFormsTest, EveryEncodingAndCabrilloVersionReadsAlike) {
       {"Q0AR.CBR",
        "START-OF-LOG: 2.0\nCALLSIGN: Q0AR\nCATEGORY: SINGLE-OP ALL LOW\nNAME: \xC8\xE2\xE0\xED\n"
        "QSO: 3534 CW 2017-08-19 0701 Q0AR 599 001 Q0DN 599 002\n",
-       "Q0AR CATEGORY=SINGLE-OP ALL LOW START-OF-LOG=2.0 NAME=\xD0\x98\xD0\xB2\xD0\xB0\xD0\xBD" +
+       "Q0AR CATEGORY-OPERATOR=SINGLE-OP CATEGORY-BAND=ALL CATEGORY-POWER=LOW START-OF-LOG=2.0 "
+       "NAME=\xD0\x98\xD0\xB2\xD0\xB0\xD0\xBD" +
            qso(5)},
       {"q0ar.txt",
        "START-OF-LOG: 3.0\nCALLSIGN: Q0AR\nNAME: M\xFCller\n\n"

@@ -16,9 +16,10 @@ import unittest
 import browser
 
 ZVK_SCORE = sys.argv[1]
-HOSTILE_CATEGORY = "<b>HIGH</b> & co"
+HOSTILE_TEXT = "<b>HIGH</b> & co"
 # Call: (exchange sent, QSOs as (kHz, time, call, exchange received)): a
-# busted call, a station without a log, and a category that is markup.
+# busted call, a station without a log, and a category and a club that are
+# markup: the category is refused, the club shown as text.
 LOGS = {
     "Q1AAA": ("417", [("3524", "1200", "Q2BBB", "NM"), ("7024", "1230", "Q3CCC", "624"),
                       ("14022", "1300", "Q9XYZ", "NM"), ("14030", "1330", "Q2BBC", "NM")]),
@@ -30,9 +31,9 @@ LOGS = {
 
 
 def write_log(call, sent, qsos):
-    power = HOSTILE_CATEGORY if call == "Q3CCC" else "LOW"
+    power = HOSTILE_TEXT if call == "Q3CCC" else "LOW"
     lines = ["START-OF-LOG: 3.0", "CALLSIGN: " + call, "CATEGORY-OPERATOR: SINGLE-OP",
-             "CATEGORY-POWER: " + power, "CLAIMED-SCORE: 10"]
+             "CATEGORY-POWER: " + power, "CLUB: " + HOSTILE_TEXT, "CLAIMED-SCORE: 10"]
     lines += ["QSO: %5s CW 2025-11-29 %s %-13s 599 %-6s %-13s 599 %s" % (khz, time, call, sent,
                                                                         worked, rcvd)
               for khz, time, worked, rcvd in qsos]
@@ -67,7 +68,8 @@ class ContestPagesTest(unittest.TestCase):
                      str(e["claimedScore"]), str(e["checkedScore"]), str(e["qsosConfirmed"]),
                      "%.1f" % e["errorRate"]] for e in self.results["entrants"]]
         self.assertEqual(shown, expected)
-        self.assertIn("SINGLE-OP " + HOSTILE_CATEGORY, [row[0] for row in shown])
+        self.assertEqual(sorted(row[0] for row in shown), ["SINGLE-OP", "SINGLE-OP LOW",
+                                                           "SINGLE-OP LOW"])
         self.assertEqual(self.index.find_all("b") + self.index.find_all("script"), [])
 
     def test_each_call_links_to_its_page_with_the_report_lines(self):
@@ -81,6 +83,9 @@ class ContestPagesTest(unittest.TestCase):
                 counted = re.search(r"judged by hand: (\d+)", text)
                 self.assertIsNotNone(counted, text)
                 self.assertEqual(len(rows), int(counted.group(1)))
+                self.assertEqual([dd.text() for dd in page.find("section", id="station")
+                                  .find_all("dd")], [HOSTILE_TEXT])
+                self.assertEqual(page.find_all("b"), [])
                 for code in (code for table in lost for code in table.find_all("code")):
                     self.assertIn(code.text().split("  ", 1)[1], text)
                 confirmed = page.find_all("figure")[1]

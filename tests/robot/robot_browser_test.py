@@ -1,9 +1,11 @@
 """The log robot in a real browser: a person opens the form, chooses a log
-file, sends it and lands on the receipt's page, which a reload shows again
-without sending the log again; a broken log shows its lines' errors, each
-line as sent. The organiser logs in on a 1280x800 screen, sees each row's
-Download button, cross-checks into a preview, and publishes it after
-confirming, as the deadline is still ahead. Then the robot stops on SIGTERM.
+file, checks it on the review page, sends it and lands on the receipt's page,
+which a reload shows again without sending the log again; a broken log shows
+its lines' errors, each line as sent; a wrong category is chosen again on the
+review page and the log kept carries it. The organiser logs in on a 1280x800
+screen, sees each row's Download button, cross-checks into a preview, and
+publishes it after confirming, as the deadline is still ahead. Then the robot
+stops on SIGTERM.
 
 Usage: robot_browser_test.py ZVK_SCORE SAMPLE_LOG
 Exits 77 (skipped) when chromium, its driver or Selenium is not installed."""
@@ -29,7 +31,7 @@ except ImportError:
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
 from selenium.webdriver.support import expected_conditions
-from selenium.webdriver.support.ui import WebDriverWait
+from selenium.webdriver.support.ui import Select, WebDriverWait
 
 ZVK_SCORE, SAMPLE_LOG = sys.argv[1], sys.argv[2]
 CHROMIUM, DRIVER = shutil.which("chromium"), shutil.which("chromedriver")
@@ -41,6 +43,12 @@ BROKEN_LOG = ("START-OF-LOG: 3.0\n"
               "QSO: 14x22 CW 2025-11-29 1303 Q1ZVK 599 417  Q4WZ 599 902\n"
               "QSO: 14022 CW 2025-11-29 25:03 Q1ZVK 599 417 <b>Q4WZ 599 902\n"
               "END-OF-LOG:\n")
+WRONG_CATEGORY_LOG = ("START-OF-LOG: 3.0\n"
+                      "CALLSIGN: Q1ZVK\n"
+                      "CATEGORY-OPERATOR: SINGLE-OP <b>bold</b>\n"
+                      "SOAPBOX: 73 & thanks\n"
+                      "QSO:  3524 CW 2025-11-29 1200 Q1ZVK 599 417 Q8XB 599 NM\n"
+                      "END-OF-LOG:\n")
 
 
 def start_robot():
@@ -85,19 +93,24 @@ class RobotInBrowserTest(unittest.TestCase):
         os.chdir("/")
         cls.folder.cleanup()
 
-    def wait_for_heading(self, heading):
+    def wait_for(self, heading):
         WebDriverWait(self.driver, WAIT_SECONDS).until(
             expected_conditions.text_to_be_present_in_element((By.TAG_NAME, "h1"), heading))
 
-    def send_file(self, path, heading):
+    def review_file(self, path):
         self.driver.get(self.url)
         self.driver.find_element(By.ID, "log").send_keys(os.path.abspath(path))
         self.driver.find_element(By.CSS_SELECTOR, "button[type=submit]").click()
-        self.wait_for_heading(heading)
+        self.wait_for("Check your log")
+
+    def send_file(self, path, heading):
+        self.review_file(path)
+        self.driver.find_element(By.CSS_SELECTOR, "#header button[type=submit]").click()
+        self.wait_for(heading)
 
     def press(self, label, heading):
         self.driver.find_element(By.XPATH, "//button[text()='%s']" % label).click()
-        self.wait_for_heading(heading)
+        self.wait_for(heading)
 
     def test_1_chosen_file_gets_a_receipt_that_a_reload_shows_again(self):
         self.send_file(SAMPLE_LOG, "Log received")
@@ -151,7 +164,34 @@ class RobotInBrowserTest(unittest.TestCase):
         self.driver.find_element(By.LINK_TEXT, "The results published").click()
         self.assertIn("Q1ZVK", self.driver.page_source)
 
-    def test_4_robot_stops_on_sigterm(self):
+    def test_4_wrong_category_is_chosen_again_on_the_review_page(self):
+        with open("soapbox.cbr", "w") as log:
+            log.write(WRONG_CATEGORY_LOG)
+        self.review_file("soapbox.cbr")
+        problems = [row.find_elements(By.TAG_NAME, "td")[1].text for row in
+                    self.driver.find_elements(By.CSS_SELECTOR, "table.problems tbody tr")]
+        self.assertEqual(problems, ['CATEGORY-OPERATOR: "SINGLE-OP <b>bold</b>" is not one of '
+                                    "SINGLE-OP, MULTI-OP, MULTI-ONE, CHECKLOG"])
+        operator = Select(self.driver.find_element(By.ID, "CATEGORY-OPERATOR"))
+        self.assertEqual([option.text for option in operator.options],
+                         ["(none)", "SINGLE-OP", "MULTI-OP", "MULTI-ONE", "CHECKLOG"])
+        self.assertEqual(operator.first_selected_option.text, "(none)")
+        operator.select_by_visible_text("SINGLE-OP")
+        Select(self.driver.find_element(By.ID, "CATEGORY-POWER")).select_by_visible_text("QRP")
+        self.driver.find_element(By.ID, "CLUB").send_keys("Q Club")
+        self.driver.find_element(By.CSS_SELECTOR, "#header button[type=submit]").click()
+        self.wait_for("Log received")
+        receipt = details(self.driver)["Receipt"]
+        self.assertEqual(details(self.driver)["Category"], "SINGLE-OP QRP")
+        with open("received/Q1ZVK.log") as kept:
+            self.assertEqual(kept.read(), (
+                "START-OF-LOG: 3.0\nCALLSIGN: Q1ZVK\nCATEGORY-OPERATOR: SINGLE-OP\n"
+                "CATEGORY-POWER: QRP\nCLUB: Q Club\nSOAPBOX: 73 & thanks\n"
+                "QSO:  3524 CW 2025-11-29 1200 Q1ZVK 599 417 Q8XB 599 NM\nEND-OF-LOG:\n"))
+        with open("received/.history/%s.sent.log" % receipt) as sent:
+            self.assertEqual(sent.read(), WRONG_CATEGORY_LOG)
+
+    def test_5_robot_stops_on_sigterm(self):
         self.robot.send_signal(signal.SIGTERM)
         self.assertEqual(self.robot.wait(timeout=WAIT_SECONDS), 0)
 

@@ -20,7 +20,7 @@ TEST_F(RobotServerTest, HomePageShowsTheContestAndTheFormForAFileOrText) {
         "<dt>Period</dt><dd>2025-11-29 12:00:00 UTC to 2025-11-29 17:59:00 UTC</dd>",
         "<dt>Uploads open</dt><dd>2025-11-24 00:00:00 UTC</dd>",
         "<dt>Deadline</dt><dd>2025-12-01 00:00:00 UTC</dd>",
-        "<form method=\"post\" action=\"/upload\" enctype=\"multipart/form-data\">",
+        "<form method=\"post\" action=\"/review\" enctype=\"multipart/form-data\">",
         "<input type=\"file\" id=\"log\" name=\"log\" />", "<textarea id=\"text\" name=\"text\""}) {
     EXPECT_NE(page->body.find(part), std::string::npos) << part;
   }
@@ -30,11 +30,11 @@ TEST_F(RobotServerTest, HomePageShowsTheContestAndTheFormForAFileOrText) {
 // before and after, when they are taken.
 TEST_F(RobotServerTest, FrontPageOffersTheFormOnlyWhileLogsAreTaken) {
   const std::string form =
-      "<form method=\"post\" action=\"/upload\" enctype=\"multipart/form-data\"><p><label "
+      "<form method=\"post\" action=\"/review\" enctype=\"multipart/form-data\"><p><label "
       "for=\"log\">Cabrillo or ADIF file: </label><input type=\"file\" id=\"log\" name=\"log\" "
       "/></p><p><label for=\"text\">or paste the log here:</label></p><textarea id=\"text\" "
       "name=\"text\" rows=\"12\" cols=\"80\"></textarea><p>At most 5120 KiB.</p><p><button "
-      "type=\"submit\">Send the log</button></p></form>";
+      "type=\"submit\">Check the log</button></p></form>";
   const std::string notYet = "<p>Logs are taken from 2025-11-24 00:00:00 UTC on.</p>";
   const std::string closed =
       "<p>The deadline for logs was 2025-12-01 00:00:00 UTC; no more logs are taken.</p>";
@@ -168,6 +168,52 @@ TEST_F(RobotServerTest, UploadsBeyondTheRateAreAnswered429UntilTheBucketFills) {
   EXPECT_EQ(LogStore("received", systemClock).submissions().size(), 3u);
 }
 
+// Choose a file, see its problems and the category choices, correct the
+// header, send: the log kept carries the corrections, the one sent stays in
+// the history beside it, and the store still agrees with itself.
+TEST_F(RobotServerTest, ReviewShowsProblemsAndChoicesAndKeepsTheCorrectedHeader) {
+  start();
+  std::string sent = kLog;
+  sent.replace(sent.find("SINGLE-OP"), 9, "SINGLE-OP <b>x</b>");
+  httplib::Result review =
+      client_->Post("/review", httplib::MultipartFormDataItems{{"log", sent, "my.log", ""}});
+  ASSERT_TRUE(review);
+  EXPECT_EQ(review->status, 200);
+  for (const char* part :
+       {"<td>CATEGORY-OPERATOR: &quot;SINGLE-OP &lt;b&gt;x&lt;/b&gt;&quot; is not one of "
+        "SINGLE-OP, MULTI-OP, MULTI-ONE, CHECKLOG</td>",
+        "<select id=\"CATEGORY-OPERATOR\" name=\"CATEGORY-OPERATOR\"><option value=\"\">(none)"
+        "</option><option value=\"SINGLE-OP\">SINGLE-OP</option>",
+        "<option value=\"LOW\">LOW</option>",
+        "<input type=\"text\" id=\"CALLSIGN\" name=\"CALLSIGN\" value=\"Q1ZVK\" />"}) {
+    EXPECT_NE(review->body.find(part), std::string::npos) << part;
+  }
+  std::smatch token;
+  ASSERT_TRUE(std::regex_search(review->body, token,
+                                std::regex("name=\"token\" value=\"([0-9a-f]{32})\"")));
+  httplib::Result receipt = client_->Post(
+      "/upload", httplib::MultipartFormDataItems{{"token", token[1].str(), "", ""},
+                                                 {"CALLSIGN", "Q1ZVK", "", ""},
+                                                 {"CATEGORY-OPERATOR", "SINGLE-OP", "", ""},
+                                                 {"CLUB", "Q Club", "", ""}});
+  ASSERT_TRUE(receipt);
+  EXPECT_EQ(receipt->status, 303);
+  const std::string kept =
+      "START-OF-LOG: 3.0\r\nCALLSIGN: Q1ZVK\r\nCATEGORY-OPERATOR: SINGLE-OP\r\nCLUB: Q Club\r\n" +
+      std::string(kLog).substr(std::string(kLog).find("CLAIMED-SCORE"));
+  const std::string history = "received/.history/" + receiptOf(receipt);
+  EXPECT_EQ(readFile("received/Q1ZVK.log"), kept);
+  EXPECT_EQ(readFile(history + ".log"), kept);
+  EXPECT_EQ(readFile(history + ".sent.log"), sent);
+  LogStore store("received", [] { return UnixTime(0); });
+  EXPECT_EQ(store.differences(CheckDepth::kDigests), std::vector<std::string>());
+  now_ += PendingLogs::kLifeSeconds;
+  httplib::Result late =
+      client_->Post("/upload", httplib::MultipartFormDataItems{{"token", token[1].str(), "", ""}});
+  ASSERT_TRUE(late);
+  EXPECT_EQ(late->status, 410);
+}
+
 struct Refusal {
   const char* name;
   std::size_t sizeLimit;
@@ -248,13 +294,15 @@ TEST_F(RobotServerTest, TextFromALogIsEscapedOnEveryPage) {
   start();
   std::string log = kLog;
   log.replace(log.find("SINGLE-OP"), 9, "<script>x</script>");
-  ASSERT_TRUE(upload(log));
   ASSERT_TRUE(upload("QSO: 14022 CW 2025-11-29 1303 <b>Q1ZVK 599 417 Q4WZ 599 902 <i>\nQSO: x\n"));
   std::vector<std::string> pages;
-  pages.push_back(receiptPageOf(log));
+  pages.push_back(upload(log)->body);  // refused for its category, which it shows
+  pages.push_back(receiptPageOf(kLog));
   pages.push_back(client_->Get("/received")->body);
   pages.push_back(organiser("/organiser", {})->body);
   pages.push_back(upload("<b>QSO: 1 CW\n")->body);
+  pages.push_back(
+      client_->Post("/review", httplib::MultipartFormDataItems{{"log", log, "my.log", ""}})->body);
   for (const std::string& page : pages) {
     EXPECT_NE(page.find("</html>"), std::string::npos);
     EXPECT_EQ(page.find("<script>"), std::string::npos);
