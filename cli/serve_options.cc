@@ -38,8 +38,22 @@ void setSizeLimit(const std::string& value, ServeOptions* options) {
   options->sizeLimitKib = static_cast<std::size_t>(*kib);
 }
 
-void takeNoOperand(const std::vector<std::string>& operands, ServeOptions*) {
+void setSmtpUrl(const std::string& value, ServeOptions* options) {
+  if (value.rfind("smtp://", 0) != 0 && value.rfind("smtps://", 0) != 0) {
+    failUsage("\"" + value + "\" is not smtp://HOST[:PORT] or smtps://HOST[:PORT]", "--smtp-url");
+  }
+  options->smtpUrl = value;
+}
+
+// Mail needs both the relay and the sender, and a login needs the relay.
+void takeNoOperand(const std::vector<std::string>& operands, ServeOptions* options) {
   if (!operands.empty()) failUsage("unknown option or operand " + operands[0]);
+  if (options->smtpUrl.empty() != options->mailFrom.empty()) {
+    failUsage("--smtp-url and --mail-from are given together or not at all");
+  }
+  if (!options->smtpLoginFile.empty() && options->smtpUrl.empty()) {
+    failUsage("--smtp-login-file needs --smtp-url");
+  }
 }
 
 }  // namespace
@@ -62,6 +76,14 @@ const Command<ServeOptions>& serveCommand() {
             "the key that opens the organiser pages (default: off)"},
            [](const std::string& v, O* o) { o->organiserKeyFile = v; }},
           {{"--max-log-kib", "N", "largest log taken, in KiB (default: 5120)"}, setSizeLimit},
+          {{"--smtp-url", "URL",
+            "mail each receipt through this relay, smtp://HOST:PORT or smtps://HOST:PORT"},
+           setSmtpUrl},
+          {{"--mail-from", "ADDRESS", "the receipts' sender"},
+           [](const std::string& v, O* o) { o->mailFrom = v; }},
+          {{"--smtp-login-file", "FILE",
+            "the relay's user name and password, a line each (default: no login)"},
+           [](const std::string& v, O* o) { o->smtpLoginFile = v; }},
       },
       takeNoOperand};
   return kCommand;

@@ -19,6 +19,9 @@ struct ServeOptions {
   std::optional<imports::UtcTime> deadline;
   std::string organiserKeyFile;  // empty: no organiser pages
   std::size_t sizeLimitKib = 5 * 1024;
+  std::string smtpUrl;  // empty: receipts are not mailed
+  std::string mailFrom;
+  std::string smtpLoginFile;  // empty: the relay takes mail without a login
 };
 
 // zvk-score serve [options]: no operands.

@@ -4,17 +4,13 @@
 #include "pages/page_frame.h"
 #include "pages/page_sections.h"
 #include "robot/front_pages.h"
+#include "robot/receipt_text.h"
 
 namespace robot {
 namespace {
 
 constexpr char kHomeLink[] = "/";
 constexpr char kSendAgain[] = "Send a log";
-constexpr char kWholeLog[] = "whole log";
-
-std::string claimedText(const std::optional<std::int64_t>& claimed) {
-  return claimed ? std::to_string(*claimed) : std::string("none given");
-}
 
 // A table of notes: line number, the message, the line itself.
 void writeNotes(pages::HtmlWriter& html, const std::vector<LineNote>& notes, const char* kind) {
@@ -45,22 +41,17 @@ void writeBands(pages::HtmlWriter& html, const LogFacts& facts) {
 
 }  // namespace
 
-std::string receiptPage(const Submission& submission, const LogFacts& facts) {
+std::string receiptPage(const Submission& submission, const LogFacts& facts,
+                        const std::string& mailNote) {
   pages::HtmlWriter html;
-  pages::openPage(html, {"Log received", "Keep the receipt code.", kHomeLink, kSendAgain});
-  pages::writeDetails(html, {{"Receipt", submission.receipt},
-                             {"Received", imports::formatUtc(submission.received)},
-                             {"Call", facts.call},
-                             {"Category", facts.category.empty() ? "none given" : facts.category},
-                             {"QSOs", std::to_string(facts.qsos)},
-                             {"Claimed score by the rules", std::to_string(facts.claimedByRules)},
-                             {"CLAIMED-SCORE in the log", claimedText(facts.claimedScore)}});
-  pages::openSection(html, "bands", "QSOs per band");
+  pages::openPage(html, {kReceiptTitle, kReceiptAdvice, kHomeLink, kSendAgain});
+  pages::writeDetails(html, receiptDetails(submission, facts, mailNote));
+  pages::openSection(html, "bands", kBandsHeading);
   writeBands(html, facts);
   html.close();
-  pages::openSection(html, "warnings", "Warnings (" + std::to_string(facts.warnings.size()) + ")");
+  pages::openSection(html, "warnings", warningsHeading(facts));
   if (facts.warnings.empty()) {
-    html.element("p", "None: every QSO counts by the contest's rules.");
+    html.element("p", kNoWarnings);
   } else {
     writeNotes(html, facts.warnings, "warnings");
   }

@@ -11,8 +11,10 @@
 // The answers to an upload.
 namespace robot {
 
-// The log was kept: the receipt, what was read, and the warnings by line.
-std::string receiptPage(const Submission& submission, const LogFacts& facts);
+// The log was kept: the receipt, what was read, and the warnings by line;
+// `mailNote` as receiptDetails takes it.
+std::string receiptPage(const Submission& submission, const LogFacts& facts,
+                        const std::string& mailNote);
 // The log cannot be read: every problem with its line.
 std::string refusalPage(const std::vector<LineNote>& problems);
 // Sent after the deadline.

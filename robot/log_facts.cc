@@ -5,6 +5,7 @@
 #include "crosscheck/normalise.h"
 #include "import/log_import.h"
 #include "import/text_case.h"
+#include "pages/station_details.h"
 
 namespace robot {
 namespace {
@@ -54,6 +55,7 @@ LogFacts factsOf(const crosscheck::CheckedLog& checked, const TextLines& lines,
   facts.bands = countBands(log, definition.rules.bands);
   if (log.claimedScore) facts.claimedScore = *log.claimedScore;
   facts.claimedByRules = checked.own.claimedByRules.front();
+  facts.email = pages::headerValue(log.otherHeader, "EMAIL");
   warnAboutHeader(log, &facts.warnings);
   for (const crosscheck::LineWarning& warning : checked.warnings) {
     facts.warnings.push_back({warning.line, std::string(lines.line(warning.line)), warning.reason});

@@ -34,6 +34,7 @@ struct LogFacts {
   std::int64_t claimedByRules = 0;           // the score the contest's rules give the log
   std::optional<std::int64_t> claimedScore;  // the header's CLAIMED-SCORE
   std::vector<LineNote> warnings;            // by line
+  std::string email;                         // the header's EMAIL, lines of it joined by LF
 };
 
 // The receipt's facts of a log checked without a problem: its call,

@@ -20,8 +20,8 @@ Answer refuseKey() { return {kForbidden, keyPage(true)}; }
 }  // namespace
 
 OrganiserDesk::OrganiserDesk(const RobotSettings& settings, LogStore& store,
-                             std::vector<std::string> differences)
-    : settings_(settings), store_(store), differences_(std::move(differences)) {}
+                             std::vector<std::string> differences, const ReceiptMailer* mailer)
+    : settings_(settings), store_(store), differences_(std::move(differences)), mailer_(mailer) {}
 
 bool OrganiserDesk::allows(const std::string& key) const {
   return isOrganiserKey(key, settings_.organiserKey);
@@ -29,7 +29,13 @@ bool OrganiserDesk::allows(const std::string& key) const {
 
 Answer OrganiserDesk::submissions(const std::string& key) const {
   if (!allows(key)) return refuseKey();
-  return {200, submissionsPage(store_.submissions(), differences_, key)};
+  std::optional<std::vector<OutboxMail>> mails;
+  try {
+    if (mailer_) mails = mailer_->mails();
+  } catch (const errors::ToolError& error) {
+    return {kCannotWrite, messagePage("Mail outbox unreadable", error.what())};
+  }
+  return {200, submissionsPage(store_.submissions(), differences_, mails, key)};
 }
 
 Answer OrganiserDesk::download(const std::string& key, const std::string& receipt) const {

@@ -7,6 +7,7 @@
 
 #include "robot/answer.h"
 #include "robot/log_store.h"
+#include "robot/receipt_mailer.h"
 #include "robot/robot_settings.h"
 
 namespace robot {
@@ -15,9 +16,10 @@ namespace robot {
 // submissions, a version kept, and the cross-check of the logs received.
 class OrganiserDesk {
  public:
-  // `differences`: what the start-up check of the store found.
+  // `differences`: what the start-up check of the store found; `mailer`:
+  // null when receipts are not mailed.
   OrganiserDesk(const RobotSettings& settings, LogStore& store,
-                std::vector<std::string> differences);
+                std::vector<std::string> differences, const ReceiptMailer* mailer);
 
   // Without a key the organiser pages are off.
   bool enabled() const { return !settings_.organiserKey.empty(); }
@@ -32,6 +34,7 @@ class OrganiserDesk {
   const RobotSettings& settings_;
   LogStore& store_;
   std::vector<std::string> differences_;
+  const ReceiptMailer* mailer_;
   std::mutex running_;
 };
 

@@ -3,6 +3,7 @@
 #include "import/utc_time.h"
 #include "pages/page_frame.h"
 #include "pages/page_sections.h"
+#include "robot/mail_pages.h"
 
 namespace robot {
 namespace {
@@ -73,7 +74,9 @@ std::string keyPage(bool wrongKey) {
 }
 
 std::string submissionsPage(const std::vector<Submission>& submissions,
-                            const std::vector<std::string>& differences, const std::string& key) {
+                            const std::vector<std::string>& differences,
+                            const std::optional<std::vector<OutboxMail>>& mails,
+                            const std::string& key) {
   pages::HtmlWriter html;
   pages::openPage(html, {kTitle, "Every submission, accepted or refused", "/", "Send a log"});
   if (!differences.empty()) {
@@ -86,6 +89,7 @@ std::string submissionsPage(const std::vector<Submission>& submissions,
   html.open("p").element("a", "The results published", {{"href", kResultsPath}}).close();
   html.close();
   writeSubmissions(html, submissions, key);
+  if (mails) writeMails(html, *mails);
   return pages::closePage(html);
 }
 

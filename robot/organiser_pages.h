@@ -1,9 +1,11 @@
 #ifndef ZVK_ROBOT_ORGANISER_PAGES_H_
 #define ZVK_ROBOT_ORGANISER_PAGES_H_
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "robot/mail_outbox.h"
 #include "robot/submission.h"
 
 namespace robot {
@@ -21,9 +23,12 @@ constexpr char kResultsPath[] = "/results/";
 // Asks for the key; `wrongKey`: the last one given was wrong.
 std::string keyPage(bool wrongKey);
 // Every submission with its receipt, a download of each version kept, the
-// button that runs the cross-check, and where the store disagrees with itself.
+// button that runs the cross-check, where the store disagrees with itself,
+// and the receipts' mails (unset: none are sent).
 std::string submissionsPage(const std::vector<Submission>& submissions,
-                            const std::vector<std::string>& differences, const std::string& key);
+                            const std::vector<std::string>& differences,
+                            const std::optional<std::vector<OutboxMail>>& mails,
+                            const std::string& key);
 // What the cross-check run did, and where its pages are.
 std::string crosscheckPage(const std::string& summary, const std::vector<std::string>& unreadable);
 

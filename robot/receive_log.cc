@@ -22,7 +22,8 @@ std::string firstProblem(const std::vector<LineNote>& problems) {
   return text;
 }
 
-Answer keep(std::string_view text, const RobotSettings& settings, LogStore& store) {
+Answer keep(std::string_view text, const RobotSettings& settings, LogStore& store,
+            ReceiptMailer* mailer) {
   if (text.size() > settings.sizeLimit) {
     store.refuse(text, "", "larger than " + std::to_string(settings.sizeLimit) + " bytes");
     return {kTooLarge, tooLargePage(settings.sizeLimit)};
@@ -39,14 +40,17 @@ Answer keep(std::string_view text, const RobotSettings& settings, LogStore& stor
     store.refuse(text, call, firstProblem(reading.problems));
     return {kUnreadable, refusalPage(reading.problems)};
   }
-  return {200, receiptPage(store.accept(text, *reading.facts), *reading.facts)};
+  const Submission kept = store.accept(text, *reading.facts);
+  const std::string mailNote = mailer ? mailer->queue(kept, *reading.facts) : std::string();
+  return {200, receiptPage(kept, *reading.facts, mailNote)};
 }
 
 }  // namespace
 
-Answer receiveLog(std::string_view text, const RobotSettings& settings, LogStore& store) {
+Answer receiveLog(std::string_view text, const RobotSettings& settings, LogStore& store,
+                  ReceiptMailer* mailer) {
   try {
-    return keep(text, settings, store);
+    return keep(text, settings, store, mailer);
   } catch (const errors::ToolError& error) {
     std::cerr << "zvk-score serve: " << error.what() << "\n";
     return {kCannotStore, messagePage("Log not kept",

@@ -5,14 +5,16 @@
 
 #include "robot/answer.h"
 #include "robot/log_store.h"
+#include "robot/receipt_mailer.h"
 #include "robot/robot_settings.h"
 
 namespace robot {
 
 // Takes one upload: refuses it when it comes after the deadline, is larger
 // than the limit or cannot be read (each refusal kept as a row), else keeps
-// it and answers with the receipt.
-Answer receiveLog(std::string_view text, const RobotSettings& settings, LogStore& store);
+// it, has `mailer` (when set) mail the receipt, and answers with the receipt.
+Answer receiveLog(std::string_view text, const RobotSettings& settings, LogStore& store,
+                  ReceiptMailer* mailer);
 
 }  // namespace robot
 

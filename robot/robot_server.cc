@@ -80,13 +80,20 @@ void replyPage(httplib::Response& response, const std::string& page) {
   reply(response, {200, page});
 }
 
+std::unique_ptr<ReceiptMailer> mailerOf(const RobotSettings& settings, const StoreLayout& layout) {
+  if (!settings.mail) return nullptr;
+  return std::make_unique<ReceiptMailer>(*settings.mail, layout.outbox(), settings.definition.name,
+                                         settings.clock);
+}
+
 }  // namespace
 
 RobotServer::RobotServer(RobotSettings settings)
     : settings_(std::move(settings)),
       store_(settings_.logsDir, settings_.clock),
       differences_(findDifferences(store_.layout(), store_.submissions())),
-      organiser_(settings_, store_, differences_),
+      mailer_(mailerOf(settings_, store_.layout())),
+      organiser_(settings_, store_, differences_, mailer_.get()),
       http_(std::make_unique<httplib::Server>()) {
   route();
 }
@@ -103,7 +110,7 @@ void RobotServer::route() {
     replyPage(response, receivedPage(settings_, latestAccepted(store_.submissions())));
   });
   http_->Post("/upload", [this](const httplib::Request& request, httplib::Response& response) {
-    reply(response, receiveLog(uploadedLog(request), settings_, store_));
+    reply(response, receiveLog(uploadedLog(request), settings_, store_, mailer_.get()));
   });
   if (organiser_.enabled()) routeOrganiser();
   mountResults();

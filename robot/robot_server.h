@@ -10,6 +10,7 @@
 
 #include "robot/log_store.h"
 #include "robot/organiser_desk.h"
+#include "robot/receipt_mailer.h"
 #include "robot/robot_settings.h"
 
 namespace httplib {
@@ -48,6 +49,7 @@ class RobotServer {
   RobotSettings settings_;
   LogStore store_;
   std::vector<std::string> differences_;
+  std::unique_ptr<ReceiptMailer> mailer_;  // null: receipts are not mailed
   OrganiserDesk organiser_;
   std::unique_ptr<httplib::Server> http_;
   std::atomic<int> listenSocket_{-1};

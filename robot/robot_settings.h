@@ -8,6 +8,7 @@
 
 #include "crosscheck/contest_definition.h"
 #include "crosscheck/station_files.h"
+#include "mail/smtp_relay.h"
 #include "robot/clock.h"
 
 namespace robot {
@@ -27,6 +28,8 @@ struct RobotSettings {
   // its read times out, so there are many more than the cores.
   int threads = 64;
   Clock clock = systemClock;
+  // Unset: no receipt is mailed.
+  std::optional<mail::RelaySettings> mail;
 };
 
 }  // namespace robot

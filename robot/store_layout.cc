@@ -13,6 +13,7 @@ constexpr char kLogExtension[] = ".log";
 constexpr char kHistoryDir[] = ".history";
 constexpr char kScratchDir[] = ".incoming";
 constexpr char kDatabase[] = ".submissions.sqlite";
+constexpr char kOutbox[] = ".outbox.sqlite";
 constexpr char kResultsDir[] = "results";
 
 }  // namespace
@@ -33,6 +34,8 @@ std::string StoreLayout::historyDir() const { return dir_ + "/" + kHistoryDir; }
 std::string StoreLayout::scratchDir() const { return dir_ + "/" + kScratchDir; }
 
 std::string StoreLayout::database() const { return dir_ + "/" + kDatabase; }
+
+std::string StoreLayout::outbox() const { return dir_ + "/" + kOutbox; }
 
 std::string StoreLayout::resultsDir() const {
   const fs::path logs = fs::absolute(dir_).lexically_normal();
