@@ -32,6 +32,17 @@ std::size_t readMessage(char* buffer, std::size_t size, std::size_t count, void*
   return n;
 }
 
+// Called about once a second, also while connecting: a non-zero answer aborts.
+int checkCancel(void* cancel, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
+  return static_cast<const std::atomic<bool>*>(cancel)->load() ? 1 : 0;
+}
+
+void setCancel(CURL* curl, const std::atomic<bool>* cancel) {
+  curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, checkCancel);
+  curl_easy_setopt(curl, CURLOPT_XFERINFODATA, cancel);
+  curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
+}
+
 void setOptions(CURL* curl, const RelaySettings& relay, curl_slist* recipients, Upload* upload) {
   curl_easy_setopt(curl, CURLOPT_URL, relay.url.c_str());
   curl_easy_setopt(curl, CURLOPT_MAIL_FROM, ("<" + relay.from + ">").c_str());
@@ -51,8 +62,8 @@ void setOptions(CURL* curl, const RelaySettings& relay, curl_slist* recipients, 
 
 }  // namespace
 
-SendOutcome sendMail(const RelaySettings& relay, const std::string& to,
-                     const std::string& message) {
+SendOutcome sendMail(const RelaySettings& relay, const std::string& to, const std::string& message,
+                     const std::atomic<bool>* cancel) {
   initialiseCurl();
   std::unique_ptr<CURL, void (*)(CURL*)> curl(curl_easy_init(), curl_easy_cleanup);
   std::unique_ptr<curl_slist, void (*)(curl_slist*)> recipients(
@@ -62,6 +73,7 @@ SendOutcome sendMail(const RelaySettings& relay, const std::string& to,
   char detail[CURL_ERROR_SIZE] = "";
   curl_easy_setopt(curl.get(), CURLOPT_ERRORBUFFER, detail);
   setOptions(curl.get(), relay, recipients.get(), &upload);
+  setCancel(curl.get(), cancel);
   const CURLcode result = curl_easy_perform(curl.get());
   if (result == CURLE_OK) return {true, false, ""};
   long code = 0;

@@ -1,6 +1,7 @@
 #ifndef ZVK_MAIL_SMTP_RELAY_H_
 #define ZVK_MAIL_SMTP_RELAY_H_
 
+#include <atomic>
 #include <string>
 
 namespace mail {
@@ -22,9 +23,11 @@ struct SendOutcome {
   std::string error;  // why it was not sent
 };
 
-// Hands `message` (composeMail's text) for `to` to the relay. Safe from any
-// thread; never throws.
-SendOutcome sendMail(const RelaySettings& relay, const std::string& to, const std::string& message);
+// Hands `message` (composeMail's text) for `to` to the relay; gives up
+// within about a second once `cancel` is set. Safe from any thread; never
+// throws.
+SendOutcome sendMail(const RelaySettings& relay, const std::string& to, const std::string& message,
+                     const std::atomic<bool>* cancel);
 
 }  // namespace mail
 

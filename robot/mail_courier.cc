@@ -50,10 +50,7 @@ void MailCourier::wake() {
   woken_.notify_all();
 }
 
-bool MailCourier::stopRequested() {
-  std::lock_guard<std::mutex> lock(mutex_);
-  return stopping_;
-}
+bool MailCourier::stopRequested() { return stopping_; }
 
 void MailCourier::run() {
   for (;;) {
@@ -75,7 +72,8 @@ void MailCourier::run() {
 }
 
 void MailCourier::deliver(const OutboxMail& mail) {
-  const mail::SendOutcome outcome = mail::sendMail(relay_, mail.address, mail.message);
+  const mail::SendOutcome outcome = mail::sendMail(relay_, mail.address, mail.message, &stopping_);
+  if (!outcome.sent && stopRequested()) return;  // not an attempt: the robot is stopping
   const imports::UnixTime now = clock_();
   if (outcome.sent) {
     outbox_.recordSent(mail.receipt, now);

@@ -1,6 +1,7 @@
 #ifndef ZVK_ROBOT_MAIL_COURIER_H_
 #define ZVK_ROBOT_MAIL_COURIER_H_
 
+#include <atomic>
 #include <condition_variable>
 #include <mutex>
 #include <optional>
@@ -24,7 +25,7 @@ class MailCourier {
  public:
   // Starts at once with the mails a previous run left waiting.
   MailCourier(mail::RelaySettings relay, MailOutbox& outbox, Clock clock);
-  // Finishes the message being sent, if any, and stops.
+  // Stops, giving up the message being sent, which stays waiting.
   ~MailCourier();
 
   // A new mail is in the outbox.
@@ -43,7 +44,7 @@ class MailCourier {
   std::mutex mutex_;
   std::condition_variable woken_;
   bool wakeUp_ = false;
-  bool stopping_ = false;
+  std::atomic<bool> stopping_{false};  // set under `mutex_`, read anywhere
   std::thread thread_;
 };
 
