@@ -7,18 +7,32 @@
 #include <memory>
 #include <thread>
 
+#include "cli/options.h"
 #include "cli/run_command.h"
 #include "cli/serve_options.h"
 #include "errors/tool_error.h"
 #include "files/posix_file_system.h"
 #include "import/utc_time.h"
+#include "mail/mail_address.h"
 #include "robot/organiser_key.h"
+#include "robot/relay_login.h"
 #include "robot/robot_server.h"
 
 namespace cli {
 namespace {
 
 constexpr char kProgram[] = "zvk-score serve";
+
+mail::RelaySettings relayOf(const ServeOptions& options) {
+  mail::RelaySettings relay;
+  relay.url = options.smtpUrl;
+  // Checked here, in the robot's program alone, which has the mail library.
+  const std::optional<std::string> from = mail::mailAddressOf(options.mailFrom);
+  if (!from) failUsage("\"" + options.mailFrom + "\" is not one e-mail address", "--mail-from");
+  relay.from = *from;
+  if (!options.smtpLoginFile.empty()) robot::readRelayLogin(options.smtpLoginFile, &relay);
+  return relay;
+}
 
 robot::RobotSettings settingsOf(const ServeOptions& options) {
   robot::RobotSettings settings;
@@ -37,6 +51,7 @@ robot::RobotSettings settingsOf(const ServeOptions& options) {
   }
   settings.sizeLimit = options.sizeLimitKib * 1024;
   settings.uploadRate = {options.uploadBurst, options.uploadsPerMinute};
+  if (!options.smtpUrl.empty()) settings.mail = relayOf(options);
   return settings;
 }
 

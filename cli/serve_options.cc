@@ -47,8 +47,22 @@ int readUploads(const std::string& value, const char* option) {
   return static_cast<int>(*count);
 }
 
-void takeNoOperand(const std::vector<std::string>& operands, ServeOptions*) {
+void setSmtpUrl(const std::string& value, ServeOptions* options) {
+  if (value.rfind("smtp://", 0) != 0 && value.rfind("smtps://", 0) != 0) {
+    failUsage("\"" + value + "\" is not smtp://HOST[:PORT] or smtps://HOST[:PORT]", "--smtp-url");
+  }
+  options->smtpUrl = value;
+}
+
+// Mail needs both the relay and the sender, and a login needs the relay.
+void takeNoOperand(const std::vector<std::string>& operands, ServeOptions* options) {
   if (!operands.empty()) failUsage("unknown option or operand " + operands[0]);
+  if (options->smtpUrl.empty() != options->mailFrom.empty()) {
+    failUsage("--smtp-url and --mail-from are given together or not at all");
+  }
+  if (!options->smtpLoginFile.empty() && options->smtpUrl.empty()) {
+    failUsage("--smtp-login-file needs --smtp-url");
+  }
 }
 
 }  // namespace
@@ -91,6 +105,14 @@ const Command<ServeOptions>& serveCommand() {
           {{"--verify", nullptr,
             "check every file kept byte for byte, print each difference, exit (1: some)"},
            [](const std::string&, O* o) { o->verify = true; }},
+          {{"--smtp-url", "URL",
+            "mail each receipt through this relay, smtp://HOST:PORT or smtps://HOST:PORT"},
+           setSmtpUrl},
+          {{"--mail-from", "ADDRESS", "the receipts' sender"},
+           [](const std::string& v, O* o) { o->mailFrom = v; }},
+          {{"--smtp-login-file", "FILE",
+            "the relay's user name and password, a line each (default: no login)"},
+           [](const std::string& v, O* o) { o->smtpLoginFile = v; }},
       },
       takeNoOperand};
   return kCommand;

@@ -28,6 +28,9 @@ struct ServeOptions {
   int uploadBurst = 20;      // uploads a client address may send at once
   int uploadsPerMinute = 6;  // and then each minute
   bool verify = false;       // re-hash the store and report, instead of serving
+  std::string smtpUrl;       // empty: receipts are not mailed
+  std::string mailFrom;
+  std::string smtpLoginFile;  // empty: the relay takes mail without a login
 };
 
 // zvk-score serve [options]: no operands.

@@ -21,6 +21,7 @@ constexpr std::string_view kHourForm = "M-D h:00";
 constexpr std::string_view kUtcForm = "Y-M-D h:m:s UTC";
 constexpr std::string_view kCompactUtcForm = "YMD-hms";
 constexpr std::size_t kLongestForm = 32;
+constexpr std::int64_t kDaysPerWeek = 7;
 
 std::int64_t floorDiv(std::int64_t value, std::int64_t by) {
   const std::int64_t quotient = value / by;
@@ -271,6 +272,18 @@ std::string formatUtc(UnixTime time) { return formatted(timeOfUnixTime(time), kU
 
 std::string formatCompactUtc(UnixTime time) {
   return formatted(timeOfUnixTime(time), kCompactUtcForm);
+}
+
+std::string formatMailDate(UnixTime time) {
+  // Day 0 of Unix time, 1970-01-01, was a Thursday.
+  static constexpr const char* kWeekdays[] = {"Thu", "Fri", "Sat", "Sun", "Mon", "Tue", "Wed"};
+  static constexpr const char* kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                            "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+  const std::optional<UtcTime> utc = timeOfUnixTime(time);
+  if (!utc) return std::string();
+  const std::int64_t weekday = floorDiv(time, kSecondsPerDay) % kDaysPerWeek;
+  return std::string(kWeekdays[(weekday + kDaysPerWeek) % kDaysPerWeek]) + ", " +
+         formatted(utc, "D ") + kMonths[utc->month - 1] + formatted(utc, " Y h:m:s +0000");
 }
 
 }  // namespace imports

@@ -84,6 +84,8 @@ std::string formatHour(std::int64_t hour);
 std::string formatUtc(UnixTime time);
 // "20261208-201506": the time as a part of a receipt code.
 std::string formatCompactUtc(UnixTime time);
+// "Thu, 10 Dec 2026 01:40:59 +0000": the time as a mail's Date header.
+std::string formatMailDate(UnixTime time);
 
 }  // namespace imports
 

@@ -37,16 +37,6 @@ std::string categoryLabel(const std::string& tag) {
   return label;
 }
 
-// Repeated tags (a soapbox of several lines) are one value, a line each.
-std::string headerValue(const std::vector<imports::HeaderValue>& header, const char* tag) {
-  std::string value;
-  for (const imports::HeaderValue& field : header) {
-    if (field.tag != tag || field.value.empty()) continue;
-    value += (value.empty() ? "" : "\n") + field.value;
-  }
-  return value;
-}
-
 void addShown(const imports::ImportedLog& log, const Shown& shown, std::vector<DetailRow>* rows) {
   if (shown.headerTag == nullptr) return;
   std::string value = headerValue(log.otherHeader, shown.headerTag);
@@ -66,6 +56,15 @@ std::string settingsValue(const std::string& path, const char* key) {
 }
 
 }  // namespace
+
+std::string headerValue(const std::vector<imports::HeaderValue>& header, const char* tag) {
+  std::string value;
+  for (const imports::HeaderValue& field : header) {
+    if (field.tag != tag || field.value.empty()) continue;
+    value += (value.empty() ? "" : "\n") + field.value;
+  }
+  return value;
+}
 
 std::vector<DetailRow> stationFromHeader(const imports::ImportedLog& log) {
   std::vector<DetailRow> rows;

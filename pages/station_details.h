@@ -13,6 +13,10 @@ struct DetailRow {
   std::string value;  // may hold line breaks (a soapbox)
 };
 
+// The value of header lines `tag` ("SOAPBOX"): repeated lines are one value,
+// a line each; empty ones are left out.
+std::string headerValue(const std::vector<imports::HeaderValue>& header, const char* tag);
+
 // The station as a log's Cabrillo header gives it: call, operators, every
 // category, name, club, location and soapbox, the empty ones left out; none
 // for a log without such header lines (ADIF, say).

@@ -6,17 +6,13 @@
 #include "pages/page_frame.h"
 #include "pages/page_sections.h"
 #include "robot/front_pages.h"
+#include "robot/receipt_text.h"
 
 namespace robot {
 namespace {
 
 constexpr char kHomeLink[] = "/";
 constexpr char kSendAgain[] = "Send a log";
-constexpr char kWholeLog[] = "whole log";
-
-std::string claimedText(const std::optional<std::int64_t>& claimed) {
-  return claimed ? std::to_string(*claimed) : std::string("none given");
-}
 
 void writeBands(pages::HtmlWriter& html, const LogFacts& facts) {
   html.open("table", {{"class", "bands"}});
@@ -30,33 +26,13 @@ void writeBands(pages::HtmlWriter& html, const LogFacts& facts) {
   html.close().close();
 }
 
-void writeReceiptDetails(pages::HtmlWriter& html, const std::string& contest,
-                         const Submission& submission, const std::optional<LogFacts>& facts) {
-  std::vector<pages::DetailRow> details = {
-      {"Contest", contest},
-      {"Receipt", submission.receipt},
-      {"Received", imports::formatUtc(submission.received)},
-      {"Call", submission.call},
-      {"Category", submission.category.empty() ? "none given" : submission.category},
-      {"QSOs", std::to_string(submission.qsos)}};
-  // The score's parts, where the contest multiplies its points.
-  if (facts && facts->claimedMultipliers) {
-    details.push_back({"Claimed QSO points by the rules", std::to_string(facts->claimedQsoPoints)});
-    details.push_back(
-        {"Claimed multipliers by the rules", std::to_string(*facts->claimedMultipliers)});
-  }
-  details.push_back({"Claimed score by the rules", std::to_string(submission.claimedByRules)});
-  details.push_back({"CLAIMED-SCORE in the log", claimedText(submission.claimedScore)});
-  pages::writeDetails(html, details);
-}
-
 void writeBandsAndWarnings(pages::HtmlWriter& html, const LogFacts& facts) {
-  pages::openSection(html, "bands", "QSOs per band");
+  pages::openSection(html, "bands", kBandsHeading);
   writeBands(html, facts);
   html.close();
-  pages::openSection(html, "warnings", "Warnings (" + std::to_string(facts.warnings.size()) + ")");
+  pages::openSection(html, "warnings", warningsHeading(facts));
   if (facts.warnings.empty()) {
-    html.element("p", "None: every QSO counts by the contest's rules.");
+    html.element("p", kNoWarnings);
   } else {
     writeNotes(html, facts.warnings, "warnings");
   }
@@ -87,17 +63,18 @@ std::string receiptPath(const std::string& receipt, Receipt kind) {
 }
 
 std::string receiptPage(const std::string& contest, const Submission& submission,
-                        const std::optional<LogFacts>& facts, Receipt receipt) {
+                        const std::optional<LogFacts>& facts, Receipt receipt,
+                        const std::string& mailNote) {
   const std::string stays = "; this page stays at " + receiptPath(submission.receipt) + ".";
   pages::HtmlWriter html;
-  pages::openPage(html, {"Log received",
+  pages::openPage(html, {kReceiptTitle,
                          receipt == Receipt::kNew
                              ? "Keep the receipt code" + stays
                              : "This log was received before, byte for byte, under this receipt "
                                "code, and was not stored again" +
                                    stays,
                          kHomeLink, kSendAgain});
-  writeReceiptDetails(html, contest, submission, facts);
+  pages::writeDetails(html, receiptDetails(contest, submission, facts, mailNote));
   if (facts) {
     writeBandsAndWarnings(html, *facts);
   } else {

@@ -27,8 +27,10 @@ std::string receiptPath(const std::string& receipt, Receipt kind = Receipt::kNew
 void writeNotes(pages::HtmlWriter& html, const std::vector<LineNote>& notes, const char* kind);
 // The log was kept: the contest, the receipt, and from `facts` (empty when
 // the log kept no longer reads) the QSOs per band and the warnings by line.
+// `mailNote` as receiptDetails takes it.
 std::string receiptPage(const std::string& contest, const Submission& submission,
-                        const std::optional<LogFacts>& facts, Receipt receipt);
+                        const std::optional<LogFacts>& facts, Receipt receipt,
+                        const std::string& mailNote);
 // The most problems a refusal lists; the rest are counted.
 constexpr std::size_t kProblemsShown = 50;
 // The log cannot be read: the problems with their lines, the first

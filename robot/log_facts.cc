@@ -5,6 +5,7 @@
 #include "crosscheck/normalise.h"
 #include "import/log_import.h"
 #include "import/text_case.h"
+#include "pages/station_details.h"
 
 namespace robot {
 namespace {
@@ -51,6 +52,7 @@ LogFacts factsOf(const crosscheck::CheckedLog& checked, const TextLines& lines,
   if (log.claimedScore) facts.claimedScore = *log.claimedScore;
   facts.claimedByRules = checked.own.claimedByRules.front();
   facts.claimedQsoPoints = facts.claimedByRules;
+  facts.email = pages::headerValue(log.otherHeader, "EMAIL");
   warnAboutHeader(log, &facts.warnings);
   for (const crosscheck::LineWarning& warning : checked.warnings) {
     facts.warnings.push_back({warning.line, std::string(lines.line(warning.line)), warning.reason});

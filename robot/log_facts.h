@@ -36,6 +36,7 @@ struct LogFacts {
   std::optional<std::int64_t> claimedMultipliers;  // none: the contest has no multipliers
   std::optional<std::int64_t> claimedScore;        // the header's CLAIMED-SCORE
   std::vector<LineNote> warnings;                  // by line
+  std::string email;                               // the header's EMAIL, lines of it joined by LF
 };
 
 // The receipt's facts of a log checked without a problem: its call,

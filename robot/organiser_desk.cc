@@ -46,8 +46,8 @@ std::vector<std::string> unreadableLogs(const crosscheck::Results& results) {
 }  // namespace
 
 OrganiserDesk::OrganiserDesk(const RobotSettings& settings, LogStore& store,
-                             std::vector<std::string> differences)
-    : settings_(settings), store_(store), differences_(std::move(differences)) {}
+                             std::vector<std::string> differences, const ReceiptMailer* mailer)
+    : settings_(settings), store_(store), differences_(std::move(differences)), mailer_(mailer) {}
 
 Answer OrganiserDesk::submissions(const std::string& number) const {
   const std::int64_t wanted = pageNumber(number);
@@ -60,10 +60,10 @@ Answer OrganiserDesk::submissions(const std::string& number) const {
                                                        std::to_string(pages) + ".")};
   }
   try {
-    return {200,
-            submissionsPage({page, wanted, pages, differences_, overridesText(), hasPreview()})};
+    return {200, submissionsPage({page, wanted, pages, differences_, overridesText(), hasPreview(),
+                                  mailer_ ? std::optional(mailer_->mails()) : std::nullopt})};
   } catch (const errors::ToolError& error) {
-    return {kServerFailed, messagePage("Overrides unreadable", error.what())};
+    return {kServerFailed, messagePage("Overrides or mail outbox unreadable", error.what())};
   }
 }
 

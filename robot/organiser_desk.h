@@ -7,6 +7,7 @@
 
 #include "robot/answer.h"
 #include "robot/log_store.h"
+#include "robot/receipt_mailer.h"
 #include "robot/robot_settings.h"
 
 namespace robot {
@@ -16,9 +17,10 @@ namespace robot {
 // into a preview only the organiser sees, and its publishing.
 class OrganiserDesk {
  public:
-  // `differences`: what the start-up check of the store found.
+  // `differences`: what the start-up check of the store found; `mailer`:
+  // null when receipts are not mailed.
   OrganiserDesk(const RobotSettings& settings, LogStore& store,
-                std::vector<std::string> differences);
+                std::vector<std::string> differences, const ReceiptMailer* mailer);
 
   // Without a key the organiser pages are off.
   bool enabled() const { return !settings_.organiserKey.empty(); }
@@ -42,6 +44,7 @@ class OrganiserDesk {
   const RobotSettings& settings_;
   LogStore& store_;
   std::vector<std::string> differences_;
+  const ReceiptMailer* mailer_;  // null: receipts are not mailed
   // One change of the overrides, the preview or the results at a time.
   std::mutex changing_;
 };

@@ -2,6 +2,7 @@
 
 #include "pages/page_frame.h"
 #include "pages/page_sections.h"
+#include "robot/mail_pages.h"
 #include "robot/submission_table.h"
 
 namespace robot {
@@ -100,6 +101,7 @@ std::string submissionsPage(const DeskView& view) {
   writeOverridesForm(html, view.overrides);
   html.close();
   writeSubmissionTable(html, view.page, view.number, view.pages);
+  if (view.mails) writeMails(html, *view.mails);
   return pages::closePage(html);
 }
 

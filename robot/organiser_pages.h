@@ -2,10 +2,12 @@
 #define ZVK_ROBOT_ORGANISER_PAGES_H_
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "import/utc_time.h"
+#include "robot/mail_outbox.h"
 #include "robot/submission_db.h"
 
 namespace robot {
@@ -39,6 +41,7 @@ struct DeskView {
   const std::vector<std::string>& differences;  // what the start-up check found
   std::string overrides;                        // the overrides text kept
   bool hasPreview;
+  std::optional<std::vector<OutboxMail>> mails;  // the receipts' mails; unset: none are sent
 };
 
 // Asks for the key; `wrongKey`: the last one given was wrong.

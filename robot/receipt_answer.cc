@@ -8,14 +8,15 @@
 namespace robot {
 
 Answer receiptAnswer(const std::string& receipt, const RobotSettings& settings,
-                     const LogStore& store, Receipt kind) {
+                     const LogStore& store, Receipt kind, const ReceiptMailer* mailer) {
   constexpr int kNotFound = 404;
   const std::optional<Submission> submission = store.accepted(receipt);
   if (!submission) return {kNotFound, ""};
   const std::optional<std::string> version = store.storedVersion(receipt);
   const std::optional<LogFacts> facts =
       version ? readUpload(*version, settings).facts : std::nullopt;
-  return {200, receiptPage(settings.definition.name, *submission, facts, kind)};
+  const std::string mailNote = mailer && facts ? mailer->noteFor(*submission, *facts) : "";
+  return {200, receiptPage(settings.definition.name, *submission, facts, kind, mailNote)};
 }
 
 }  // namespace robot

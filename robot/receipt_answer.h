@@ -6,6 +6,7 @@
 #include "robot/answer.h"
 #include "robot/answer_pages.h"
 #include "robot/log_store.h"
+#include "robot/receipt_mailer.h"
 #include "robot/robot_settings.h"
 
 namespace robot {
@@ -14,9 +15,9 @@ namespace robot {
 // from the version kept. A code of no accepted log is answered as a page
 // that is not there, with no body (the server's own page follows): it tells
 // nothing of which codes exist. `kind` says whether the same bytes were just
-// sent again.
+// sent again; `mailer` (when set) what became of its mail.
 Answer receiptAnswer(const std::string& receipt, const RobotSettings& settings,
-                     const LogStore& store, Receipt kind);
+                     const LogStore& store, Receipt kind, const ReceiptMailer* mailer);
 
 }  // namespace robot
 

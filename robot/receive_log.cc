@@ -50,7 +50,7 @@ Answer seeReceipt(const Submission& kept, Receipt kind) {
 // Each refusal is kept with the call as read and the text up to the limit,
 // so that the organiser can follow it.
 Answer keep(std::string_view text, const RobotSettings& settings, LogStore& store,
-            std::string_view sent) {
+            ReceiptMailer* mailer, std::string_view sent) {
   const UnixTime now = settings.clock();
   if (nothingSent(text)) {
     return {
@@ -75,15 +75,17 @@ Answer keep(std::string_view text, const RobotSettings& settings, LogStore& stor
   if (std::optional<Submission> kept = store.currentCopy(reading.facts->call, text)) {
     return seeReceipt(*kept, Receipt::kSentBefore);
   }
-  return seeReceipt(store.accept(text, *reading.facts, sent), Receipt::kNew);
+  const Submission kept = store.accept(text, *reading.facts, sent);
+  if (mailer) mailer->queue(kept, *reading.facts);
+  return seeReceipt(kept, Receipt::kNew);
 }
 
 }  // namespace
 
 Answer receiveLog(std::string_view text, const RobotSettings& settings, LogStore& store,
-                  std::string_view sent) {
+                  ReceiptMailer* mailer, std::string_view sent) {
   try {
-    return keep(text, settings, store, sent);
+    return keep(text, settings, store, mailer, sent);
   } catch (const errors::ToolError& error) {
     std::cerr << "zvk-score serve: " << error.what() << "\n";
     return {kCannotStore, messagePage("Log not kept",

@@ -5,6 +5,7 @@
 
 #include "robot/answer.h"
 #include "robot/log_store.h"
+#include "robot/receipt_mailer.h"
 #include "robot/robot_settings.h"
 
 namespace robot {
@@ -12,11 +13,11 @@ namespace robot {
 // Takes one upload: answers an empty one with the form again, keeping
 // nothing; refuses it when it comes before uploads open or after the
 // deadline, is larger than the limit or cannot be read (each refusal kept as
-// a row); else keeps it and sends the browser on to its receipt's page.
-// `sent`: the log as sent, when `text` is it with the header corrected on
-// the review page; kept in the history too.
+// a row); else keeps it, has `mailer` (when set) mail the receipt, and sends
+// the browser on to its receipt's page. `sent`: the log as sent, when `text`
+// is it with the header corrected on the review page; kept in the history too.
 Answer receiveLog(std::string_view text, const RobotSettings& settings, LogStore& store,
-                  std::string_view sent = {});
+                  ReceiptMailer* mailer, std::string_view sent = {});
 
 }  // namespace robot
 

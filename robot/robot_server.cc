@@ -90,13 +90,20 @@ void replyPage(httplib::Response& response, const std::string& page) {
   reply(response, {200, page});
 }
 
+std::unique_ptr<ReceiptMailer> mailerOf(const RobotSettings& settings, const StoreLayout& layout) {
+  if (!settings.mail) return nullptr;
+  return std::make_unique<ReceiptMailer>(*settings.mail, layout.outbox(), settings.definition.name,
+                                         settings.clock);
+}
+
 }  // namespace
 
 RobotServer::RobotServer(RobotSettings settings)
     : settings_(std::move(settings)),
       store_(settings_.logsDir, settings_.clock),
       differences_(store_.differences(CheckDepth::kSizes)),
-      organiser_(settings_, store_, differences_),
+      mailer_(mailerOf(settings_, store_.layout())),
+      organiser_(settings_, store_, differences_, mailer_.get()),
       gate_(settings_.organiserKey, settings_.clock),
       uploadLimit_(settings_.uploadRate, settings_.clock),
       pending_(kPendingLogs * settings_.sizeLimit, settings_.clock),
@@ -115,12 +122,12 @@ void RobotServer::route() {
   http_->Get("/received", [this](const httplib::Request&, httplib::Response& response) {
     replyPage(response, receivedPage(settings_, latestAccepted(store_.submissions())));
   });
-  http_->Get(std::string(kReceiptPath) + "([^/]+)",
-             [this](const httplib::Request& request, httplib::Response& response) {
-               const bool again = request.get_param_value(kSentParameter) == kSentBefore;
-               reply(response, receiptAnswer(request.matches[1], settings_, store_,
-                                             again ? Receipt::kSentBefore : Receipt::kNew));
-             });
+  http_->Get(std::string(kReceiptPath) + "([^/]+)", [this](const httplib::Request& request,
+                                                           httplib::Response& response) {
+    const bool again = request.get_param_value(kSentParameter) == kSentBefore;
+    reply(response, receiptAnswer(request.matches[1], settings_, store_,
+                                  again ? Receipt::kSentBefore : Receipt::kNew, mailer_.get()));
+  });
   http_->Post(kReviewPath, [this](const httplib::Request& request, httplib::Response& response) {
     reply(response, review(uploadedLog(request)));
   });
@@ -128,9 +135,10 @@ void RobotServer::route() {
     const long wait = uploadLimit_.take(clientAddress(request));
     if (wait > 0) response.set_header("Retry-After", std::to_string(wait));
     const std::string token = formField(request, kTokenField);
-    reply(response, wait > 0         ? Answer{kTooManyRequests, tooManyUploadsPage(wait)}
-                    : !token.empty() ? sendReviewed(request, token)
-                                     : receiveLog(uploadedLog(request), settings_, store_));
+    reply(response, wait > 0 ? Answer{kTooManyRequests, tooManyUploadsPage(wait)}
+                    : !token.empty()
+                        ? sendReviewed(request, token)
+                        : receiveLog(uploadedLog(request), settings_, store_, mailer_.get()));
   });
   if (organiser_.enabled()) routeOrganiser();
   mountResults();
@@ -153,7 +161,7 @@ Answer RobotServer::review(const std::string& text) {
   if (text.size() > settings_.sizeLimit) return {kTooLarge, tooLargePage(settings_.sizeLimit)};
   const bool blank = text.find_first_not_of(" \t\r\n") == std::string::npos;
   if (blank || uploadWindowAt(settings_, settings_.clock()) != UploadWindow::kOpen) {
-    return receiveLog(text, settings_, store_);
+    return receiveLog(text, settings_, store_, mailer_.get());
   }
   return {200, reviewPage(text, pending_.put(text), settings_)};
 }
@@ -170,7 +178,7 @@ Answer RobotServer::sendReviewed(const httplib::Request& request, const std::str
     // A text that cannot be read as it says is taken as sent, and refused for it.
     corrected = *sent;
   }
-  return receiveLog(corrected, settings_, store_, *sent);
+  return receiveLog(corrected, settings_, store_, mailer_.get(), *sent);
 }
 
 // Every organiser route, together.

@@ -14,6 +14,7 @@
 #include "robot/organiser_desk.h"
 #include "robot/organiser_gate.h"
 #include "robot/pending_logs.h"
+#include "robot/receipt_mailer.h"
 #include "robot/robot_settings.h"
 #include "robot/upload_limit.h"
 
@@ -63,6 +64,7 @@ class RobotServer {
   RobotSettings settings_;
   LogStore store_;
   std::vector<std::string> differences_;
+  std::unique_ptr<ReceiptMailer> mailer_;  // null: receipts are not mailed
   OrganiserDesk organiser_;
   OrganiserGate gate_;
   UploadLimit uploadLimit_;

@@ -8,6 +8,7 @@
 
 #include "crosscheck/contest_definition.h"
 #include "crosscheck/station_files.h"
+#include "mail/smtp_relay.h"
 #include "robot/clock.h"
 #include "robot/upload_limit.h"
 
@@ -31,6 +32,8 @@ struct RobotSettings {
   int threads = 64;
   UploadRate uploadRate;  // per client address
   Clock clock = systemClock;
+  // Unset: no receipt is mailed.
+  std::optional<mail::RelaySettings> mail;
 };
 
 }  // namespace robot

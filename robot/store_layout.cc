@@ -14,6 +14,7 @@ constexpr char kSentExtension[] = ".sent.log";
 constexpr char kHistoryDir[] = ".history";
 constexpr char kScratchDir[] = ".incoming";
 constexpr char kDatabase[] = ".submissions.sqlite";
+constexpr char kOutbox[] = ".outbox.sqlite";
 constexpr char kResultsDir[] = "results";
 constexpr char kPreviewDir[] = ".results-preview";
 constexpr char kOverridesFile[] = "overrides.txt";
@@ -46,6 +47,8 @@ std::string StoreLayout::historyDir() const { return dir_ + "/" + kHistoryDir; }
 std::string StoreLayout::scratchDir() const { return dir_ + "/" + kScratchDir; }
 
 std::string StoreLayout::database() const { return dir_ + "/" + kDatabase; }
+
+std::string StoreLayout::outbox() const { return dir_ + "/" + kOutbox; }
 
 std::string StoreLayout::resultsDir() const { return (besideLogs(dir_) / kResultsDir).string(); }
 

@@ -10,7 +10,8 @@ namespace robot {
 // Where the robot keeps what it receives, below the logs folder DIR:
 // DIR/<CALL>.log (the latest version; the cross-check reads these),
 // DIR/.history/<RECEIPT>.log (every version accepted), DIR/.incoming/ (files
-// being written) and the database DIR/.submissions.sqlite. The hidden names
+// being written), the database DIR/.submissions.sqlite and the mail outbox
+// DIR/.outbox.sqlite. The hidden names
 // keep everything but the logs out of the cross-check's reading.
 class StoreLayout {
  public:
@@ -28,6 +29,7 @@ class StoreLayout {
   std::string historyDir() const;
   std::string scratchDir() const;
   std::string database() const;
+  std::string outbox() const;
   // DIR/../results: where the cross-check of the received logs is written.
   std::string resultsDir() const;
   // Beside it: the organiser's preview of the results, hidden, and the

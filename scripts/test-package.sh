@@ -24,6 +24,11 @@ for path in $expected; do
   fi
 done
 
+# The robot mails receipts through libcurl: the package must depend on it.
+if ! dpkg-deb -f "$deb" Depends | grep -q 'libcurl4'; then
+  echo "$deb does not depend on libcurl4: $(dpkg-deb -f "$deb" Depends)"; status=1
+fi
+
 # The sample scored by an installed program gives the summary of the build tree's.
 expected_summary=$(cd "$stage" && "$root/$build/cli/zvk-score" --out tree \
   "$root/examples/zvk-sample.adi" | sed -n '/^Files written:/q;p')

@@ -13,7 +13,7 @@ rank() {
     errors) echo 2 ;;
     files) echo 3 ;;
     import | countries) echo 4 ;;
-    host | crosscheck) echo 5 ;;
+    host | crosscheck | mail) echo 5 ;;
     pages) echo 6 ;;
     publish) echo 7 ;;
     robot) echo 8 ;;
@@ -22,7 +22,7 @@ rank() {
   esac
 }
 status=0
-for from in platform log checks cabrillo score plugin errors files import countries host crosscheck pages publish robot cli; do
+for from in platform log checks cabrillo score plugin errors files import countries host crosscheck mail pages publish robot cli; do
   from_rank=$(rank "$from")
   [ -d "$from" ] || continue
   for to in $(grep -rhoE '^#include "[a-z_]+/' "$from" | sed 's/#include "//; s#/##' | sort -u); do

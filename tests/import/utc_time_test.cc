@@ -68,6 +68,8 @@ TEST(UtcTime, WritesEachTextForm) {
       {imports::formatCompactUtc(unix + 51), "20251129-230600"},
       {imports::formatUtc(0), "1970-01-01 00:00:00 UTC"},
       {imports::formatUtc(-1), "1969-12-31 23:59:59 UTC"},
+      {imports::formatMailDate(unix), "Sat, 29 Nov 2025 23:05:09 +0000"},
+      {imports::formatMailDate(-1), "Wed, 31 Dec 1969 23:59:59 +0000"},
       {imports::formatMinute(noDate), ""},
       {imports::formatMinuteSpaced(noDate), ""},
   };

@@ -78,7 +78,7 @@ crosscheck::ContestDefinition definitionOf(const std::string& file) {
 void expectReceiptShows(const robot::LogFacts& facts) {
   robot::Submission kept;
   kept.claimedByRules = facts.claimedByRules;
-  const std::string page = robot::receiptPage("", kept, facts, robot::Receipt::kNew);
+  const std::string page = robot::receiptPage("", kept, facts, robot::Receipt::kNew, "");
   auto shows = [&page](const std::string& label, std::int64_t value) {
     return page.find("<dt>" + label + "</dt><dd>" + std::to_string(value) + "</dd>") !=
            std::string::npos;
