@@ -58,7 +58,10 @@ class QsoFacts {
   // (continentCode()); kNoPlaceKey when either has no country.
   static constexpr std::size_t kPlaceKeys = 2 * kContinentCodes * kContinentCodes;
   static constexpr std::uint8_t kNoPlaceKey = kPlaceKeys;
-  std::uint8_t placeKey(std::size_t line) const { return placeKeys_[line]; }
+  // Without a country file no line has a place.
+  std::uint8_t placeKey(std::size_t line) const {
+    return placeKeys_.empty() ? kNoPlaceKey : placeKeys_[line];
+  }
 
  private:
   class Builder;

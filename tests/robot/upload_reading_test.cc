@@ -237,5 +237,18 @@ TEST_F(RealLogTest, OfItsOwnContestItIsTakenAndItsFarClaimWarnedOf) {
   EXPECT_NE(std::find(warnings.begin(), warnings.end(), far), warnings.end());
 }
 
+// Points by where the stations are, read with no country file: no line has a
+// place, so each claims what the definition gives a QSO of no place; no crash.
+TEST(ReadUpload, PointsByRelationWithoutACountryFileClaimTheUnplacedPoints) {
+  const crosscheck::ContestDefinition wpx =
+      crosscheck::readContestDefinition(ZVK_CONTESTS_DIR "/cq-wpx-cw.ini");
+  const UploadReading reading = readUpload(
+      "START-OF-LOG: 3.0\nCALLSIGN: Q1AA\nCONTEST: CQ-WPX-CW\n"
+      "QSO: 14022 CW 2025-05-31 1200 Q1AA 599 1 Q2BB 599 7\nEND-OF-LOG:\n",
+      wpx);
+  ASSERT_TRUE(reading.facts) << reading.problems.front();
+  EXPECT_EQ(reading.facts->qsos, 1);
+}
+
 }  // namespace
 }  // namespace robot
