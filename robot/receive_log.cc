@@ -25,11 +25,6 @@ std::string firstProblem(const std::vector<LineNote>& problems) {
   return text;
 }
 
-// No file chosen, an empty file, nothing pasted: a slip, not a log.
-bool nothingSent(std::string_view text) {
-  return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
-}
-
 Answer refuseOutsideWindow(std::string_view text, const std::string& call,
                            const RobotSettings& settings, UnixTime now, LogStore& store) {
   const bool early = uploadWindowAt(settings, now) == UploadWindow::kNotYetOpen;
@@ -81,6 +76,10 @@ Answer keep(std::string_view text, const RobotSettings& settings, LogStore& stor
 }
 
 }  // namespace
+
+bool nothingSent(std::string_view text) {
+  return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
+}
 
 Answer receiveLog(std::string_view text, const RobotSettings& settings, LogStore& store,
                   ReceiptMailer* mailer, std::string_view sent) {

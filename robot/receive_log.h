@@ -10,6 +10,9 @@
 
 namespace robot {
 
+// No file chosen, an empty file, nothing pasted: a slip, not a log.
+bool nothingSent(std::string_view text);
+
 // Takes one upload: answers an empty one with the form again, keeping
 // nothing; refuses it when it comes before uploads open or after the
 // deadline, is larger than the limit or cannot be read (each refusal kept as

@@ -159,8 +159,7 @@ void RobotServer::route() {
 // or sent while logs are not taken, is answered as its upload would be.
 Answer RobotServer::review(const std::string& text) {
   if (text.size() > settings_.sizeLimit) return {kTooLarge, tooLargePage(settings_.sizeLimit)};
-  const bool blank = text.find_first_not_of(" \t\r\n") == std::string::npos;
-  if (blank || uploadWindowAt(settings_, settings_.clock()) != UploadWindow::kOpen) {
+  if (nothingSent(text) || uploadWindowAt(settings_, settings_.clock()) != UploadWindow::kOpen) {
     return receiveLog(text, settings_, store_, mailer_.get());
   }
   return {200, reviewPage(text, pending_.put(text), settings_)};
