@@ -18,8 +18,10 @@ std::string orDash(std::string_view text) { return text.empty() ? "-" : std::str
 // Built in one string: a report quotes a line for every loss and every multiplier.
 std::string quoteText(const Results& results, const LineResult& line) {
   constexpr std::size_t kUsualLength = 64;
-  std::string text = imports::formatMinuteSpaced(line.time);
+  std::string text;
   text.reserve(kUsualLength);
+  char minute[imports::kMinuteTextSize];
+  text.append(minute, imports::writeMinuteSpaced(line.time, minute));
   auto add = [&text](std::string_view before, std::string_view part) {
     text.append(before).append(part.empty() ? "-" : part);
   };
@@ -109,16 +111,16 @@ class ReportBuilder {
       report->multipliersByBand.push_back(
           {std::string(text(count.band)) + " " + std::string(text(count.mode)), count.count});
     }
-    // A line that gives several multipliers is quoted once.
-    report->multipliers.reserve(entrant_.multipliers.size());
-    const MultiplierQso* previous = nullptr;
+    // A line that gives several multipliers is quoted once, with all of them.
+    std::vector<MultiplierQso>& qsos = report->multipliers;
     for (const MultiplierFound& found : entrant_.multipliers) {
       const LineResult& line = entrant_.lines[static_cast<std::size_t>(found.lineIndex)];
-      const bool sameLine = previous && previous->line.line == line.line;
-      report->multipliers.push_back(
-          {multiplierName(results_, found),
-           {entrant_.file, line.line, sameLine ? previous->line.text : quoteText(results_, line)}});
-      previous = &report->multipliers.back();
+      if (qsos.empty() || qsos.back().line.line != line.line) {
+        qsos.push_back({{}, {entrant_.file, line.line, quoteText(results_, line)}});
+      } else {
+        qsos.back().multipliers.append(", ");
+      }
+      appendMultiplierName(results_, found, &qsos.back().multipliers);
     }
   }
 
@@ -256,19 +258,24 @@ std::string padded(const std::string& label) {
   return text;
 }
 
+// "W1DD.log:3: 2025-11-29 12:01 20m CW DL1AA sent 5 rcvd 14" and a line's end.
+void appendQuoted(const QuotedLine& line, std::string* text) {
+  text->append(line.file).append(":").append(std::to_string(line.line)).append(": ");
+  text->append(line.text) += '\n';
+}
+
 // Nothing for a contest without multipliers.
-std::string multipliersText(const EntrantReport& report) {
-  if (report.multipliersByBand.empty()) return {};
-  std::string text = "\nMultipliers by band:\n";
+void appendMultipliers(const EntrantReport& report, std::string* text) {
+  if (report.multipliersByBand.empty()) return;
+  text->append("\nMultipliers by band:\n");
   for (const auto& [band, count] : report.multipliersByBand) {
-    text += "  " + padded(band) + std::to_string(count) + "\n";
+    text->append("  ").append(padded(band)).append(std::to_string(count)) += '\n';
   }
-  text += "\nMultipliers and the QSOs that gave them:\n";
+  text->append("\nMultipliers and the QSOs that gave them:\n");
   for (const MultiplierQso& qso : report.multipliers) {
-    text.append("  ").append(qso.multiplier).append(": ").append(qso.line.file).append(":");
-    text.append(std::to_string(qso.line.line)).append(": ").append(qso.line.text).append("\n");
+    text->append("  ").append(qso.multipliers).append(": ");
+    appendQuoted(qso.line, text);
   }
-  return text;
 }
 
 }  // namespace
@@ -288,21 +295,23 @@ EntrantReport entrantReport(const Results& results, std::size_t entrant) {
 
 std::string reportText(const EntrantReport& report) {
   std::string text = "Log check of " + report.call + "\n\n";
-  for (const auto& [label, value] : report.facts) text += padded(label) + value + "\n";
-  text += "\nQSOs that lost points or were judged by hand: " + std::to_string(report.lost.size()) +
-          "\n";
+  for (const auto& [label, value] : report.facts) text.append(padded(label)).append(value) += '\n';
+  text.append("\nQSOs that lost points or were judged by hand: ")
+      .append(std::to_string(report.lost.size())) += '\n';
   for (const LostQso& qso : report.lost) {
-    text += "\n" + qso.own.file + ":" + std::to_string(qso.own.line) + ": " + qso.own.text + "\n";
-    text += "  " + std::string(resultName(qso.result)) + ", " + std::to_string(qso.pointsLost) +
-            " points lost: " + qso.reason + "\n";
+    text += '\n';
+    appendQuoted(qso.own, &text);
+    text.append("  ").append(resultName(qso.result)).append(", ");
+    text.append(std::to_string(qso.pointsLost)).append(" points lost: ").append(qso.reason) += '\n';
     if (qso.other) {
-      text += "  other log " + qso.other->file + ":" + std::to_string(qso.other->line) + ": " +
-              qso.other->text + "\n";
+      text.append("  other log ");
+      appendQuoted(*qso.other, &text);
     }
     if (!qso.overrideReason.empty())
-      text += "  judged by the organisers: " + qso.overrideReason + "\n";
+      text.append("  judged by the organisers: ").append(qso.overrideReason) += '\n';
   }
-  return text + multipliersText(report);
+  appendMultipliers(report, &text);
+  return text;
 }
 
 }  // namespace crosscheck

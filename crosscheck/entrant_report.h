@@ -30,9 +30,9 @@ struct LostQso {
   std::string overrideReason;   // empty unless the overrides file judged it
 };
 
-// A multiplier and the QSO that first gave it.
+// The multipliers a QSO was first to give, and the QSO.
 struct MultiplierQso {
-  std::string multiplier;  // "country per band DL"
+  std::string multipliers;  // "country per band DL, cq-zone per band 14"
   QuotedLine line;
 };
 
@@ -42,8 +42,8 @@ struct EntrantReport {
   // "Clock offset", ...
   std::vector<std::pair<std::string, std::string>> facts;
   std::vector<LostQso> lost;  // in file order
-  // With multipliers: their count by band and mode ("40m CW"), and each one
-  // with its QSO, in file order.
+  // With multipliers: their count by band and mode ("40m CW"), and the QSOs
+  // that gave them, in file order.
   std::vector<std::pair<std::string, std::int32_t>> multipliersByBand;
   std::vector<MultiplierQso> multipliers;
 };

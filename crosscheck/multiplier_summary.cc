@@ -33,12 +33,10 @@ std::vector<MultiplierCount> multipliersByBand(const Results& results, const Ent
   return counts;
 }
 
-std::string multiplierName(const Results& results, const MultiplierFound& found) {
-  const std::string& rule = results.multiplierRules[found.rule];
-  const std::string_view value = results.multiplierValues.view(found.value);
-  std::string name;
-  name.reserve(rule.size() + 1 + value.size());
-  return name.append(rule).append(" ").append(value);
+void appendMultiplierName(const Results& results, const MultiplierFound& found, std::string* text) {
+  text->append(results.multiplierRules[found.rule])
+      .append(" ")
+      .append(results.multiplierValues.view(found.value));
 }
 
 }  // namespace crosscheck

@@ -21,8 +21,9 @@ struct MultiplierCount {
 // band order, modes as they first come.
 std::vector<MultiplierCount> multipliersByBand(const Results& results, const Entrant& entrant);
 
-// "country per band DL": a multiplier as the report and the pages name it.
-std::string multiplierName(const Results& results, const MultiplierFound& found);
+// "country per band DL": a multiplier as the report and the pages name it,
+// added to `text`.
+void appendMultiplierName(const Results& results, const MultiplierFound& found, std::string* text);
 
 }  // namespace crosscheck
 

@@ -49,11 +49,6 @@ std::optional<UtcTime> calendarOf(std::int64_t day, std::int64_t second) {
                  static_cast<int>(second % kSecondsPerMinute)};
 }
 
-std::optional<UtcTime> timeOfMinute(Minute minute) {
-  const std::int64_t day = floorDiv(minute, kMinutesPerDay);
-  return calendarOf(day, (minute - day * kMinutesPerDay) * kSecondsPerMinute);
-}
-
 std::optional<UtcTime> timeOfUnixTime(UnixTime time) {
   const std::int64_t day = floorDiv(time, kSecondsPerDay);
   return calendarOf(day + kUnixEpochDay, time - day * kSecondsPerDay);
@@ -81,6 +76,13 @@ constexpr std::size_t writtenAt(std::string_view form, char code) {
 
 constexpr std::size_t kMinuteHourAt = writtenAt(kMinuteForm, 'h');
 constexpr std::size_t kMinuteMinuteAt = writtenAt(kMinuteForm, 'm');
+// The spaced form differs from the minute's form in its separator alone.
+constexpr std::size_t kSeparatorInForm = kMinuteForm.find('T');
+constexpr std::size_t kMinuteSeparatorAt = writtenAt(kMinuteForm, 'T');
+static_assert(kSpacedMinuteForm.substr(0, kSeparatorInForm) ==
+                  kMinuteForm.substr(0, kSeparatorInForm) &&
+              kSpacedMinuteForm.substr(kSeparatorInForm + 1) ==
+                  kMinuteForm.substr(kSeparatorInForm + 1));
 
 // The field a text form's char names, null for a char that stands as it is.
 const int* fieldOf(const UtcTime& time, char code) {
@@ -259,8 +261,15 @@ std::string formatMinute(Minute minute) {
   return std::string(text, writeMinute(minute, text));
 }
 
+std::size_t writeMinuteSpaced(Minute minute, char* text) {
+  const std::size_t size = writeMinute(minute, text);
+  if (size != 0) text[kMinuteSeparatorAt] = kSpacedMinuteForm[kSeparatorInForm];
+  return size;
+}
+
 std::string formatMinuteSpaced(Minute minute) {
-  return formatted(timeOfMinute(minute), kSpacedMinuteForm);
+  char text[kMinuteTextSize];
+  return std::string(text, writeMinuteSpaced(minute, text));
 }
 
 std::string formatHour(std::int64_t hour) {

@@ -76,8 +76,10 @@ std::string formatMinute(Minute minute);
 // The same into `text` of kMinuteTextSize chars, without allocating: its length.
 constexpr std::size_t kMinuteTextSize = 16;
 std::size_t writeMinute(Minute minute, char* text);
-// "2025-11-29 12:00": a QSO's minute quoted in an entrant's report.
+// "2025-11-29 12:00": a QSO's minute quoted in an entrant's report, as a
+// text and, as writeMinute does, into `text`.
 std::string formatMinuteSpaced(Minute minute);
+std::size_t writeMinuteSpaced(Minute minute, char* text);
 // "11-29 12:00": an hour's label on a chart.
 std::string formatHour(std::int64_t hour);
 // "2026-12-08 20:15:06 UTC": when the robot received a log.

@@ -17,10 +17,10 @@ void writeMultipliers(HtmlWriter& html, const crosscheck::EntrantReport& report)
   }
   html.close().close();
   html.open("div", {{"class", "wide"}}).open("table", {{"id", "multiplier-qsos"}});
-  writeHeadings(html, {{"Multiplier", false}, {"Line of this log that gave it", false}});
+  writeHeadings(html, {{"Multipliers", false}, {"Line of this log that gave them", false}});
   html.open("tbody");
   for (const crosscheck::MultiplierQso& qso : report.multipliers) {
-    html.open("tr").element("td", qso.multiplier).open("td");
+    html.open("tr").element("td", qso.multipliers).open("td");
     html.element("code", std::to_string(qso.line.line) + "  " + qso.line.text).close().close();
   }
   html.close().close().close();

@@ -216,10 +216,10 @@ TEST_F(MultipliersTest, OutputsShowTheScoresPartsAndWhereEachMultiplierCameFrom)
             "  40m CW:           3\n"
             "  20m CW:           2\n"
             "\nMultipliers and the QSOs that gave them:\n"
-            "  field 2 per band 14: W1DD.log:3: 2025-11-29 12:01 20m CW DL1AA sent 5 rcvd 14\n"
-            "  country per band DL: W1DD.log:3: 2025-11-29 12:01 20m CW DL1AA sent 5 rcvd 14\n"
-            "  field 2 per band 14: W1DD.log:4: 2025-11-29 12:02 40m CW DL1AA sent 05 rcvd 14\n"
-            "  country per band DL: W1DD.log:4: 2025-11-29 12:02 40m CW DL1AA sent 05 rcvd 14\n"
+            "  field 2 per band 14, country per band DL: W1DD.log:3: 2025-11-29 12:01 20m CW "
+            "DL1AA sent 5 rcvd 14\n"
+            "  field 2 per band 14, country per band DL: W1DD.log:4: 2025-11-29 12:02 40m CW "
+            "DL1AA sent 05 rcvd 14\n"
             "  country per band F: W1DD.log:5: 2025-11-29 12:03 40m CW F1CC sent 05 rcvd 14\n");
   std::ostringstream json;
   crosscheck::writeResultsJson(results, json);
