@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "crosscheck/line_halves.h"
+#include "crosscheck/parallel_lines.h"
 
 namespace crosscheck {
 namespace {
@@ -52,14 +52,13 @@ bool sampleOf(const ContestLogs& contest, const QsoIndex& index, const OwnLogRul
 
 std::vector<Sample> collectSamples(const ContestLogs& contest, const QsoIndex& index,
                                    const OwnLogRules& own) {
-  return collectInHalves<Sample>(contest.lines.size(), [&](std::size_t from, std::size_t to) {
-    std::vector<Sample> samples;
-    Sample sample{};
-    for (std::size_t i = from; i < to; ++i) {
-      if (sampleOf(contest, index, own, i, &sample)) samples.push_back(sample);
-    }
-    return samples;
-  });
+  return collectInLineOrder<Sample>(
+      contest.lines.size(), [&](std::size_t from, std::size_t to, std::vector<Sample>* samples) {
+        Sample sample{};
+        for (std::size_t i = from; i < to; ++i) {
+          if (sampleOf(contest, index, own, i, &sample)) samples->push_back(sample);
+        }
+      });
 }
 
 // The median, when enough samples lie within a minute of it; else 0, so

@@ -6,9 +6,11 @@ namespace {
 // Reading a file costs several times what taking it in does: two readers,
 // one a core, while the file before is taken in.
 constexpr std::size_t kReaders = 2;
-// Read but not yet taken: enough to keep both readers busy, few enough that
-// only a few logs' importer strings are held at once.
-constexpr std::size_t kMostAhead = 4;
+// Read but not yet taken: enough that neither the readers nor the taker
+// wait on the other when one is briefly off its core (4 left a sixth of
+// the reading time idle), few enough that only a few dozen logs' importer
+// strings are held at once.
+constexpr std::size_t kMostAhead = 32;
 
 }  // namespace
 

@@ -6,7 +6,7 @@
 
 #include "crosscheck/call_distance.h"
 #include "crosscheck/clock_offsets.h"
-#include "crosscheck/line_halves.h"
+#include "crosscheck/parallel_lines.h"
 
 namespace crosscheck {
 namespace {
@@ -66,13 +66,10 @@ class Matcher {
 
   // Both calls right: the other log's lines naming this log's call. By rank.
   std::vector<Candidate> exactCandidates(Minute window) const {
-    return collectSortedInHalves<Candidate>(
+    return collectSorted<Candidate>(
         contest_.lines.size(),
-        [&](std::size_t from, std::size_t to) {
-          std::vector<Candidate> candidates;
-          for (auto i = static_cast<std::uint32_t>(from); i < to; ++i)
-            exact(i, window, &candidates);
-          return candidates;
+        [&](std::size_t from, std::size_t to, std::vector<Candidate>* candidates) {
+          for (auto i = static_cast<std::uint32_t>(from); i < to; ++i) exact(i, window, candidates);
         },
         RanksBefore());
   }
@@ -90,12 +87,10 @@ class Matcher {
   // This line's call right, the other log's call of this station a miscopy:
   // its lines on the band within the window. By rank.
   std::vector<Candidate> miscopyCandidates() const {
-    return collectSortedInHalves<Candidate>(
+    return collectSorted<Candidate>(
         contest_.lines.size(),
-        [&](std::size_t from, std::size_t to) {
-          std::vector<Candidate> candidates;
-          for (auto i = static_cast<std::uint32_t>(from); i < to; ++i) miscopy(i, &candidates);
-          return candidates;
+        [&](std::size_t from, std::size_t to, std::vector<Candidate>* candidates) {
+          for (auto i = static_cast<std::uint32_t>(from); i < to; ++i) miscopy(i, candidates);
         },
         RanksBefore());
   }

@@ -4,7 +4,7 @@
 #include <map>
 #include <utility>
 
-#include "crosscheck/line_halves.h"
+#include "crosscheck/parallel_lines.h"
 
 namespace crosscheck {
 namespace {

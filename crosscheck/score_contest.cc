@@ -8,9 +8,9 @@
 
 #include "crosscheck/claimed_score.h"
 #include "crosscheck/entrant_files.h"
-#include "crosscheck/line_halves.h"
 #include "crosscheck/multiplier_credit.h"
 #include "crosscheck/multipliers.h"
+#include "crosscheck/parallel_lines.h"
 #include "crosscheck/qso_points.h"
 
 namespace crosscheck {
