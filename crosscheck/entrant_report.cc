@@ -10,27 +10,32 @@
 namespace crosscheck {
 namespace {
 
-constexpr std::size_t kLabelWidth = 18;
+constexpr std::size_t kUsualQuoteLength = 64;
+
 constexpr char kVoidsBoth[] = ": an error by either side voids the QSO for both";
 
 std::string orDash(std::string_view text) { return text.empty() ? "-" : std::string(text); }
 
-// Built in one string: a report quotes a line for every loss and every multiplier.
-std::string quoteText(const Results& results, const LineResult& line) {
-  constexpr std::size_t kUsualLength = 64;
-  std::string text;
-  text.reserve(kUsualLength);
+// A QSO line as quoted, into `text`, written over: a report quotes a line for
+// every loss and every multiplier.
+void quoteText(const Results& results, const LineResult& line, std::string* text) {
   char minute[imports::kMinuteTextSize];
-  text.append(minute, imports::writeMinuteSpaced(line.time, minute));
-  auto add = [&text](std::string_view before, std::string_view part) {
-    text.append(before).append(part.empty() ? "-" : part);
+  text->assign(minute, imports::writeMinuteSpaced(line.time, minute));
+  auto add = [text](std::string_view before, std::string_view part) {
+    text->append(before).append(part.empty() ? "-" : part);
   };
   add(" ", results.text(line.band));
   add(" ", results.text(line.mode));
   add(" ", results.text(line.call));
   add(" sent ", results.text(line.exchSent));
   add(" rcvd ", results.text(line.exchRcvd));
-  return text;
+}
+
+QuotedLine quoted(const Results& results, const std::string& file, const LineResult& line) {
+  QuotedLine quote{file, line.line, {}};
+  quote.text.reserve(kUsualQuoteLength);
+  quoteText(results, line, &quote.text);
+  return quote;
 }
 
 std::string signedMinutes(std::int32_t minutes) {
@@ -107,29 +112,38 @@ class ReportBuilder {
   }
 
   void multipliers(EntrantReport* report) const {
+    report->multipliersByBand.clear();
     for (const MultiplierCount& count : multipliersByBand(results_, entrant_)) {
       report->multipliersByBand.push_back(
           {std::string(text(count.band)) + " " + std::string(text(count.mode)), count.count});
     }
     // A line that gives several multipliers is quoted once, with all of them.
+    // The rows of the entrant before are written over: their texts' room is
+    // used again rather than asked of the heap, which both writers share.
     std::vector<MultiplierQso>& qsos = report->multipliers;
+    std::size_t rows = 0;
     for (const MultiplierFound& found : entrant_.multipliers) {
       const LineResult& line = entrant_.lines[static_cast<std::size_t>(found.lineIndex)];
-      if (qsos.empty() || qsos.back().line.line != line.line) {
-        qsos.push_back({{}, {entrant_.file, line.line, quoteText(results_, line)}});
+      if (rows == 0 || qsos[rows - 1].line.line != line.line) {
+        if (rows == qsos.size()) qsos.emplace_back();
+        MultiplierQso& row = qsos[rows++];
+        row.multipliers.clear();
+        row.line.file = entrant_.file;
+        row.line.line = line.line;
+        quoteText(results_, line, &row.line.text);
       } else {
-        qsos.back().multipliers.append(", ");
+        qsos[rows - 1].multipliers.append(", ");
       }
-      appendMultiplierName(results_, found, &qsos.back().multipliers);
+      appendMultiplierName(results_, found, &qsos[rows - 1].multipliers);
     }
+    qsos.resize(rows);
   }
 
   LostQso lost(const LineResult& line) const {
     LostQso qso;
-    qso.own = {entrant_.file, line.line, quoteText(results_, line)};
+    qso.own = quoted(results_, entrant_.file, line);
     if (const LineResult* other = partnerOf(line)) {
-      qso.other = QuotedLine{results_.entrants[line.partner.entrant].file, other->line,
-                             quoteText(results_, *other)};
+      qso.other = quoted(results_, results_.entrants[line.partner.entrant].file, *other);
     }
     qso.result = line.result;
     qso.reason = reason(line);
@@ -252,66 +266,24 @@ bool lostPoints(const LineResult& line) {
   return !credited || line.points < line.claimedPoints || line.overrideReason != TextPool::kEmpty;
 }
 
-std::string padded(const std::string& label) {
-  std::string text = label + ":";
-  text.resize(std::max(text.size() + 1, kLabelWidth), ' ');
-  return text;
-}
-
-// "W1DD.log:3: 2025-11-29 12:01 20m CW DL1AA sent 5 rcvd 14" and a line's end.
-void appendQuoted(const QuotedLine& line, std::string* text) {
-  text->append(line.file).append(":").append(std::to_string(line.line)).append(": ");
-  text->append(line.text) += '\n';
-}
-
-// Nothing for a contest without multipliers.
-void appendMultipliers(const EntrantReport& report, std::string* text) {
-  if (report.multipliersByBand.empty()) return;
-  text->append("\nMultipliers by band:\n");
-  for (const auto& [band, count] : report.multipliersByBand) {
-    text->append("  ").append(padded(band)).append(std::to_string(count)) += '\n';
-  }
-  text->append("\nMultipliers and the QSOs that gave them:\n");
-  for (const MultiplierQso& qso : report.multipliers) {
-    text->append("  ").append(qso.multipliers).append(": ");
-    appendQuoted(qso.line, text);
-  }
-}
-
 }  // namespace
 
-EntrantReport entrantReport(const Results& results, std::size_t entrant) {
+void fillEntrantReport(const Results& results, std::size_t entrant, EntrantReport* report) {
   const Entrant& x = results.entrants[entrant];
   ReportBuilder builder(results, x);
-  EntrantReport report;
-  report.call = x.call;
-  report.facts = builder.facts();
+  report->call = x.call;
+  report->facts = builder.facts();
+  report->lost.clear();
   for (const LineResult& line : x.lines) {
-    if (lostPoints(line)) report.lost.push_back(builder.lost(line));
+    if (lostPoints(line)) report->lost.push_back(builder.lost(line));
   }
-  builder.multipliers(&report);
-  return report;
+  builder.multipliers(report);
 }
 
-std::string reportText(const EntrantReport& report) {
-  std::string text = "Log check of " + report.call + "\n\n";
-  for (const auto& [label, value] : report.facts) text.append(padded(label)).append(value) += '\n';
-  text.append("\nQSOs that lost points or were judged by hand: ")
-      .append(std::to_string(report.lost.size())) += '\n';
-  for (const LostQso& qso : report.lost) {
-    text += '\n';
-    appendQuoted(qso.own, &text);
-    text.append("  ").append(resultName(qso.result)).append(", ");
-    text.append(std::to_string(qso.pointsLost)).append(" points lost: ").append(qso.reason) += '\n';
-    if (qso.other) {
-      text.append("  other log ");
-      appendQuoted(*qso.other, &text);
-    }
-    if (!qso.overrideReason.empty())
-      text.append("  judged by the organisers: ").append(qso.overrideReason) += '\n';
-  }
-  appendMultipliers(report, &text);
-  return text;
+EntrantReport entrantReport(const Results& results, std::size_t entrant) {
+  EntrantReport report;
+  fillEntrantReport(results, entrant, &report);
+  return report;
 }
 
 }  // namespace crosscheck

@@ -10,7 +10,7 @@
 #include "crosscheck/results.h"
 
 // The log-check report one entrant receives, as data: reports/<CALL>.txt
-// and the entrant's page both render it.
+// (report_text.h) and the entrant's page both render it.
 namespace crosscheck {
 
 // A QSO line as the report quotes it: where it is and what it says.
@@ -49,9 +49,9 @@ struct EntrantReport {
 };
 
 EntrantReport entrantReport(const Results& results, std::size_t entrant);
-
-// The report as reports/<CALL>.txt holds it.
-std::string reportText(const EntrantReport& report);
+// The same into `report`, written over: a writer that makes thousands of
+// reports uses the room of the one before.
+void fillEntrantReport(const Results& results, std::size_t entrant, EntrantReport* report);
 
 }  // namespace crosscheck
 

@@ -4,6 +4,7 @@
 #include <future>
 
 #include "crosscheck/entrant_report.h"
+#include "crosscheck/report_text.h"
 #include "crosscheck/results_csv.h"
 #include "crosscheck/results_json.h"
 #include "files/streamed_file.h"
@@ -28,9 +29,10 @@ class EntrantFiles {
       : results_(results), dir_(dir), files_(files) {}
 
   void writeUntilDone() {
+    crosscheck::EntrantReport report;
     try {
       for (std::size_t e = next_++; e < results_.entrants.size() && !stopped_; e = next_++) {
-        write(e);
+        write(e, &report);
       }
     } catch (...) {
       stopped_ = true;
@@ -41,13 +43,13 @@ class EntrantFiles {
   void stop() { stopped_ = true; }
 
  private:
-  void write(std::size_t e) {
+  void write(std::size_t e, crosscheck::EntrantReport* report) {
     const crosscheck::Entrant& entrant = results_.entrants[e];
-    const crosscheck::EntrantReport report = crosscheck::entrantReport(results_, e);
+    crosscheck::fillEntrantReport(results_, e, report);
     files::writeFile(files_, dir_ + "/" + kReportsFolder + "/" + reportFileName(entrant),
-                     crosscheck::reportText(report));
+                     crosscheck::reportText(*report));
     files::writeFile(files_, dir_ + "/" + pages::entrantPagePath(entrant),
-                     pages::entrantPage(results_, e, report));
+                     pages::entrantPage(results_, e, *report));
   }
 
   const crosscheck::Results& results_;

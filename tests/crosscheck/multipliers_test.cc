@@ -10,6 +10,7 @@
 
 #include "crosscheck/crosscheck.h"
 #include "crosscheck/entrant_report.h"
+#include "crosscheck/report_text.h"
 #include "crosscheck/results_csv.h"
 #include "crosscheck/results_json.h"
 #include "tests/support/temp_dir.h"

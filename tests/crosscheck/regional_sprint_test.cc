@@ -8,6 +8,7 @@
 
 #include "crosscheck/crosscheck.h"
 #include "crosscheck/entrant_report.h"
+#include "crosscheck/report_text.h"
 #include "tests/crosscheck/scored_lines.h"
 #include "tests/support/temp_dir.h"
 
