@@ -49,6 +49,20 @@ constexpr Designation kDesignations[] = {
     {"134G", 134 * kGHz},  {"241G", 241 * kGHz},  {"LIGHT", 300 * kGHz},
 };
 
+// The longest designation that is all digits; every longer one ends in a
+// letter, so a longer text ending in a digit is a frequency.
+constexpr std::size_t kLongestNumberDesignation = 3;  // "902"
+
+constexpr bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+constexpr bool longerDesignationsEndInLetters() {
+  for (const Designation& entry : kDesignations) {
+    if (entry.text.size() > kLongestNumberDesignation && isDigit(entry.text.back())) return false;
+  }
+  return true;
+}
+static_assert(longerDesignationsEndInLetters());
+
 }  // namespace
 
 std::string bandFromFrequency(std::uint64_t frequencyHz) {
@@ -59,7 +73,12 @@ std::string bandFromFrequency(std::uint64_t frequencyHz) {
 }
 
 std::optional<std::uint64_t> cabrilloBandEdge(std::string_view designation) {
-  // Asked for every QSO line: compared in place rather than copied.
+  // Asked for every QSO line, nearly always of a frequency in kHz, which
+  // is told apart at once; the rest are compared in place.
+  if (designation.empty() ||
+      (designation.size() > kLongestNumberDesignation && isDigit(designation.back()))) {
+    return std::nullopt;
+  }
   for (const Designation& entry : kDesignations) {
     if (designation.size() == entry.text.size() && startsWithNoCase(designation, entry.text)) {
       return entry.edgeHz;
