@@ -21,7 +21,7 @@ const Command<CrosscheckOptions>& crosscheckCommand() {
           {{"--from", "DATE", "contest start (default: the contest's, else the first QSO)"},
            [](const std::string& v, O* o) { o->from = readDate("--from", v); }},
           {{"--to", "DATE", "contest end (default: the contest's, else the last QSO)"},
-           [](const std::string& v, O* o) { o->to = readDate("--to", v); }},
+           [](const std::string& v, O* o) { o->to = readPeriodEnd("--to", v); }},
           {{"--contest", "FILE", "contest definition (default: the built-in ZVK CW Contest)"},
            [](const std::string& v, O* o) { o->contestFile = v; }},
           {{"--out", "DIR", "output folder, replaced whole (default: crosscheck)"},

@@ -28,6 +28,13 @@ std::string helpLine(const OptionText& option) {
   return "  " + left + option.help + "\n";
 }
 
+imports::UtcTime dateOrFail(const std::optional<imports::UtcTime>& date, const std::string& option,
+                            const std::string& value) {
+  if (!date)
+    failUsage("\"" + value + "\" is not a date (YYYY-MM-DD or YYYY-MM-DDTHH:MM, UTC)", option);
+  return *date;
+}
+
 }  // namespace
 
 std::optional<std::vector<std::string>> readArguments(
@@ -76,10 +83,11 @@ void failUsage(const std::string& reason, const std::string& option) {
 }
 
 imports::UtcTime readDate(const std::string& option, const std::string& value) {
-  std::optional<imports::UtcTime> date = imports::parseDateTimeOption(value);
-  if (!date)
-    failUsage("\"" + value + "\" is not a date (YYYY-MM-DD or YYYY-MM-DDTHH:MM, UTC)", option);
-  return *date;
+  return dateOrFail(imports::parseDateTimeOption(value), option, value);
+}
+
+imports::UtcTime readPeriodEnd(const std::string& option, const std::string& value) {
+  return dateOrFail(imports::parsePeriodEndOption(value), option, value);
 }
 
 SecondsNamed readSecondsNamed(const std::string& option, const std::string& value) {

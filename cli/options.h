@@ -65,6 +65,8 @@ std::string helpText(const char* usage, const char* about, const std::vector<Opt
 // The date an option gives, YYYY-MM-DD or YYYY-MM-DDTHH:MM in UTC; a usage
 // error otherwise.
 imports::UtcTime readDate(const std::string& option, const std::string& value);
+// The same for the end of a period, where a date alone is its last minute.
+imports::UtcTime readPeriodEnd(const std::string& option, const std::string& value);
 
 // The seconds such a date names: a date alone its whole day, a date with a
 // time its whole minute. A usage error when it is no date.

@@ -15,7 +15,7 @@ const ScoreOption kFrom = {
     [](const std::string& v, ScoreOptions* o) { o->from = readDate("--from", v); }};
 const ScoreOption kTo = {
     {"--to", "DATE", "contest end (default: last QSO)"},
-    [](const std::string& v, ScoreOptions* o) { o->to = readDate("--to", v); }};
+    [](const std::string& v, ScoreOptions* o) { o->to = readPeriodEnd("--to", v); }};
 const ScoreOption kCabrillo = {{"--cabrillo", nullptr, "also write the Cabrillo log CALL.cbr"},
                                [](const std::string&, ScoreOptions* o) { o->cabrillo = true; }};
 const ScoreOption kOut = {{"--out", "DIR", "folder for the files written (default: .)"},

@@ -79,7 +79,7 @@ const Command<ServeOptions>& serveCommand() {
           {{"--from", "DATE", "contest start, YYYY-MM-DD[THH:MM] UTC (default: the contest's)"},
            [](const std::string& v, O* o) { o->from = readDate("--from", v); }},
           {{"--to", "DATE", "contest end (default: the contest's)"},
-           [](const std::string& v, O* o) { o->to = readDate("--to", v); }},
+           [](const std::string& v, O* o) { o->to = readPeriodEnd("--to", v); }},
           {{"--logs", "DIR", "folder the logs are kept in (default: received)"},
            [](const std::string& v, O* o) { o->logsDir = v; }},
           {{"--listen", "HOST:PORT", "address to serve at (default: 127.0.0.1:8073)"}, setAddress},

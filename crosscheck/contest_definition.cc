@@ -19,9 +19,15 @@ namespace {
 
 constexpr char kZvkCwFile[] = "contests/zvk-cw.ini";
 
+constexpr char kNotADate[] = "is not a date (YYYY-MM-DD or YYYY-MM-DDTHH:MM, UTC)";
+
 imports::UtcTime readTime(const Setting& setting) {
-  return orReject(imports::parseDateTimeOption(setting.value), setting,
-                  "is not a date (YYYY-MM-DD or YYYY-MM-DDTHH:MM, UTC)");
+  return orReject(imports::parseDateTimeOption(setting.value), setting, kNotADate);
+}
+
+// A date alone is its last minute: the whole day is in the contest.
+imports::UtcTime readEnd(const Setting& setting) {
+  return orReject(imports::parsePeriodEndOption(setting.value), setting, kNotADate);
 }
 
 std::size_t readWord(const Setting& setting, const std::vector<std::string>& words) {
@@ -98,7 +104,7 @@ const Key kLayoutKeys[] = {
        d->rules.modes = orReject(parseModeList(s.value), s, "is not a list of modes such as CW");
      }},
     {"From", false, [](const Setting& s, ContestDefinition* d) { d->from = readTime(s); }},
-    {"To", false, [](const Setting& s, ContestDefinition* d) { d->to = readTime(s); }},
+    {"To", false, [](const Setting& s, ContestDefinition* d) { d->to = readEnd(s); }},
     {"Exchange", true, readExchange},
     {"Points", false,
      [](const Setting& s, ContestDefinition* d) {

@@ -22,6 +22,7 @@ constexpr std::string_view kUtcForm = "Y-M-D h:m:s UTC";
 constexpr std::string_view kCompactUtcForm = "YMD-hms";
 constexpr std::size_t kLongestForm = 32;
 constexpr std::int64_t kDaysPerWeek = 7;
+constexpr std::size_t kDateLength = 10;  // "YYYY-MM-DD"
 
 std::int64_t floorDiv(std::int64_t value, std::int64_t by) {
   const std::int64_t quotient = value / by;
@@ -186,9 +187,9 @@ bool setTimeOfDay(std::string_view text, UtcTime* time) {
 }
 
 std::optional<UtcTime> parseDateTimeOption(std::string_view text) {
-  std::optional<UtcTime> date = parseDashedDate(text.substr(0, 10));
-  if (!date || text.size() == 10) return date;
-  std::string_view clock = text.substr(10);
+  std::optional<UtcTime> date = parseDashedDate(text.substr(0, kDateLength));
+  if (!date || text.size() == kDateLength) return date;
+  std::string_view clock = text.substr(kDateLength);
   if (clock.size() != 6 || (clock[0] != ' ' && clock[0] != 'T') || clock[3] != ':') {
     return std::nullopt;
   }
@@ -196,6 +197,15 @@ std::optional<UtcTime> parseDateTimeOption(std::string_view text) {
     return std::nullopt;
   }
   return date;
+}
+
+std::optional<UtcTime> parsePeriodEndOption(std::string_view text) {
+  std::optional<UtcTime> end = parseDateTimeOption(text);
+  if (end && text.size() == kDateLength) {
+    end->hour = kHoursPerDay - 1;
+    end->minute = kMinutesPerHour - 1;
+  }
+  return end;
 }
 
 COleDateTime toOleDate(const UtcTime& time) {

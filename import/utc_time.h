@@ -53,6 +53,9 @@ std::optional<UtcTime> parseDashedDate(std::string_view text);
 bool setTimeOfDay(std::string_view text, UtcTime* time);
 // "YYYY-MM-DD", "YYYY-MM-DD HH:MM" or "YYYY-MM-DDTHH:MM" (command line).
 std::optional<UtcTime> parseDateTimeOption(std::string_view text);
+// The same for the end of a period: a date alone is its last minute, 23:59,
+// so that the whole day is in the period.
+std::optional<UtcTime> parsePeriodEndOption(std::string_view text);
 
 // The OLE automation date of a UTC time, status valid.
 COleDateTime toOleDate(const UtcTime& time);

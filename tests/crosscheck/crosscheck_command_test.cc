@@ -137,7 +137,8 @@ TEST_F(CrosscheckCommandTest, BrokenAndDuplicateLogsAreListedAndTheOthersChecked
 }
 
 // A log of another contest is listed with the reason, not ranked; one of
-// another year is checked, each line outside the period.
+// another year is checked, each line outside the period. A date alone as the
+// period's end takes in that whole day.
 TEST_F(CrosscheckCommandTest, LogOfAnotherContestIsListedAndNotChecked) {
   writeFile("logs/arrl.log",
             "START-OF-LOG: 3.0\nCONTEST: ARRL-DX-CW\nCALLSIGN: SP9ZZ\nQSO:  7025 CW 2025-11-29 "
@@ -145,8 +146,8 @@ TEST_F(CrosscheckCommandTest, LogOfAnotherContestIsListedAndNotChecked) {
   writeFile("logs/old.log",
             "START-OF-LOG: 3.0\nCONTEST: ZVK-CW-CONTEST\nCALLSIGN: SP8YY\nQSO:  7025 CW 2024-11-29 "
             "1210 SP8YY 599 1 DL1AA 599 101\n");
-  testing_support::ProgramRun run = runZvkScore({"crosscheck", "logs", "--out", "out", "--from",
-                                                 "2025-11-29T12:00", "--to", "2025-11-29T17:59"});
+  testing_support::ProgramRun run = runZvkScore(
+      {"crosscheck", "logs", "--out", "out", "--from", "2025-11-29T12:00", "--to", "2025-11-29"});
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(run.err,
             "logs/arrl.log: CONTEST: \"ARRL-DX-CW\" is another contest; this one is ZVK CW "
@@ -154,6 +155,7 @@ TEST_F(CrosscheckCommandTest, LogOfAnotherContestIsListedAndNotChecked) {
   nlohmann::json json = nlohmann::json::parse(readFile("out/results.json"));
   EXPECT_EQ(json["unreadable"].size(), 1u);
   EXPECT_EQ(json["entrants"].size(), 4u);
+  EXPECT_EQ(json["period"].dump(), R"({"from":"2025-11-29T12:00","to":"2025-11-29T23:59"})");
   EXPECT_NE(readFile("out/reports/SP8YY.txt").find("outside the contest period"),
             std::string::npos);
 }

@@ -44,8 +44,12 @@ TEST(UtcTime, ReadsCommandLineDates) {
   EXPECT_EQ(formatted(imports::parseDateTimeOption("2026-11-28")), "2026-11-28 00:00:00");
   EXPECT_EQ(formatted(imports::parseDateTimeOption("2026-11-28T12:30")), "2026-11-28 12:30:00");
   EXPECT_EQ(formatted(imports::parseDateTimeOption("2026-11-28 12:30")), "2026-11-28 12:30:00");
+  // A period's end given as a date alone takes in the whole day.
+  EXPECT_EQ(formatted(imports::parsePeriodEndOption("2026-11-28")), "2026-11-28 23:59:00");
+  EXPECT_EQ(formatted(imports::parsePeriodEndOption("2026-11-28T12:30")), "2026-11-28 12:30:00");
   for (const char* bad : {"2026-11-28T1230", "2026-11-28T24:00", "28.11.2026", "2026-11-28T"}) {
     EXPECT_EQ(formatted(imports::parseDateTimeOption(bad)), "none") << bad;
+    EXPECT_EQ(formatted(imports::parsePeriodEndOption(bad)), "none") << bad;
   }
 }
 
