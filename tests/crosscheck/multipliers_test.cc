@@ -239,6 +239,15 @@ TEST_F(MultipliersTest, OutputsShowTheScoresPartsAndWhereEachMultiplierCameFrom)
             "{\"field 2 per band\":\"14\",\"country per band\":\"DL\"}\n"
             "{\"field 2 per band\":\"14\",\"country per band\":\"DL\"}\n"
             "{\"country per band\":\"F\"}\n");
+  // The writers fill one report over and over: each entrant's, made over
+  // the one before (more rows or fewer), is the one made afresh.
+  crosscheck::EntrantReport reused;
+  for (std::size_t e : {0, 1, 2, 0, 2, 1}) {
+    crosscheck::fillEntrantReport(results, e, &reused);
+    EXPECT_EQ(crosscheck::reportText(reused),
+              crosscheck::reportText(crosscheck::entrantReport(results, e)))
+        << e;
+  }
 }
 
 }  // namespace
