@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include "errors/tool_error.h"
+#include "robot/sqlite_file.h"
 
 namespace robot {
 namespace {
@@ -56,11 +57,6 @@ sqlite3* openDb(const std::string& path) {
   return db;
 }
 
-std::string column(sqlite3_stmt* row, int index) {
-  const unsigned char* text = sqlite3_column_text(row, index);
-  return text ? reinterpret_cast<const char*>(text) : "";
-}
-
 std::optional<std::int64_t> optionalColumn(sqlite3_stmt* row, int index) {
   if (sqlite3_column_type(row, index) == SQLITE_NULL) return std::nullopt;
   return sqlite3_column_int64(row, index);
@@ -76,17 +72,17 @@ void bindOptional(sqlite3_stmt* insert, int index, const std::optional<std::int6
 
 Submission readRow(sqlite3_stmt* row) {
   Submission s;
-  s.receipt = column(row, 0);
-  s.call = column(row, 1);
-  s.category = column(row, 2);
+  s.receipt = textColumn(row, 0);
+  s.call = textColumn(row, 1);
+  s.category = textColumn(row, 2);
   s.received = sqlite3_column_int64(row, 3);
   s.size = sqlite3_column_int64(row, 4);
-  s.sha256 = column(row, 5);
+  s.sha256 = textColumn(row, 5);
   s.qsos = sqlite3_column_int(row, 6);
   s.claimedByRules = sqlite3_column_int64(row, 7);
   s.claimedScore = optionalColumn(row, 8);
-  s.accepted = column(row, 9) == kAccepted;
-  s.reason = column(row, 10);
+  s.accepted = textColumn(row, 9) == kAccepted;
+  s.reason = textColumn(row, 10);
   s.historyBytes = optionalColumn(row, 11);
   return s;
 }
